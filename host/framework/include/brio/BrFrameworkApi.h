@@ -1,0 +1,2 @@
+#pragma once
+#define BRFRAMEWORK_API __attribute__((visibility("default")))

@@ -1,0 +1,101 @@
+// What the Windows stand-in offers beyond Windows: the observations and switches that tests, the
+// simulated user and the host program need. Components never include this header.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+// ---- fixed metrics (documented, independent of installed fonts) -------------------------------------
+// Virtual screen 1280x1024. Sizing frame 4 px (SM_CXFRAME), caption 19 px (SM_CYCAPTION) + 1 px
+// border, dialog base units 6x12 for the 9-point Japanese dialog font at 96 dpi, so a 249x135 DLU
+// template gives a 374x203 client area (MulDiv(249, 6, 4) = 374, MulDiv(135, 12, 8) = 203 (202.5 up)).
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+
+// ---- live objects ---------------------------------------------------------------------------------
+struct LiveObjects {
+    int fonts = 0;
+    int brushes = 0;
+    int pens = 0;
+    int dcs = 0;
+    int icons = 0;
+    int menus = 0;
+    int windows = 0;
+};
+WINBASEAPI LiveObjects CountLiveObjects();
+
+// ---- message boxes --------------------------------------------------------------------------------
+struct MessageBoxRecord {
+    HWND owner = nullptr;
+    std::wstring text;
+    std::wstring caption;
+    UINT flags = 0;
+    int answer = 0;
+    bool defaulted = false; // no answer was queued: the default button answered
+};
+// The next message box takes this answer (IDOK, IDYES, ...). Answers are used in order.
+WINBASEAPI void QueueMessageBoxAnswer(int answer);
+WINBASEAPI std::vector<MessageBoxRecord> MessageBoxes();
+WINBASEAPI void ClearMessageBoxes();
+// Called for every box after it has been answered (the host program prints it).
+WINBASEAPI void SetMessageBoxObserver(std::function<void(const MessageBoxRecord&)> observer);
+
+// ---- popup menus ----------------------------------------------------------------------------------
+struct MenuEntry {
+    UINT command = 0;
+    std::wstring text;
+    bool separator = false;
+    bool grayed = false;
+};
+struct MenuRecord {
+    HWND owner = nullptr;
+    POINT at{};
+    UINT flags = 0;
+    std::vector<MenuEntry> entries;
+    UINT chosen = 0; // 0: dismissed
+};
+// The next TrackPopupMenu picks this command (0 dismisses). A grayed or absent command cannot be
+// picked: the menu is then dismissed, as a click on a grayed entry closes nothing and Esc follows.
+WINBASEAPI void QueueMenuChoice(UINT command);
+WINBASEAPI std::vector<MenuRecord> Menus();
+WINBASEAPI void ClearMenus();
+WINBASEAPI void SetMenuObserver(std::function<void(const MenuRecord&)> observer);
+
+// ---- clipboard ------------------------------------------------------------------------------------
+WINBASEAPI void SetClipboardOpenFails(bool fails);
+WINBASEAPI std::wstring ClipboardText(); // CF_UNICODETEXT as it stands, "" when none
+// Called with the new text whenever CF_UNICODETEXT is set (the live display forwards it to the desktop).
+WINBASEAPI void SetClipboardObserver(std::function<void(const std::wstring&)> observer);
+
+// ---- faults ---------------------------------------------------------------------------------------
+enum class Fault { CreateFont, CreateSolidBrush, GlobalAlloc };
+// The next `count` calls of the function fail as Windows reports failure (a null handle).
+WINBASEAPI void FailNext(Fault fault, int count = 1);
+
+// ---- interactive modal loops ----------------------------------------------------------------------
+// With a person at a live display, message boxes and popup menus run as real windows in a nested
+// loop. The display installs this provider; without it (headless) queued answers or defaults apply.
+struct InteractiveModal {
+    virtual ~InteractiveModal() = default;
+    virtual int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) = 0;
+    virtual UINT popupMenu(HWND owner, POINT at, const std::vector<MenuEntry>& entries) = 0; // 0 = dismissed
+};
+WINBASEAPI void SetInteractiveModal(InteractiveModal* provider);
+
+// ---- pixels ---------------------------------------------------------------------------------------
+// Paints the top-level window that holds `hwnd` (frame, caption and every visible child, each control
+// painting itself through WM_PAINT as on Windows) into a new ARGB32 cairo image of its outer size,
+// and returns it (caller destroys with cairo_surface_destroy). Declared as void* so that this header
+// does not pull cairo in.
+WINBASEAPI void* RenderWindowSurface(HWND hwnd);
+// The colour of one pixel of `hwnd` at client coordinates (x, y), after a full repaint.
+WINBASEAPI COLORREF ReadPixel(HWND hwnd, int x, int y);
+// Resets the recorded boxes, menus, queued answers, faults and clipboard switch (between tests).
+WINBASEAPI void ResetRecords();
+
+} // namespace standin

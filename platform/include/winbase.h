@@ -1,0 +1,71 @@
+// Kernel pieces of the stand-in: modules, resources, global memory, errors, and the DLL entry reasons.
+#pragma once
+
+#include "windef.h"
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+
+#define RT_DIALOG MAKEINTRESOURCEW(5)
+#define RT_MENU MAKEINTRESOURCEW(4)
+#define RT_STRING MAKEINTRESOURCEW(6)
+
+#define ERROR_SUCCESS 0L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CANNOT_FIND_WND_CLASS 1407L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_CLIPBOARD_NOT_OPEN 1418L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+
+#define LANG_JAPANESE 0x11
+#define SUBLANG_DEFAULT 0x01
+#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
+
+extern "C" {
+WINBASEAPI DWORD WINAPI GetLastError(void);
+WINBASEAPI void WINAPI SetLastError(DWORD error);
+WINBASEAPI int WINAPI MulDiv(int number, int numerator, int denominator);
+WINBASEAPI DWORD WINAPI GetTickCount(void);
+WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
+
+// Modules: an HINSTANCE is the load address of a shared object, as on Windows. The executable's is
+// GetModuleHandleW(NULL); a library finds its own with BrModuleOfAddress(&some_function_of_it).
+WINBASEAPI HMODULE WINAPI GetModuleHandleW(LPCWSTR name);
+WINBASEAPI HMODULE WINAPI BrModuleOfAddress(const void* address);
+WINBASEAPI HMODULE WINAPI LoadLibraryW(LPCWSTR path);
+WINBASEAPI BOOL WINAPI FreeLibrary(HMODULE module);
+WINBASEAPI void* WINAPI GetProcAddress(HMODULE module, LPCSTR name);
+WINBASEAPI DWORD WINAPI GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size);
+
+// Resources. The stand-in has no resource compiler: a module registers its resources when it is
+// loaded (BrRegisterResource from a static initialiser or DllMain) and the ordinary look-up finds them.
+// For RT_DIALOG the data is a DLGTEMPLATEW.
+WINBASEAPI BOOL WINAPI BrRegisterResource(HMODULE module, LPCWSTR type, LPCWSTR name, const void* data,
+                                          DWORD size);
+WINBASEAPI void WINAPI BrUnregisterResources(HMODULE module);
+WINBASEAPI HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
+WINBASEAPI HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
+WINBASEAPI LPVOID WINAPI LockResource(HGLOBAL data);
+WINBASEAPI DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
+
+WINBASEAPI HGLOBAL WINAPI GlobalAlloc(UINT flags, size_t bytes);
+WINBASEAPI HGLOBAL WINAPI GlobalFree(HGLOBAL memory);
+WINBASEAPI LPVOID WINAPI GlobalLock(HGLOBAL memory);
+WINBASEAPI BOOL WINAPI GlobalUnlock(HGLOBAL memory);
+WINBASEAPI size_t WINAPI GlobalSize(HGLOBAL memory);
+
+WINBASEAPI void WINAPI OutputDebugStringW(LPCWSTR text);
+}
+
+#define GetModuleHandle GetModuleHandleW
+#define FindResource FindResourceW
