@@ -212,6 +212,8 @@ typedef struct tagLVKEYDOWN {
 } NMLVKEYDOWN, *LPNMLVKEYDOWN;
 #pragma pack(pop)
 
+#define ODT_LISTVIEW 102
+
 #define ListView_GetItemCount(hwnd) (int)SendMessageW((hwnd), LVM_GETITEMCOUNT, 0, 0)
 
 // ---- tooltips -----------------------------------------------------------------------------------------
