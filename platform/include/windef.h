@@ -22,7 +22,7 @@ typedef int32_t LONG;
 typedef uint32_t ULONG;
 typedef short SHORT;
 typedef unsigned short USHORT;
-typedef int64_t LONGLONG;
+typedef long long LONGLONG; // __int64: distinct from Linux's 64-bit long, as on Windows
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;

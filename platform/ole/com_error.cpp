@@ -1,0 +1,70 @@
+// _com_error and the raise functions of the COM support classes.
+// What this does NOT do: no IErrorInfo, no FormatMessage table: the texts below are the only ones.
+#include <comdef.h>
+
+#include <cstdio>
+
+namespace {
+
+struct KnownError {
+    HRESULT code;
+    const wchar_t* text;
+};
+
+// The results the stand-in produces; anything else is named by its number.
+constexpr KnownError kKnownErrors[] = {
+    {S_OK, L"No error."},
+    {S_FALSE, L"Completed with a false result."},
+    {E_NOTIMPL, L"Not implemented."},
+    {E_NOINTERFACE, L"No such interface supported."},
+    {E_POINTER, L"Invalid pointer."},
+    {E_FAIL, L"Unspecified error."},
+    {E_OUTOFMEMORY, L"Not enough memory to complete the operation."},
+    {E_INVALIDARG, L"One or more arguments are not valid."},
+    {DISP_E_BADVARTYPE, L"The variant type is not valid."},
+    {DISP_E_OVERFLOW, L"The value does not fit in the requested type."},
+    {DISP_E_TYPEMISMATCH, L"The value cannot be converted to the requested type (type mismatch)."},
+};
+
+} // namespace
+
+_com_error::_com_error(HRESULT hr) noexcept : m_hresult(hr) {}
+
+_com_error::_com_error(const _com_error& other) : m_hresult(other.m_hresult) {}
+
+_com_error& _com_error::operator=(const _com_error& other) {
+    if (this != &other) {
+        m_hresult = other.m_hresult;
+        m_message.clear();
+    }
+    return *this;
+}
+
+_com_error::~_com_error() = default;
+
+const TCHAR* _com_error::ErrorMessage() const {
+    if (!m_message.empty())
+        return m_message.c_str();
+    for (const KnownError& known : kKnownErrors) {
+        if (known.code == m_hresult) {
+            m_message = known.text;
+            return m_message.c_str();
+        }
+    }
+    wchar_t text[64];
+    if (const WORD code = WCode(); code != 0)
+        std::swprintf(text, 64, L"Interface error %u", static_cast<unsigned>(code));
+    else
+        std::swprintf(text, 64, L"Unknown error 0x%08X", static_cast<unsigned>(m_hresult));
+    m_message = text;
+    return m_message.c_str();
+}
+
+void WINAPI _com_raise_error(HRESULT hr, void* errorInfo) {
+    (void)errorInfo;
+    throw _com_error(hr);
+}
+
+void WINAPI _com_issue_error(HRESULT hr) {
+    _com_raise_error(hr);
+}
