@@ -233,6 +233,20 @@
 #define CB_SETITEMDATA 0x0151
 #define CB_GETDROPPEDCONTROLRECT 0x0152
 #define CB_GETDROPPEDSTATE 0x0157
+#define CB_GETITEMHEIGHT 0x0154
+#define CB_GETTOPINDEX 0x015B
+#define CB_SETTOPINDEX 0x015C
+
+// List box messages (the drop-down list of a combo box is a list box, class "ComboLBox")
+#define LB_ERR (-1)
+#define LB_GETCURSEL 0x0188
+#define LB_GETTEXT 0x0189
+#define LB_GETTEXTLEN 0x018A
+#define LB_GETCOUNT 0x018B
+#define LB_GETTOPINDEX 0x018E
+#define LB_SETTOPINDEX 0x0197
+#define LB_GETITEMRECT 0x0198
+#define LB_GETITEMHEIGHT 0x01A1
 #define CBN_ERRSPACE (-1)
 #define CBN_SELCHANGE 1
 #define CBN_DBLCLK 2
@@ -252,6 +266,9 @@
 #define SB_PAGEDOWN 3
 #define SB_THUMBPOSITION 4
 #define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_BOTTOM 7
+#define SB_ENDSCROLL 8
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 
@@ -452,6 +469,8 @@
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F1 0x70
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
 #define MK_LBUTTON 0x0001
 #define MK_RBUTTON 0x0002
 #define MK_SHIFT 0x0004
