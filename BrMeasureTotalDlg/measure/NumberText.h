@@ -1,0 +1,16 @@
+// Number texts of the rows. A row keeps its raw value as "%f" text and every recomputation reads
+// the cells back with wcstod; on Windows the runtime does both in the C locale unless a program
+// opts in, while glibc follows the process locale. Pinning them to the C locale keeps "12.500000"
+// and its reading the same whatever locale the host process runs in.
+#pragma once
+
+#include <afxwin.h>
+
+namespace brio::ui::measure {
+
+// `value` written with "%f": six decimals and a "." point.
+CString RawValueText(double value);
+// The cell text read back with wcstod.
+double ParseCellNumber(const CString& text);
+
+} // namespace brio::ui::measure

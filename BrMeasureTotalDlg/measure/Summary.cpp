@@ -1,0 +1,69 @@
+// The summary text the host draws on "作図": the list's lines and/or the total's line, each ended
+// by the two characters backslash and "n", as the host's drawing expects them (not a line feed).
+#include "MeasureTotalDlg.h"
+
+#include "../component/ControlCheck.h"
+#include "../resources/resource.h"
+#include "../trace/GuardedOperation.h"
+
+namespace brio::ui::measure {
+namespace {
+
+constexpr const wchar_t* kLineEnd = L"\\n";
+
+CString WindowText(CWnd* control) {
+    CString text;
+    if (control != nullptr)
+        control->GetWindowText(text);
+    return text;
+}
+
+} // namespace
+
+void MeasureTotalDlg::UpdateString() {
+    GuardedOperation(L"MeasureTotalDlg: UpdateString() 例外", [&] {
+        FunctionTrace trace;
+        trace.write(L"MeasureTotalDlg: UpdateString()");
+
+        CWnd* unitLabel = CheckedControl(*this, IDC_STATIC_UNIT);
+        CWnd* totalBox = CheckedControl(*this, IDC_EDIT_TOTAL);
+
+        CString text;
+        // The label's text, also while it is hidden for a list without a single unit.
+        const CString unit = WindowText(unitLabel);
+        if (m_bDrawList) {
+            for (int row = 0; row < m_listLength.GetItemCount(); ++row) {
+                text += m_listLength.GetItemText(row, 0);
+                text += L" ";
+                text += m_listLength.GetItemText(row, 1);
+                text += L" ";
+                text += m_listLength.GetItemText(row, 2);
+                text += L" ";
+                text += m_listLength.GetItemText(row, 3);
+                text += m_listLength.GetItemText(row, 4);
+                text += L" ";
+                text += unit;
+                text += kLineEnd;
+            }
+        }
+        if (m_bDrawTotal) {
+            text += L"累計 ";
+            text += WindowText(totalBox);
+            text += L" ";
+            text += unit;
+            text += kLineEnd;
+        }
+        // Never empty: the host draws what it gets, and a blank is a harmless drawing.
+        m_strSummary = text.IsEmpty() ? CString(L" ") : text;
+    });
+}
+
+const wchar_t* MeasureTotalDlg::GetString() {
+    return GuardedOperation(L"MeasureTotalDlg: GetString() 例外", [&]() -> const wchar_t* {
+        if (isHWnd())
+            UpdateString();
+        return m_strSummary;
+    });
+}
+
+} // namespace brio::ui::measure
