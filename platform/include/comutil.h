@@ -283,6 +283,10 @@ public:
         }
     }
     bool operator!=(const VARIANT& other) const noexcept { return !(*this == other); }
+    bool operator==(const _variant_t& other) const noexcept {
+        return *this == static_cast<const VARIANT&>(other);
+    }
+    bool operator!=(const _variant_t& other) const noexcept { return !(*this == other); }
 
     void Clear() { _com_util::CheckError(::VariantClear(this)); }
     // Converts src (this when null) into this variant; throws _com_error on failure and then

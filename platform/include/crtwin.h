@@ -14,6 +14,7 @@ typedef void (*_invalid_parameter_handler)(const wchar_t* expression, const wcha
 #define ERANGE 34
 #endif
 #define STRUNCATE 80
+#define _TRUNCATE ((size_t)-1)
 
 extern "C" {
 // Installs a handler for the whole process and returns the previous one (null: none installed).

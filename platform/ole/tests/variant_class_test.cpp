@@ -1,0 +1,173 @@
+// _variant_t and _com_error as component code uses them: values made from C++ types keep the
+// variant type a Windows build gives them, extraction converts or throws _com_error with the
+// conversion's HRESULT, and copies own their strings.
+#include <comdef.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+
+namespace {
+
+TEST(VariantClass, ConstructorsPickTheWindowsTypes) {
+    struct Case {
+        _variant_t value;
+        VARTYPE vt;
+    } const cases[] = {
+        {_variant_t(1), VT_INT},       {_variant_t(1, VT_I4), VT_I4}, {_variant_t(1L), VT_I4},
+        {_variant_t(short{1}), VT_I2}, {_variant_t(1LL), VT_I8},      {_variant_t(1u), VT_UINT},
+        {_variant_t(1.0), VT_R8},      {_variant_t(1.0f), VT_R4},     {_variant_t(true), VT_BOOL},
+        {_variant_t(L"x"), VT_BSTR},   {_variant_t("x"), VT_BSTR},    {_variant_t(), VT_EMPTY},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.value.vt, c.vt);
+}
+
+TEST(VariantClass, RejectsATypeTheValueCannotTake) {
+    EXPECT_THROW(_variant_t(1, VT_BSTR), _com_error);
+    EXPECT_THROW(_variant_t(4294967296L), _com_error) << "a Windows long has 32 bits";
+    try {
+        _variant_t(1.0, VT_I4);
+        FAIL() << "no exception";
+    } catch (const _com_error& e) {
+        EXPECT_EQ(e.Error(), E_INVALIDARG);
+    }
+}
+
+TEST(VariantClass, ExtractionConvertsOrThrowsTheConversionResult) {
+    EXPECT_EQ(static_cast<int>(_variant_t(L"12")), 12);
+    EXPECT_EQ(static_cast<long>(_variant_t(L" 12 ")), 12);
+    EXPECT_EQ(static_cast<int>(_variant_t(12.5)), 12);
+    EXPECT_EQ(static_cast<double>(_variant_t(L"2.25")), 2.25);
+    EXPECT_TRUE(static_cast<bool>(_variant_t(L"True")));
+    EXPECT_EQ(std::wstring(static_cast<_bstr_t>(_variant_t(7))), L"7");
+
+    struct Failure {
+        _variant_t value;
+        HRESULT result;
+    } const failures[] = {
+        {_variant_t(L"abc"), DISP_E_TYPEMISMATCH},
+        {_variant_t(L"4294967296"), DISP_E_OVERFLOW},
+        {_variant_t(1e10), DISP_E_OVERFLOW},
+    };
+    for (const Failure& f : failures) {
+        try {
+            const int value = f.value;
+            FAIL() << "converted to " << value;
+        } catch (const _com_error& e) {
+            EXPECT_EQ(e.Error(), f.result);
+        }
+    }
+}
+
+TEST(VariantClass, ChangeTypeThrowsAndKeepsTheValueOnFailure) {
+    _variant_t value(L"abc");
+    EXPECT_THROW(value.ChangeType(VT_INT), _com_error);
+    ASSERT_EQ(value.vt, VT_BSTR);
+    EXPECT_STREQ(value.bstrVal, L"abc");
+
+    _variant_t number(L"41");
+    number.ChangeType(VT_INT);
+    EXPECT_EQ(number.vt, VT_INT);
+    EXPECT_EQ(number.intVal, 41);
+
+    _variant_t copy;
+    copy.ChangeType(VT_R8, &number);
+    EXPECT_EQ(copy.dblVal, 41.0);
+    EXPECT_EQ(number.vt, VT_INT) << "the source of ChangeType is not touched";
+}
+
+TEST(VariantClass, CopiesOwnTheirStringsAndMovesLeaveEmpty) {
+    _variant_t original(L"値");
+    _variant_t copy(original);
+    ASSERT_NE(copy.bstrVal, original.bstrVal);
+    EXPECT_TRUE(copy == original);
+
+    _variant_t moved(std::move(copy));
+    EXPECT_EQ(copy.vt, VT_EMPTY);
+    EXPECT_STREQ(moved.bstrVal, L"値");
+
+    moved = 5;
+    EXPECT_EQ(moved.vt, VT_INT);
+    moved = original;
+    EXPECT_STREQ(moved.bstrVal, L"値");
+    const _variant_t& same = moved;
+    moved = same;
+    EXPECT_STREQ(moved.bstrVal, L"値");
+
+    VARIANT detached = moved.Detach();
+    EXPECT_EQ(moved.vt, VT_EMPTY);
+    _variant_t owner;
+    owner.Attach(detached);
+    EXPECT_STREQ(owner.bstrVal, L"値");
+    EXPECT_EQ(detached.vt, VT_EMPTY);
+}
+
+TEST(VariantClass, EqualityNeedsSameTypeAndValue) {
+    EXPECT_TRUE(_variant_t(3) == _variant_t(3));
+    EXPECT_FALSE(_variant_t(3) == _variant_t(3L)) << "VT_INT and VT_I4 differ";
+    EXPECT_TRUE(_variant_t(L"") == _variant_t(static_cast<const wchar_t*>(nullptr)));
+    EXPECT_TRUE(_variant_t(L"a") != _variant_t(L"b"));
+}
+
+TEST(VariantClass, ProfileMapKeepsEveryValue) {
+    std::map<std::wstring, _variant_t> values;
+    values[L"marume1"] = _variant_t(4);
+    values[L"name"] = _variant_t(L"text");
+    values.insert({L"ratio", _variant_t(0.25)});
+    std::map<std::wstring, _variant_t> copy = values;
+    values.clear();
+    EXPECT_EQ(static_cast<int>(copy[L"marume1"]), 4);
+    EXPECT_STREQ(copy[L"name"].bstrVal, L"text");
+    EXPECT_EQ(copy[L"ratio"].dblVal, 0.25);
+}
+
+TEST(ComError, CarriesItsResultAndAReadableMessage) {
+    struct Case {
+        HRESULT hr;
+        const wchar_t* fragment;
+    } const cases[] = {
+        {DISP_E_TYPEMISMATCH, L"type mismatch"},
+        {DISP_E_OVERFLOW, L"does not fit"},
+        {E_OUTOFMEMORY, L"memory"},
+        {static_cast<HRESULT>(0x80070005), L"Unknown error 0x80070005"},
+        {_com_error::WCodeToHRESULT(12), L"Interface error 12"},
+    };
+    for (const Case& c : cases) {
+        const _com_error error(c.hr);
+        EXPECT_EQ(error.Error(), c.hr);
+        EXPECT_NE(std::wstring(error.ErrorMessage()).find(c.fragment), std::wstring::npos)
+            << error.ErrorMessage();
+        const _com_error copy = error;
+        EXPECT_STREQ(copy.ErrorMessage(), error.ErrorMessage());
+    }
+    EXPECT_EQ(_com_error(_com_error::WCodeToHRESULT(7)).WCode(), 7);
+    EXPECT_EQ(_com_error(E_FAIL).WCode(), 0);
+}
+
+TEST(ComError, IsCaughtAsThrownFromTheLibrary) {
+    try {
+        _com_issue_error(DISP_E_TYPEMISMATCH);
+    } catch (const _com_error& e) {
+        EXPECT_EQ(e.Error(), DISP_E_TYPEMISMATCH);
+        return;
+    }
+    FAIL() << "_com_error crossed the library boundary as another type";
+}
+
+TEST(BstrClass, JoinsComparesAndCopies) {
+    _bstr_t text(L"ab");
+    text += L"c";
+    EXPECT_EQ(text.length(), 3u);
+    EXPECT_TRUE(text == _bstr_t("abc"));
+    EXPECT_TRUE(_bstr_t() == _bstr_t(L""));
+    EXPECT_TRUE(!_bstr_t());
+    BSTR owned = text.copy();
+    EXPECT_STREQ(owned, L"abc");
+    SysFreeString(owned);
+    EXPECT_EQ(std::wstring(text + _bstr_t(L"d")), L"abcd");
+}
+
+} // namespace
