@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+union SDL_Event;
 
 #define DISPLAY_API __attribute__((visibility("default")))
 
@@ -22,5 +25,12 @@ DISPLAY_API bool StartLive();
 // Returns false once every live window was closed by the person or the process should quit.
 DISPLAY_API bool PumpLive();
 DISPLAY_API void StopLive();
+
+// Events of SDL windows that are not mirrors (the host's own windows, such as its drawing) are handed
+// to this handler by PumpLive; while a live message box or menu is open, only their window events are.
+DISPLAY_API void SetForeignEventHandler(std::function<void(const SDL_Event&)> handler);
+// The SDL window id of the mirror of a visible top-level window, 0 when it has none. Scripts that drive
+// the live display aim their input at it.
+DISPLAY_API unsigned LiveWindowId(HWND topLevel);
 
 } // namespace display

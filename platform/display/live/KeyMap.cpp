@@ -1,0 +1,78 @@
+#include "KeyMap.h"
+
+namespace display::live {
+
+UINT VirtualKeyOf(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) {
+        return 'A' + static_cast<UINT>(key - SDLK_a);
+    }
+    if (key >= SDLK_0 && key <= SDLK_9) {
+        return '0' + static_cast<UINT>(key - SDLK_0);
+    }
+    if (key >= SDLK_F1 && key <= SDLK_F12) {
+        return VK_F1 + static_cast<UINT>(key - SDLK_F1);
+    }
+    switch (key) {
+    case SDLK_BACKSPACE:
+        return VK_BACK;
+    case SDLK_TAB:
+        return VK_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return VK_RETURN;
+    case SDLK_ESCAPE:
+        return VK_ESCAPE;
+    case SDLK_SPACE:
+        return VK_SPACE;
+    case SDLK_PAGEUP:
+        return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+        return VK_NEXT;
+    case SDLK_END:
+        return VK_END;
+    case SDLK_HOME:
+        return VK_HOME;
+    case SDLK_LEFT:
+        return VK_LEFT;
+    case SDLK_UP:
+        return VK_UP;
+    case SDLK_RIGHT:
+        return VK_RIGHT;
+    case SDLK_DOWN:
+        return VK_DOWN;
+    case SDLK_INSERT:
+        return VK_INSERT;
+    case SDLK_DELETE:
+        return VK_DELETE;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+        return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+        return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT:
+        return VK_MENU;
+    default:
+        return 0;
+    }
+}
+
+WPARAM MouseKeyFlags(Uint32 buttons, SDL_Keymod modifiers) {
+    WPARAM flags = 0;
+    if (buttons & SDL_BUTTON_LMASK) {
+        flags |= MK_LBUTTON;
+    }
+    if (buttons & SDL_BUTTON_RMASK) {
+        flags |= MK_RBUTTON;
+    }
+    if (modifiers & KMOD_SHIFT) {
+        flags |= MK_SHIFT;
+    }
+    if (modifiers & KMOD_CTRL) {
+        flags |= MK_CONTROL;
+    }
+    return flags;
+}
+
+} // namespace display::live

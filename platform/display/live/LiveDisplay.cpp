@@ -1,0 +1,148 @@
+// The live display: the stand-in's top-level windows mirrored into SDL windows on the desktop, the
+// person's input turned into window messages, message boxes and menus as windows of their own, and the
+// stand-in's clipboard handed on to the desktop's.
+//
+// Not done here: reading the desktop's clipboard back into the stand-in (the component never pastes),
+// several displays, a second thread (everything runs on the thread that calls PumpLive).
+#include "LiveInput.h"
+#include "LiveModal.h"
+#include "Mirrors.h"
+#include "Utf8.h"
+
+#include <display.h>
+#include <standin/hooks.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace display {
+
+namespace {
+
+// How often mirrors are repainted when no input arrives: changes made by the host (a new row, a drawn
+// summary) show within this time; input makes the next round repaint at once.
+constexpr Uint32 kRepaintMs = 100;
+constexpr Uint32 kWaitMs = 10;
+
+struct LiveSession {
+    live::Mirrors mirrors;
+    live::LiveInput input{mirrors};
+    std::unique_ptr<live::LiveModal> modal;
+    Uint32 lastRepaint = 0;
+    bool repaintNext = true;
+    bool quit = false;
+};
+
+std::unique_ptr<LiveSession> g_session;
+std::function<void(const SDL_Event&)> g_foreign;
+
+bool DisplayNamed() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+// Window events of windows that are not the modal's own, while a modal loop runs.
+void ForwardDuringModal(const SDL_Event& e) {
+    if (!g_session || e.type != SDL_WINDOWEVENT) {
+        return;
+    }
+    if (g_session->mirrors.windowOf(e.window.windowID)) {
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            g_session->mirrors.present(e.window.windowID);
+        }
+    } else if (g_foreign) {
+        g_foreign(e);
+    }
+}
+
+void Dispatch(const SDL_Event& e) {
+    if (e.type == SDL_QUIT) {
+        g_session->quit = true;
+        return;
+    }
+    if (!g_session->input.handle(e) && g_foreign) {
+        g_foreign(e);
+    }
+}
+
+} // namespace
+
+bool Available() {
+    if (!DisplayNamed()) {
+        return false;
+    }
+    if (g_session) {
+        return true;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return true;
+}
+
+bool StartLive() {
+    if (g_session) {
+        return true;
+    }
+    if (!DisplayNamed() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    g_session = std::make_unique<LiveSession>();
+    g_session->modal = std::make_unique<live::LiveModal>(ForwardDuringModal);
+    standin::SetInteractiveModal(g_session->modal.get());
+    standin::SetClipboardObserver(
+        [](const std::wstring& text) { SDL_SetClipboardText(live::ToUtf8(text).c_str()); });
+    SDL_StartTextInput();
+    return true;
+}
+
+bool PumpLive() {
+    if (!g_session) {
+        return false;
+    }
+    SDL_Event e;
+    bool pending = SDL_WaitEventTimeout(&e, kWaitMs) != 0;
+    while (pending) {
+        Dispatch(e);
+        pending = SDL_PollEvent(&e) != 0;
+    }
+    const Uint32 now = SDL_GetTicks();
+    const bool repaint = g_session->repaintNext || now - g_session->lastRepaint >= kRepaintMs;
+    // Input posted in this round is handled by the host's loop after we return; its effect is painted
+    // at the start of the next round.
+    g_session->repaintNext = g_session->input.takeDelivered();
+    g_session->mirrors.sync(repaint);
+    if (repaint) {
+        g_session->lastRepaint = now;
+    }
+    return !g_session->quit;
+}
+
+void StopLive() {
+    if (!g_session) {
+        return;
+    }
+    standin::SetInteractiveModal(nullptr);
+    standin::SetClipboardObserver(nullptr);
+    SDL_StopTextInput();
+    g_session.reset();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SetForeignEventHandler(std::function<void(const SDL_Event&)> handler) {
+    g_foreign = std::move(handler);
+}
+
+unsigned LiveWindowId(HWND topLevel) {
+    if (!g_session) {
+        return 0;
+    }
+    g_session->mirrors.sync(false);
+    return g_session->mirrors.idOf(topLevel);
+}
+
+} // namespace display

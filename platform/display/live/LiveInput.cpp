@@ -1,0 +1,244 @@
+#include "LiveInput.h"
+
+#include "KeyMap.h"
+
+#include <cwchar>
+
+namespace display::live {
+
+namespace {
+
+LPARAM PointParam(POINT p) {
+    return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+// Windows' group box answers HTTRANSPARENT; this also covers a stand-in button that does not.
+bool IsGroupBox(HWND hwnd) {
+    wchar_t className[16] = {};
+    GetClassNameW(hwnd, className, 16);
+    return wcscasecmp(className, L"Button") == 0 &&
+           (GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// Where the person's pointer is on the stand-in screen: mirrors sit where their windows are.
+POINT ScreenPoint(HWND top, int x, int y) {
+    RECT rect{};
+    GetWindowRect(top, &rect);
+    return POINT{rect.left + x, rect.top + y};
+}
+
+void PostClientMouse(HWND target, UINT message, WPARAM flags, POINT screen) {
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    PostMessageW(target, message, flags, PointParam(client));
+}
+
+bool HasCaption(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+}
+
+} // namespace
+
+HWND ChildUnderPoint(HWND parent, POINT screen) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        if (!IsWindowVisible(child) || !GetWindowRect(child, &rect) || !PtInRect(&rect, screen)) {
+            continue;
+        }
+        if (SendMessageW(child, WM_NCHITTEST, 0, PointParam(screen)) == HTTRANSPARENT || IsGroupBox(child)) {
+            continue;
+        }
+        if (!IsWindowEnabled(child)) {
+            return nullptr;
+        }
+        return ChildUnderPoint(child, screen);
+    }
+    return parent;
+}
+
+bool LiveInput::handle(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        if (HWND top = m_mirrors.windowOf(event.motion.windowID)) {
+            mouseMotion(top, event.motion.x, event.motion.y);
+            return true;
+        }
+        return false;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (HWND top = m_mirrors.windowOf(event.button.windowID)) {
+            mouseButton(top, event.button.x, event.button.y, event.button.button,
+                        event.type == SDL_MOUSEBUTTONDOWN);
+            return true;
+        }
+        return false;
+    case SDL_MOUSEWHEEL:
+        if (HWND top = m_mirrors.windowOf(event.wheel.windowID)) {
+            wheel(top, event.wheel.y);
+            return true;
+        }
+        return false;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (HWND top = m_mirrors.windowOf(event.key.windowID)) {
+            key(top, event.key);
+            return true;
+        }
+        return false;
+    case SDL_TEXTINPUT:
+        if (HWND top = m_mirrors.windowOf(event.text.windowID)) {
+            text(top, event.text.text);
+            return true;
+        }
+        return false;
+    case SDL_WINDOWEVENT:
+        if (HWND top = m_mirrors.windowOf(event.window.windowID)) {
+            window(top, event.window);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool LiveInput::takeDelivered() {
+    const bool delivered = m_delivered;
+    m_delivered = false;
+    return delivered;
+}
+
+void LiveInput::mouseMotion(HWND top, int x, int y) {
+    const POINT screen = ScreenPoint(top, x, y);
+    m_last = screen;
+    SetCursorPos(screen.x, screen.y);
+    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), SDL_GetModState());
+    if (HWND capture = GetCapture()) {
+        PostClientMouse(capture, WM_MOUSEMOVE, flags, screen);
+    } else {
+        const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, PointParam(screen));
+        if (hit != HTCLIENT) {
+            PostMessageW(top, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), PointParam(screen));
+        } else if (HWND target = ChildUnderPoint(top, screen)) {
+            PostClientMouse(target, WM_MOUSEMOVE, flags, screen);
+        }
+    }
+    m_delivered = true;
+}
+
+void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down) {
+    if (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_RIGHT) {
+        return;
+    }
+    const POINT screen = ScreenPoint(top, x, y);
+    SetCursorPos(screen.x, screen.y);
+    if (down && HasCaption(top) && GetActiveWindow() != top) {
+        // The desktop activates a frame that is clicked; the stand-in hears of it as Windows would.
+        SetActiveWindow(top);
+        m_mirrors.raise(top);
+    }
+    const bool left = button == SDL_BUTTON_LEFT;
+    const UINT clientMessage =
+        left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP) : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
+    Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+    // The message's key flags tell the state after the change, as Windows reports them.
+    const Uint32 mask = left ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK;
+    buttons = down ? (buttons | mask) : (buttons & ~mask);
+    const WPARAM flags = MouseKeyFlags(buttons, SDL_GetModState());
+    if (HWND capture = GetCapture()) {
+        PostClientMouse(capture, clientMessage, flags, screen);
+    } else {
+        const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, PointParam(screen));
+        if (hit != HTCLIENT) {
+            if (left) {
+                PostMessageW(top, down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP, static_cast<WPARAM>(hit),
+                             PointParam(screen));
+            }
+        } else if (HWND target = ChildUnderPoint(top, screen)) {
+            PostClientMouse(target, clientMessage, flags, screen);
+        }
+    }
+    m_delivered = true;
+}
+
+void LiveInput::wheel(HWND top, int steps) {
+    if (steps == 0) {
+        return;
+    }
+    HWND target = ChildUnderPoint(top, m_last);
+    if (!target) {
+        return;
+    }
+    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), SDL_GetModState());
+    const auto delta = static_cast<WORD>(static_cast<short>(steps * WHEEL_DELTA));
+    PostMessageW(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(flags), delta), PointParam(m_last));
+    m_delivered = true;
+}
+
+void LiveInput::key(HWND top, const SDL_KeyboardEvent& event) {
+    const UINT vk = VirtualKeyOf(event.keysym.sym);
+    if (vk == 0) {
+        return;
+    }
+    HWND focus = GetFocus();
+    if (!focus || (focus != top && !IsChild(top, focus))) {
+        focus = top;
+    }
+    const bool down = event.type == SDL_KEYDOWN;
+    const bool alt = (event.keysym.mod & KMOD_ALT) != 0;
+    LPARAM info = 1 | (static_cast<LPARAM>(event.keysym.scancode & 0xFF) << 16);
+    if (alt) {
+        info |= LPARAM(1) << 29;
+    }
+    if (event.repeat || !down) {
+        info |= LPARAM(1) << 30;
+    }
+    if (!down) {
+        info |= LPARAM(1) << 31;
+    }
+    const UINT message = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    PostMessageW(focus, message, vk, info);
+    m_delivered = true;
+}
+
+void LiveInput::text(HWND top, const char* utf8) {
+    HWND focus = GetFocus();
+    if (!focus || (focus != top && !IsChild(top, focus))) {
+        focus = top;
+    }
+    // Decode UTF-8 into the characters of WM_CHAR, one message per character.
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
+        char32_t c = *p;
+        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        c &= extra == 0 ? 0x7F : extra == 1 ? 0x1F : extra == 2 ? 0x0F : 0x07;
+        ++p;
+        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) {
+            c = (c << 6) | (*p & 0x3F);
+        }
+        PostMessageW(focus, WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    m_delivered = true;
+}
+
+void LiveInput::window(HWND top, const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+        m_mirrors.present(event.windowID);
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        // The desktop's close (a window manager's button, Alt+F4) is the system menu's close.
+        PostMessageW(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+        m_delivered = true;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        if (HasCaption(top) && GetActiveWindow() != top) {
+            SetActiveWindow(top);
+            m_delivered = true;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace display::live
