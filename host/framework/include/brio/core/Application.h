@@ -16,11 +16,11 @@ class BRFRAMEWORK_API Application {
 public:
     static Application& getInstance();
 
-    virtual ~Application();                                   // 1
-    virtual std::wstring getApplicationName() const;          // 2
-    virtual HICON getSystemIconHandle() const;                // 3
-    virtual void OpenHtmlHelp(const wchar_t* topic) const;    // 4
-    virtual ProfileStore* getProfileStore();                  // 5: null when the store cannot be opened
+    virtual ~Application();                                // 1
+    virtual std::wstring getApplicationName() const;       // 2
+    virtual HICON getSystemIconHandle() const;             // 3
+    virtual void OpenHtmlHelp(const wchar_t* topic) const; // 4
+    virtual ProfileStore* getProfileStore();               // 5: null when the store cannot be opened
 
     // Host-side controls.
     // Replaces the store (tests inject failing stores; null means "no store"); the default store
@@ -35,6 +35,10 @@ protected:
     Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
 } // namespace brio::core

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace brio::core {
@@ -19,12 +20,16 @@ class BRFRAMEWORK_API ProfileStore {
 public:
     virtual ~ProfileStore();                                                                   // 1
     virtual bool isOpen() const = 0;                                                           // 2
-    virtual bool readSection(const wchar_t* section, ProfileValues* values, int reserved) = 0;  // 3
+    virtual bool readSection(const wchar_t* section, ProfileValues* values, int reserved) = 0; // 3
     virtual bool writeSection(const wchar_t* section, ProfileValues* values) = 0;              // 4
     virtual bool deleteSection(const wchar_t* section) = 0;                                    // 5
     virtual std::wstring location() const = 0;                                                 // 6
     virtual bool restoreWindow(HWND window, const wchar_t* section) = 0;                       // 7
     virtual bool saveWindow(HWND window, const wchar_t* section) = 0;                          // 8
+
+    // The SQLite-backed store on `path` (created if missing; a corrupt file is moved aside first),
+    // or null when no store can be opened there. Problems are logged at level 4.
+    static std::unique_ptr<ProfileStore> openFile(const std::wstring& path);
 };
 
 } // namespace brio::core

@@ -4,6 +4,7 @@
 
 #include <brio/BrFrameworkApi.h>
 
+#include <memory>
 #include <string>
 
 namespace brio::server {
@@ -20,17 +21,17 @@ public:
     static BrLogServer& getInstance();
 
     // The virtual operations, in the order callers rely on.
-    virtual int getLogLevel();                                          // 1: the threshold
-    virtual void setLogLevel(int level);                                // 2
-    virtual void writeLog(int level, const wchar_t* text);              // 3: one plain line
-    virtual void flush();                                               // 4
+    virtual int getLogLevel();                                           // 1: the threshold
+    virtual void setLogLevel(int level);                                 // 2
+    virtual void writeLog(int level, const wchar_t* text);               // 3: one plain line
+    virtual void flush();                                                // 4
     virtual bool writeTrace(int level, const wchar_t* text, bool enter); // 5: true = wants the exit
 
     // Host-side controls (not used by components).
-    void attachSink(LogSink* sink); // null detaches
+    void attachSink(LogSink* sink);     // null detaches
     void setRefuseEntries(bool refuse); // writeTrace then answers false and writes nothing
     void setThrowOnWrite(bool doThrow); // fault injection: writeLog/writeTrace throw std::runtime_error
-    void reopen();                       // re-reads BRIO_LOG / BRIO_LOG_LEVEL
+    void reopen();                      // re-reads BRIO_LOG / BRIO_LOG_LEVEL
     int openTraceDepth() const;
 
 protected:
@@ -38,6 +39,10 @@ protected:
     virtual ~BrLogServer();
     BrLogServer(const BrLogServer&) = delete;
     BrLogServer& operator=(const BrLogServer&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
 } // namespace brio::server
