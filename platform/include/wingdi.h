@@ -2,6 +2,7 @@
 #pragma once
 
 #include "windef.h"
+#include "winuser.h" // PAINTSTRUCT, DT_* and the drawing flags the user32 half of GDI takes
 
 #define TRANSPARENT 1
 #define OPAQUE 2

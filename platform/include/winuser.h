@@ -27,6 +27,7 @@
 #define WM_SETCURSOR 0x0020
 #define WM_MOUSEACTIVATE 0x0021
 #define WM_GETMINMAXINFO 0x0024
+#define WM_NEXTDLGCTL 0x0028
 #define WM_DRAWITEM 0x002B
 #define WM_MEASUREITEM 0x002C
 #define WM_DELETEITEM 0x002D
@@ -294,6 +295,9 @@
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
 #define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)-1)
+#define HWND_NOTOPMOST ((HWND)-2)
 
 #define GWL_WNDPROC (-4)
 #define GWLP_WNDPROC (-4)
@@ -312,6 +316,21 @@
 #define SIZE_RESTORED 0
 #define SIZE_MINIMIZED 1
 #define SIZE_MAXIMIZED 2
+
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+#define MA_ACTIVATE 1
+#define MA_NOACTIVATE 3
+#define WMSZ_LEFT 1
+#define WMSZ_RIGHT 2
+#define WMSZ_TOP 3
+#define WMSZ_TOPLEFT 4
+#define WMSZ_TOPRIGHT 5
+#define WMSZ_BOTTOM 6
+#define WMSZ_BOTTOMLEFT 7
+#define WMSZ_BOTTOMRIGHT 8
+#define DC_HASDEFID 0x534B
 
 #define GW_HWNDFIRST 0
 #define GW_HWNDLAST 1
@@ -587,6 +606,8 @@
 #define BF_RIGHT 0x0004
 #define BF_BOTTOM 0x0008
 #define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_MIDDLE 0x0800
+#define BF_SOFT 0x1000
 #define BF_ADJUST 0x2000
 #define BF_FLAT 0x4000
 #define BF_MONO 0x8000
@@ -609,9 +630,13 @@
 #define DFCS_BUTTONCHECK 0x0000
 #define DFCS_BUTTONRADIO 0x0004
 #define DFCS_BUTTONPUSH 0x0010
+#define DFCS_BUTTON3STATE 0x0008
 #define DFCS_INACTIVE 0x0100
 #define DFCS_PUSHED 0x0200
 #define DFCS_CHECKED 0x0400
+#define DFCS_TRANSPARENT 0x0800
+#define DFCS_HOT 0x1000
+#define DFCS_ADJUSTRECT 0x2000
 #define DFCS_FLAT 0x4000
 
 // ---- clipboard ----------------------------------------------------------------------------------------
@@ -745,8 +770,9 @@ typedef struct tagHELPINFO {
 // ---- dialog templates -----------------------------------------------------------------------------------
 // In-memory templates in the layout of DLGTEMPLATEEX / DLGITEMTEMPLATEEX, kept as typed structures rather
 // than a packed byte stream: the stand-in has no resource compiler, and a typed template is read by the
-// same dialog manager code that a binary one would feed. Texts are wide strings; a class or text given by
-// ordinal uses the `...Ordinal` field with a null pointer.
+// same dialog manager code that a binary one would feed. Texts are wide strings; a predefined class may
+// also be given by its ordinal, MAKEINTRESOURCEW(0x0080) BUTTON, 0x0081 EDIT, 0x0082 STATIC, 0x0083
+// LISTBOX, 0x0084 SCROLLBAR, 0x0085 COMBOBOX, as a binary template does.
 typedef struct tagDLGITEMTEMPLATEW {
     DWORD style;
     DWORD exStyle;
@@ -777,6 +803,19 @@ typedef struct tagDLGTEMPLATEW {
     WORD itemCount;
 } DLGTEMPLATEW, *LPDLGTEMPLATEW;
 typedef const DLGTEMPLATEW* LPCDLGTEMPLATEW;
+
+// ---- hooks --------------------------------------------------------------------------------------------
+// Only WH_CBT with HCBT_CREATEWND and HCBT_DESTROYWND is supported, for the thread that installs it
+// (what a framework needs to attach its window objects before the first message).
+DECLARE_HANDLE(HHOOK);
+typedef LRESULT(CALLBACK* HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
+#define WH_CBT 5
+#define HCBT_CREATEWND 3
+#define HCBT_DESTROYWND 4
+typedef struct tagCBT_CREATEWNDW {
+    struct tagCREATESTRUCTW* lpcs;
+    HWND hwndInsertAfter;
+} CBT_CREATEWNDW, *LPCBT_CREATEWNDW;
 
 // ---- functions ----------------------------------------------------------------------------------------
 extern "C" {
@@ -826,11 +865,17 @@ WINUSERAPI BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect);
 WINUSERAPI BOOL WINAPI UpdateWindow(HWND hwnd);
 WINUSERAPI BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
 #define RDW_INVALIDATE 0x0001
+#define RDW_INTERNALPAINT 0x0002
 #define RDW_ERASE 0x0004
+#define RDW_VALIDATE 0x0008
+#define RDW_NOINTERNALPAINT 0x0010
+#define RDW_NOERASE 0x0020
+#define RDW_NOCHILDREN 0x0040
 #define RDW_ALLCHILDREN 0x0080
 #define RDW_UPDATENOW 0x0100
 #define RDW_ERASENOW 0x0200
 #define RDW_FRAME 0x0400
+#define RDW_NOFRAME 0x0800
 WINUSERAPI BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 
 WINUSERAPI HWND WINAPI SetFocus(HWND hwnd);
@@ -878,6 +923,10 @@ WINUSERAPI BOOL WINAPI SetDlgItemTextW(HWND dialog, int id, LPCWSTR text);
 WINUSERAPI UINT WINAPI GetDlgItemTextW(HWND dialog, int id, LPWSTR buffer, int count);
 WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+
+WINUSERAPI HHOOK WINAPI SetWindowsHookExW(int idHook, HOOKPROC proc, HINSTANCE module, DWORD threadId);
+WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hook);
+WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
 
 WINUSERAPI int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 

@@ -11,9 +11,11 @@
 namespace standin {
 
 // ---- fixed metrics (documented, independent of installed fonts) -------------------------------------
-// Virtual screen 1280x1024. Sizing frame 4 px (SM_CXFRAME), caption 19 px (SM_CYCAPTION) + 1 px
-// border, dialog base units 6x12 for the 9-point Japanese dialog font at 96 dpi, so a 249x135 DLU
-// template gives a 374x203 client area (MulDiv(249, 6, 4) = 374, MulDiv(135, 12, 8) = 203 (202.5 up)).
+// Virtual screen 1280x1024. Sizing frame 4 px (SM_CXFRAME), caption 19 px (SM_CYCAPTION: the 18 px bar
+// and the 1 px line under it), so a captioned window with a sizing border is its client + 8 px wide and
+// + 27 px tall. Dialog base units 6x12 for the 9-point Japanese dialog font at 96 dpi (scaled linearly
+// with the point size), so a 249x135 DLU template gives a 374x203 client area (MulDiv(249, 6, 4) = 374,
+// MulDiv(135, 12, 8) = 203 (202.5 up)). The full list is in platform/win32/metrics.h.
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
@@ -86,6 +88,12 @@ struct InteractiveModal {
     virtual UINT popupMenu(HWND owner, POINT at, const std::vector<MenuEntry>& entries) = 0; // 0 = dismissed
 };
 WINBASEAPI void SetInteractiveModal(InteractiveModal* provider);
+
+// ---- waiting for input ----------------------------------------------------------------------------
+// Called by GetMessageW (and by nested loops) when the queue is empty, so that a live display can turn
+// a person's input into messages. Without it, GetMessageW waits as Windows does, and nested loops
+// (border drags, caption buttons) end when their queued input is used up. Null removes the hook.
+WINBASEAPI void SetIdleHook(std::function<void()> hook);
 
 // ---- pixels ---------------------------------------------------------------------------------------
 // Paints the top-level window that holds `hwnd` (frame, caption and every visible child, each control

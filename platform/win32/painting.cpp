@@ -1,0 +1,220 @@
+// Update regions and WM_PAINT. Setters only mark what needs painting; the message loop (or
+// UpdateWindow / RedrawWindow with RDW_UPDATENOW) then sends WM_NCPAINT, WM_PAINT and, through
+// BeginPaint, WM_ERASEBKGND. Parents are painted before their children, so children show on top.
+//
+// Does NOT: keep true regions (the update area is one rectangle, the union of what was marked), scroll
+// windows, or send WM_SYNCPAINT. A parent without WS_CLIPCHILDREN passes invalidation on to the
+// children under the marked area, as Windows does, so what the parent paints over them is repainted.
+#include "gdi/device_context.h"
+#include "win32/geometry.h"
+#include "win32/internal.h"
+
+#include <algorithm>
+
+namespace standin {
+namespace {
+
+bool HasNonClientArea(const Window& window) {
+    RECT insets = FrameInsets(window.m_style, window.m_exStyle);
+    return insets.left || insets.top || insets.right || insets.bottom;
+}
+
+RECT ClientSize(const Window& window) {
+    RECT client = ClientRectInWindow(window);
+    return RECT{0, 0, client.right - client.left, client.bottom - client.top};
+}
+
+void SendNcPaint(HWND hwnd) {
+    Window* window = LookupWindow(hwnd);
+    if (!window)
+        return;
+    window->m_frameDirty = false;
+    if (HasNonClientArea(*window))
+        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+}
+
+// Paints one window now, as the loop would with its WM_PAINT.
+void PaintOne(HWND hwnd) {
+    Window* window = LookupWindow(hwnd);
+    if (!window || !IsReallyVisible(*window))
+        return;
+    if (window->m_frameDirty && !window->m_dirty)
+        SendNcPaint(hwnd);
+    window = LookupWindow(hwnd);
+    if (!window || !window->m_dirty)
+        return;
+    SendMessageW(hwnd, WM_PAINT, 0, 0);
+    if ((window = LookupWindow(hwnd)))
+        window->m_dirty = window->m_erase = window->m_frameDirty = false;
+}
+
+} // namespace
+
+void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
+    Window* window = LookupWindow(hwnd);
+    if (!window)
+        return;
+    RECT size = ClientSize(*window);
+    RECT area = size;
+    if (clientRect)
+        IntersectRect(&area, clientRect, &size);
+    if (flags & RDW_INVALIDATE) {
+        if (!IsRectEmpty(&area)) {
+            if (window->m_dirty)
+                UnionRect(&window->m_dirtyRect, &window->m_dirtyRect, &area);
+            else
+                window->m_dirtyRect = area;
+            window->m_dirty = true;
+            if (flags & RDW_ERASE)
+                window->m_erase = true;
+        }
+        if (flags & RDW_FRAME)
+            window->m_frameDirty = true;
+    }
+    if (flags & RDW_VALIDATE) {
+        RECT covered;
+        if (!clientRect || (IntersectRect(&covered, &area, &window->m_dirtyRect) &&
+                            EqualRect(&covered, &window->m_dirtyRect))) {
+            window->m_dirty = false;
+            window->m_erase = false;
+        }
+        if (flags & RDW_NOERASE)
+            window->m_erase = false;
+        if (flags & RDW_NOFRAME)
+            window->m_frameDirty = false;
+    }
+    bool children = (flags & RDW_ALLCHILDREN) ||
+                    (!(flags & RDW_NOCHILDREN) && !(window->m_style & WS_CLIPCHILDREN));
+    if (!children || IsRectEmpty(&area))
+        return;
+    std::vector<HWND> kids = window->m_children;
+    for (HWND child : kids) {
+        Window* c = LookupWindow(child);
+        if (!c)
+            continue;
+        RECT overlap;
+        if (!IntersectRect(&overlap, &area, &c->m_rect))
+            continue;
+        RECT inClient = ClientRectInWindow(*c);
+        OffsetRect(&overlap, -(c->m_rect.left + inClient.left), -(c->m_rect.top + inClient.top));
+        UINT childFlags = flags & ~(RDW_FRAME | RDW_NOFRAME);
+        if ((flags & RDW_INVALIDATE) && HasNonClientArea(*c))
+            childFlags |= RDW_FRAME;
+        InvalidateWindow(child, &overlap, childFlags);
+    }
+}
+
+HWND NextWindowToPaint(HWND filter) {
+    for (HWND top : TopLevelWindows()) {
+        for (HWND hwnd : SubtreeOf(top)) {
+            Window* window = LookupWindow(hwnd);
+            if (!window || !window->m_dirty || !IsReallyVisible(*window))
+                continue;
+            if (!filter || hwnd == filter || IsDescendant(filter, hwnd))
+                return hwnd;
+        }
+    }
+    return nullptr;
+}
+
+void PaintPendingFrames() {
+    std::vector<HWND> pending;
+    for (HWND top : TopLevelWindows())
+        for (HWND hwnd : SubtreeOf(top))
+            if (Window* w = LookupWindow(hwnd); w && w->m_frameDirty && !w->m_dirty && IsReallyVisible(*w))
+                pending.push_back(hwnd);
+    for (HWND hwnd : pending)
+        SendNcPaint(hwnd);
+}
+
+void UpdateSubtreeNow(HWND hwnd) {
+    for (HWND h : SubtreeOf(hwnd))
+        PaintOne(h);
+}
+
+} // namespace standin
+
+using namespace standin;
+
+extern "C" {
+
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+    if (!hwnd) {
+        std::vector<HWND> tops = TopLevelWindows();
+        for (HWND top : tops)
+            InvalidateWindow(top, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return TRUE;
+    }
+    if (!LookupWindowOrFail(hwnd))
+        return FALSE;
+    InvalidateWindow(hwnd, rect, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+    return TRUE;
+}
+
+BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
+    if (!LookupWindowOrFail(hwnd))
+        return FALSE;
+    InvalidateWindow(hwnd, rect, RDW_VALIDATE | RDW_NOCHILDREN);
+    return TRUE;
+}
+
+BOOL WINAPI UpdateWindow(HWND hwnd) {
+    if (!LookupWindowOrFail(hwnd))
+        return FALSE;
+    UpdateSubtreeNow(hwnd);
+    return TRUE;
+}
+
+BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN, UINT flags) {
+    std::vector<HWND> targets;
+    if (!hwnd || hwnd == DesktopWindow())
+        targets = TopLevelWindows();
+    else if (LookupWindowOrFail(hwnd))
+        targets.push_back(hwnd);
+    else
+        return FALSE;
+    for (HWND target : targets) {
+        InvalidateWindow(target, hwnd ? rect : nullptr, flags);
+        if (flags & (RDW_UPDATENOW | RDW_ERASENOW))
+            UpdateSubtreeNow(target);
+    }
+    return TRUE;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return FALSE;
+    if (rect)
+        *rect = window->m_dirty ? window->m_dirtyRect : RECT{0, 0, 0, 0};
+    return window->m_dirty;
+}
+
+HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window || !ps)
+        return nullptr;
+    if (window->m_frameDirty) {
+        SendNcPaint(hwnd);
+        if (!(window = LookupWindow(hwnd)))
+            return nullptr;
+    }
+    RECT paint = window->m_dirty ? window->m_dirtyRect : RECT{0, 0, 0, 0};
+    bool erase = window->m_erase;
+    window->m_dirty = false;
+    window->m_erase = false;
+    HDC dc = OpenWindowDc(hwnd, DcArea::Client, &paint);
+    *ps = PAINTSTRUCT{};
+    ps->hdc = dc;
+    ps->rcPaint = paint;
+    if (dc && erase)
+        ps->fErase = SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
+    return dc;
+}
+
+BOOL WINAPI EndPaint(HWND, const PAINTSTRUCT* ps) {
+    if (ps && ps->hdc)
+        CloseDc(ps->hdc);
+    return TRUE;
+}
+}

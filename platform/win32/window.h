@@ -1,0 +1,95 @@
+// One window's state and the tables that reach it from its handle. Every window function looks the
+// handle up here first; a stale handle finds nothing and the function fails as Windows does.
+//
+// Does NOT: keep window properties (SetProp), class extra bytes, or per-window DC (CS_OWNDC) state.
+#pragma once
+
+#include <windows.h>
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace standin {
+
+struct WindowClass {
+    std::wstring m_name;
+    ATOM m_atom = 0;
+    UINT m_style = 0;
+    WNDPROC m_proc = nullptr;
+    int m_windowExtra = 0;
+    HINSTANCE m_instance = nullptr;
+    HICON m_icon = nullptr;
+    HCURSOR m_cursor = nullptr;
+    HBRUSH m_background = nullptr;
+    int m_liveWindows = 0;
+};
+
+// What the dialog manager keeps for a dialog window (class "#32770").
+struct DialogData {
+    HFONT m_font = nullptr;
+    bool m_ownsFont = false; // made from the template: deleted when the dialog goes
+    int m_baseUnitX = 8;
+    int m_baseUnitY = 16;
+    HWND m_savedFocus = nullptr; // control to give the focus back to when the dialog is activated
+    int m_defaultId = 0;
+    bool m_ended = false;
+    INT_PTR m_result = 0;
+};
+
+struct Window {
+    HWND m_handle = nullptr;
+    std::shared_ptr<WindowClass> m_class;
+    WNDPROC m_proc = nullptr;
+    HINSTANCE m_instance = nullptr;
+    HWND m_parent = nullptr; // null for top-level windows
+    HWND m_owner = nullptr;  // top-level owner of a top-level window
+    std::vector<HWND> m_children; // z-order, top first; a new child goes to the bottom
+    LONG_PTR m_id = 0;
+    DWORD m_style = 0;
+    DWORD m_exStyle = 0;
+    std::wstring m_text;
+    RECT m_rect{}; // window rectangle in the parent's client coordinates (screen for top-levels)
+    LONG_PTR m_userData = 0;
+    std::vector<unsigned char> m_extra; // cbWndExtra bytes (DWLP_* for dialogs)
+    HICON m_iconSmall = nullptr;
+    HICON m_iconBig = nullptr;
+    HMENU m_systemMenu = nullptr;
+    std::unique_ptr<DialogData> m_dialog;
+    bool m_isDesktop = false;
+    bool m_destroying = false;
+    bool m_captionActive = false;
+    int m_pressedFrameButton = 0; // HTCLOSE or HTHELP while the mouse holds it down
+
+    // Update region: one rectangle in client coordinates is enough for this system's painting.
+    bool m_dirty = false;
+    RECT m_dirtyRect{};
+    bool m_erase = false;
+    bool m_frameDirty = false;
+
+    cairo_surface_t* m_surface = nullptr; // top-levels: the picture of the whole window
+};
+
+// Null for null, stale, foreign or other-thread handles.
+Window* LookupWindow(HWND hwnd);
+// As LookupWindow, and sets ERROR_INVALID_WINDOW_HANDLE when nothing is found.
+Window* LookupWindowOrFail(HWND hwnd);
+
+HWND InsertWindow(std::unique_ptr<Window> window);
+std::unique_ptr<Window> EraseWindow(HWND hwnd);
+int LiveWindowCount(); // the desktop is not counted
+std::vector<HWND>& TopLevelWindows(); // z-order, top first
+HWND DesktopWindow();
+
+// The top-level window that holds hwnd (hwnd itself for a top-level), null when invalid.
+HWND RootOf(HWND hwnd);
+bool IsDescendant(HWND ancestor, HWND hwnd); // strictly below
+// A window and all its ancestors are enabled: only then does mouse and key input reach it.
+bool IsInputEnabled(HWND hwnd);
+bool IsReallyVisible(const Window& window);
+// Pre-order walk of a subtree: hwnd first, then its children in z-order, each with its own children.
+std::vector<HWND> SubtreeOf(HWND hwnd);
+
+} // namespace standin

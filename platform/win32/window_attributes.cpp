@@ -1,0 +1,222 @@
+// Visibility, enabled state, text and the window longs of a window.
+//
+// ShowWindow sends WM_SHOWWINDOW, changes visibility through SetWindowPos and activates top-level
+// windows unless asked not to (SW_SHOWNOACTIVATE, SW_SHOWNA). Text goes through WM_SETTEXT/WM_GETTEXT so
+// that controls can keep their own.
+//
+// Does NOT: minimise or maximise (SW_MINIMIZE hides nothing and SW_SHOWMAXIMIZED shows the window at
+// its size), send WM_STYLECHANGING/WM_STYLECHANGED, or subclass across processes.
+#include "win32/internal.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace standin {
+namespace {
+
+bool ReadsAsLongPtr(int index, const Window& window) {
+    return index >= 0 && static_cast<size_t>(index) + sizeof(LONG_PTR) <= window.m_extra.size();
+}
+
+} // namespace
+} // namespace standin
+
+using namespace standin;
+
+extern "C" {
+
+BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window || window->m_isDesktop)
+        return FALSE;
+    bool wasVisible = (window->m_style & WS_VISIBLE) != 0;
+    bool show = cmd != SW_HIDE;
+    bool activate = cmd != SW_HIDE && cmd != SW_SHOWNOACTIVATE && cmd != SW_SHOWNA &&
+                    cmd != SW_SHOWMINNOACTIVE && cmd != SW_MINIMIZE;
+    bool topLevel = !window->m_parent;
+    if (show != wasVisible) {
+        SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
+        if (!LookupWindow(hwnd))
+            return wasVisible;
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    }
+    if (!LookupWindow(hwnd))
+        return wasVisible;
+    if (!show) {
+        HWND focus = GetFocus();
+        if (focus && (focus == hwnd || IsDescendant(hwnd, focus)))
+            SetFocus(topLevel ? nullptr : LookupWindow(hwnd)->m_parent);
+        if (topLevel)
+            ActivateOtherWindow(hwnd);
+    } else if (activate && topLevel) {
+        SetActiveWindow(hwnd);
+    }
+    return wasVisible;
+}
+
+BOOL WINAPI IsWindowVisible(HWND hwnd) {
+    Window* window = LookupWindow(hwnd);
+    return window && IsReallyVisible(*window);
+}
+
+// Returns whether the window was disabled before.
+BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return FALSE;
+    bool wasDisabled = (window->m_style & WS_DISABLED) != 0;
+    if (wasDisabled == !enable)
+        return wasDisabled;
+    if (enable) {
+        window->m_style &= ~WS_DISABLED;
+    } else {
+        window->m_style |= WS_DISABLED;
+        // A window that is disabled loses the keyboard focus and the mouse capture.
+        HWND focus = GetFocus();
+        if (focus && (focus == hwnd || IsDescendant(hwnd, focus)))
+            SetFocus(nullptr);
+        if (GetCapture() == hwnd)
+            ReleaseCapture();
+    }
+    if (LookupWindow(hwnd))
+        SendMessageW(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND hwnd) {
+    Window* window = LookupWindow(hwnd);
+    return window && !(window->m_style & WS_DISABLED);
+}
+
+int WINAPI GetWindowTextW(HWND hwnd, LPWSTR buffer, int count) {
+    if (buffer && count > 0)
+        buffer[0] = L'\0';
+    if (!LookupWindowOrFail(hwnd) || !buffer || count <= 0)
+        return 0;
+    return static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(buffer)));
+}
+
+int WINAPI GetWindowTextLengthW(HWND hwnd) {
+    if (!LookupWindowOrFail(hwnd))
+        return 0;
+    return static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+BOOL WINAPI SetWindowTextW(HWND hwnd, LPCWSTR text) {
+    if (!LookupWindowOrFail(hwnd))
+        return FALSE;
+    return SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
+}
+
+LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return 0;
+    switch (index) {
+    case GWL_STYLE:
+        return static_cast<LONG>(window->m_style);
+    case GWL_EXSTYLE:
+        return static_cast<LONG>(window->m_exStyle);
+    case GWLP_ID:
+        return window->m_id;
+    case GWLP_USERDATA:
+        return window->m_userData;
+    case GWLP_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(window->m_proc);
+    case GWLP_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(window->m_instance);
+    case GWLP_HWNDPARENT:
+        return reinterpret_cast<LONG_PTR>(window->m_parent ? window->m_parent : window->m_owner);
+    default:
+        break;
+    }
+    if (!ReadsAsLongPtr(index, *window)) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    LONG_PTR value = 0;
+    std::memcpy(&value, window->m_extra.data() + index, sizeof(value));
+    return value;
+}
+
+LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return 0;
+    LONG_PTR old = 0;
+    switch (index) {
+    case GWL_STYLE:
+        old = static_cast<LONG>(window->m_style);
+        window->m_style = static_cast<DWORD>(value);
+        return old;
+    case GWL_EXSTYLE:
+        old = static_cast<LONG>(window->m_exStyle);
+        window->m_exStyle = static_cast<DWORD>(value);
+        return old;
+    case GWLP_ID:
+        old = window->m_id;
+        window->m_id = value;
+        return old;
+    case GWLP_USERDATA:
+        old = window->m_userData;
+        window->m_userData = value;
+        return old;
+    case GWLP_WNDPROC:
+        old = reinterpret_cast<LONG_PTR>(window->m_proc);
+        if (value)
+            window->m_proc = reinterpret_cast<WNDPROC>(value);
+        return old;
+    case GWLP_HWNDPARENT:
+        old = reinterpret_cast<LONG_PTR>(window->m_owner);
+        if (!window->m_parent)
+            window->m_owner = RootOf(reinterpret_cast<HWND>(value));
+        return old;
+    default:
+        break;
+    }
+    if (!ReadsAsLongPtr(index, *window)) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    std::memcpy(&old, window->m_extra.data() + index, sizeof(old));
+    std::memcpy(window->m_extra.data() + index, &value, sizeof(value));
+    return old;
+}
+
+// The 32-bit forms reach the same values; in the extra bytes they read and write 4 bytes, and
+// pointer-sized values are cut to their low 32 bits, as on 64-bit Windows.
+LONG WINAPI GetWindowLongW(HWND hwnd, int index) {
+    if (index < 0)
+        return static_cast<LONG>(GetWindowLongPtrW(hwnd, index));
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return 0;
+    if (static_cast<size_t>(index) + sizeof(LONG) > window->m_extra.size()) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    LONG value = 0;
+    std::memcpy(&value, window->m_extra.data() + index, sizeof(value));
+    return value;
+}
+
+LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value) {
+    if (index == GWL_STYLE || index == GWL_EXSTYLE)
+        return static_cast<LONG>(SetWindowLongPtrW(hwnd, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
+    if (index < 0)
+        return static_cast<LONG>(SetWindowLongPtrW(hwnd, index, value));
+    Window* window = LookupWindowOrFail(hwnd);
+    if (!window)
+        return 0;
+    if (static_cast<size_t>(index) + sizeof(LONG) > window->m_extra.size()) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    LONG old = 0;
+    std::memcpy(&old, window->m_extra.data() + index, sizeof(old));
+    std::memcpy(window->m_extra.data() + index, &value, sizeof(value));
+    return old;
+}
+}
