@@ -52,6 +52,12 @@ bool isCorruption(int code) {
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+// A file another process holds, or one we may only read, is still worth keeping open.
+bool isTransientOrReadOnly(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_READONLY;
+}
+
 std::string timestampSuffix() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
@@ -61,7 +67,7 @@ std::string timestampSuffix() {
     return text;
 }
 
-// True when the checker says the file is sound; its first line otherwise names the damage.
+// SQLITE_OK when the checker finds the file sound, SQLITE_CORRUPT when it names damage, else the error.
 int checkIntegrity(sqlite3* db) {
     detail::SqliteStatement check(db, "PRAGMA quick_check");
     if (check.status() != SQLITE_OK)
@@ -116,7 +122,7 @@ bool SqliteProfileStore::openDatabase() {
 }
 
 // True when the file is open with its tables. A busy or read-only file stays open (reads may work,
-// writes report their own errors); a corrupt one or one that cannot be opened is closed.
+// writes report their own errors); any other failure closes it.
 bool SqliteProfileStore::openAndPrepare(int& failure) {
     closeDatabase();
     failure = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -131,7 +137,7 @@ bool SqliteProfileStore::openAndPrepare(int& failure) {
         failure = sqlite3_exec(m_db, kSchema, nullptr, nullptr, nullptr);
     if (failure == SQLITE_OK)
         return true;
-    if (isCorruption(failure))
+    if (!isTransientOrReadOnly(failure))
         closeDatabase();
     return false;
 }
