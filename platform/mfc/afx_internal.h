@@ -1,0 +1,54 @@
+// What the MFC subset's sources share and nobody else sees: the per-thread dispatch state and the
+// handle maps.
+#pragma once
+
+#include <afxwin.h>
+
+namespace afx_internal {
+
+// Per thread, as MFC keeps it: the message AfxWndProc is dispatching (for CWnd::Default), the object
+// waiting for the window it is creating, and the window whose control notifications UpdateData mutes.
+struct ThreadState {
+    MSG currentMsg{};
+    CWnd* pWndInit = nullptr;       // CWnd::CreateEx: attached by the first AfxWndProc call of the new window
+    CDialog* pDialogInit = nullptr; // CDialog creation: subclassed by the first AfxDlgProc call
+    HWND hLockoutNotifyWindow = nullptr;
+};
+ThreadState& Thread();
+
+// Sets a pointer-sized thread-state field for a scope and puts the old value back on every way out.
+template <class T>
+class ScopedSet {
+public:
+    ScopedSet(T& field, T value) : m_field(field), m_old(field) { m_field = value; }
+    ~ScopedSet() { m_field = m_old; }
+    ScopedSet(const ScopedSet&) = delete;
+    ScopedSet& operator=(const ScopedSet&) = delete;
+
+private:
+    T& m_field;
+    T m_old;
+};
+
+// ---- handle maps ----------------------------------------------------------------------------------------
+// Permanent objects are the caller's; the maps only point at them.
+void MapPermanentWindow(HWND hWnd, CWnd* pWnd);
+void UnmapPermanentWindow(HWND hWnd);
+CWnd* PermanentWindow(HWND hWnd);
+CWnd* TemporaryWindow(HWND hWnd);
+
+void MapPermanentDC(HDC hDC, CDC* pDC);
+void UnmapPermanentDC(HDC hDC);
+CDC* PermanentDC(HDC hDC);
+CDC* TemporaryDC(HDC hDC);
+
+CMenu* TemporaryMenu(HMENU hMenu);
+CGdiObject* TemporaryGdiObject(HGDIOBJ hObject);
+CBrush* TemporaryBrush(HBRUSH hBrush);
+CFont* TemporaryFont(HFONT hFont);
+CPen* TemporaryPen(HPEN hPen);
+
+// The message a child's permanent object sees first (reflection); TRUE when it took it.
+BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+} // namespace afx_internal

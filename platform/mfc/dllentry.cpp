@@ -1,0 +1,44 @@
+// The entry glue of an MFC extension library, compiled into every shared library that links
+// `mfc_dllentry`: it calls the library's DllMain at load and unload, as Windows' loader does, and runs
+// MFC's raw start-up step around the library's static objects.
+//
+// Order at load: the raw step (constructor priority 101) runs before the library's static objects;
+// the DllMain attach runs from an unprioritised constructor, which follows the library's own because
+// this object is linked after them. At unload the detach runs before the static objects are destroyed.
+//
+// What it does NOT do: DLL_THREAD_ATTACH/DETACH, failing the load (see afxdllx.h).
+#include <afxdllx.h>
+
+// The library's own DllMain (hidden, so it never binds to another module's); a library without one
+// still gets the raw step.
+extern "C" __attribute__((weak, visibility("hidden"))) BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID);
+
+namespace {
+
+bool g_attached = false;
+
+HMODULE ThisLibrary() { return ::BrModuleOfAddress(reinterpret_cast<const void*>(&ThisLibrary)); }
+
+__attribute__((constructor(101))) void BeginLoad() { AfxBeginExtensionLoad(); }
+
+__attribute__((constructor)) void AttachLibrary() {
+    BOOL attached = DllMain == nullptr || DllMain(ThisLibrary(), DLL_PROCESS_ATTACH, nullptr);
+    AfxEndExtensionLoad();
+    if (!attached) {
+        // Windows undoes a refused attach with a detach before it fails the load.
+        DllMain(ThisLibrary(), DLL_PROCESS_DETACH, nullptr);
+        ::OutputDebugStringW(L"DllMain refused DLL_PROCESS_ATTACH; the library stays loaded but detached\n");
+        return;
+    }
+    g_attached = true;
+}
+
+__attribute__((destructor)) void DetachLibrary() {
+    if (!g_attached)
+        return;
+    g_attached = false;
+    if (DllMain != nullptr)
+        DllMain(ThisLibrary(), DLL_PROCESS_DETACH, nullptr);
+}
+
+} // namespace
