@@ -39,7 +39,9 @@ void MeasureTotalDlg::OnSize(UINT nType, int cx, int cy) {
         trace.write(L"MeasureTotalDlg: OnSize(%d, %d, %d)", nType, cx, cy);
         Default();
 
-        // A size message before set-up has no previous size: nothing moves.
+        // A size message before set-up has no previous size: nothing moves. The size type is not
+        // looked at: every shift is undone by the opposite one, so even a 0 x 0 client (which this
+        // frame, having no minimise box, never gets from the user) comes back to the same places.
         if (m_nPrevCx < 0)
             m_nPrevCx = cx;
         if (m_nPrevCy < 0)

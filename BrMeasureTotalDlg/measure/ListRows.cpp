@@ -14,6 +14,10 @@ void MeasureTotalDlg::SetListData(const TMSRDATA* pData) {
     GuardedOperation(L"MeasureTotalDlg: SetListData() 例外", [&] {
         FunctionTrace trace;
         trace.write(L"MeasureTotalDlg: SetListData()");
+        // The entry makes the window before it hands a record in. A host that calls the interface
+        // on a closed dialog has no list to add to: the record is refused rather than half-added.
+        if (!::IsWindow(m_hWnd))
+            return;
 
         const int row = m_listLength.GetItemCount();
         CString number;

@@ -85,6 +85,16 @@ TEST_F(Lifecycle, AForeignDialogGivesFalseAndChangesNothing) {
     EXPECT_EQ(standin::CountLiveObjects().windows, windowsBefore);
 }
 
+TEST_F(Lifecycle, ARecordHandedToAClosedDialogThroughTheInterfaceIsRefused) {
+    ASSERT_TRUE(Measure(1));
+    SendMessageW(Dialog(), WM_CLOSE, 0, 0);
+    const TMSRDATA late = Measurement(2);
+    m_pDlg->SetListData(&late);
+    EXPECT_FALSE(m_pDlg->isHWnd());
+    ASSERT_TRUE(Measure(3));
+    EXPECT_EQ(Column(5), (std::vector<std::wstring>{L"3.000000"}));
+}
+
 TEST_F(Lifecycle, DeletingThroughTheInterfaceRunsTheDestructor) {
     ASSERT_TRUE(Measure(1));
     const std::wstring text = WithThis(L"MeasureTotalDlg: デストラクタ");
