@@ -1,12 +1,12 @@
 // Device contexts as the window manager and the drawing functions see them. A DC of a window draws into
 // the picture of its top-level window, moved to the window's client (or window) origin and clipped to
-// what of it can be seen.
+// what of the window can be seen: its area, inside every ancestor's client area, without the children
+// when the window has WS_CLIPCHILDREN, and inside the paint rectangle for BeginPaint.
 #pragma once
 
 #include <windows.h>
 
 #include <cairo.h>
-#include <pango/pango.h>
 
 #include <vector>
 
@@ -36,15 +36,22 @@ struct DcState {
 struct DeviceContext {
     HWND m_window = nullptr;
     cairo_t* m_cairo = nullptr;
+    POINT m_origin{0, 0}; // the area's top-left in the picture
     DcState m_state;
-    struct Saved {
-        DcState state;
-    };
-    std::vector<Saved> m_saved;
+    std::vector<DcState> m_saved; // SaveDC levels, outermost first
+
+    DeviceContext() = default;
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+    ~DeviceContext();
 };
 
 DeviceContext* LookupDc(HDC dc);
-// Applies the DC's viewport origin: drawing calls go through this before using the cairo context.
+int LiveDcCount();
+// Puts the DC's origin and viewport origin into the cairo matrix before a drawing call.
 void ApplyViewport(DeviceContext& dc);
+void SetSourceColor(cairo_t* cairo, COLORREF color);
+// The colour a brush paints with; false for a hollow or invalid brush. Accepts (HBRUSH)(COLOR_* + 1).
+bool ResolveBrush(HBRUSH brush, COLORREF* color);
 
 } // namespace standin

@@ -10,7 +10,8 @@ namespace standin {
 // `flags` are RDW_INVALIDATE / RDW_ERASE / RDW_FRAME / RDW_ALLCHILDREN as RedrawWindow takes them.
 void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags);
 // Paints every window of the subtree that needs it now, parents before children (RDW_UPDATENOW).
-void UpdateSubtreeNow(HWND hwnd);
+// `evenIfHidden`: a hidden top-level window is painted too (for pictures of windows not shown yet).
+void UpdateSubtreeNow(HWND hwnd, bool evenIfHidden = false);
 // The first visible window, in paint order, that waits for WM_PAINT and passes the filter.
 HWND NextWindowToPaint(HWND filter);
 // Draws the frame of a window whose non-client area is invalid and no longer waits for its WM_PAINT.
@@ -43,5 +44,8 @@ void ReleaseDialogData(Window& window);
 
 // menus.cpp
 HMENU MakeSystemMenu();
+
+// icons.cpp: the colour a stand-in icon is painted in; false for an invalid icon.
+bool IconColor(HICON icon, COLORREF* color);
 
 } // namespace standin

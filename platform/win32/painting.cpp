@@ -33,10 +33,18 @@ void SendNcPaint(HWND hwnd) {
         SendMessageW(hwnd, WM_NCPAINT, 1, 0);
 }
 
+// Visible up to `root`, whose own visibility is not asked.
+bool IsVisibleWithin(const Window& window, HWND root) {
+    for (const Window* w = &window; w && w->m_handle != root; w = LookupWindow(w->m_parent))
+        if (!(w->m_style & WS_VISIBLE))
+            return false;
+    return true;
+}
+
 // Paints one window now, as the loop would with its WM_PAINT.
-void PaintOne(HWND hwnd) {
+void PaintOne(HWND hwnd, HWND root, bool evenIfHidden) {
     Window* window = LookupWindow(hwnd);
-    if (!window || !IsReallyVisible(*window))
+    if (!window || !(evenIfHidden ? IsVisibleWithin(*window, root) : IsReallyVisible(*window)))
         return;
     if (window->m_frameDirty && !window->m_dirty)
         SendNcPaint(hwnd);
@@ -127,9 +135,10 @@ void PaintPendingFrames() {
         SendNcPaint(hwnd);
 }
 
-void UpdateSubtreeNow(HWND hwnd) {
+void UpdateSubtreeNow(HWND hwnd, bool evenIfHidden) {
+    HWND root = RootOf(hwnd);
     for (HWND h : SubtreeOf(hwnd))
-        PaintOne(h);
+        PaintOne(h, root, evenIfHidden);
 }
 
 } // namespace standin
