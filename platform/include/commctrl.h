@@ -204,6 +204,10 @@ typedef struct tagNMITEMACTIVATE {
     UINT uKeyFlags;
 } NMITEMACTIVATE, *LPNMITEMACTIVATE;
 
+#define LVKF_ALT 0x0001
+#define LVKF_CONTROL 0x0002
+#define LVKF_SHIFT 0x0004
+
 #pragma pack(push, 1)
 typedef struct tagLVKEYDOWN {
     NMHDR hdr;

@@ -215,6 +215,7 @@
 #define CBS_AUTOHSCROLL 0x0040L
 #define CBS_SORT 0x0100L
 #define CBS_HASSTRINGS 0x0200L
+#define CB_OKAY 0
 #define CB_ERR (-1)
 #define CB_ERRSPACE (-2)
 #define CB_GETEDITSEL 0x0140
@@ -488,6 +489,7 @@
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F1 0x70
+#define VK_F4 0x73
 #define WHEEL_DELTA 120
 #define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
 #define MK_LBUTTON 0x0001

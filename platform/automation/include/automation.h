@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #define AUTOMATION_API __attribute__((visibility("default")))
@@ -14,7 +15,13 @@ namespace automation {
 enum Modifier : unsigned { kNone = 0, kShift = 1, kCtrl = 2 };
 
 // Runs the thread's message loop until the queue is empty (posted messages, paints are not needed).
+// Each message goes first to the pre-translate hook when one is set (an MFC program's loop runs its
+// PreTranslateMessage chain there), else to IsDialogMessageW of its top-level dialog, and is
+// translated and dispatched when neither takes it.
 AUTOMATION_API void Pump();
+// Installs the loop's pre-translate step (returns true when it handled the message); an empty
+// function removes it.
+AUTOMATION_API void SetPreTranslateHook(std::function<bool(MSG*)> hook);
 
 AUTOMATION_API void MoveMouse(POINT screen);
 // A left click in the middle of `control` (or at client point `at` of it). Ignored by a disabled window,

@@ -1,0 +1,77 @@
+// Mouse actions of the simulated user: moving, clicking, right-clicking, and hovering to read the
+// tooltip that shows.
+#include "automation.h"
+
+#include "input.h"
+
+#include <cwchar>
+#include <vector>
+
+namespace automation {
+
+void MoveMouse(POINT screen) {
+    input::PostMouse(WM_MOUSEMOVE, screen, 0);
+}
+
+BOOL Click(HWND control, unsigned modifiers) {
+    if (!IsWindow(control) || !IsWindowVisible(control)) {
+        return FALSE;
+    }
+    HWND pressed = input::ClickScreen(input::CentreOnScreen(control), WM_LBUTTONDOWN, modifiers);
+    // A disabled control's click lands on its parent: the control itself was not clicked.
+    return input::IsSameOrInside(control, pressed) && input::InputReaches(pressed) ? TRUE : FALSE;
+}
+
+BOOL ClickAt(HWND window, POINT client, unsigned modifiers) {
+    if (!IsWindow(window) || !IsWindowVisible(window)) {
+        return FALSE;
+    }
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    HWND pressed = input::ClickScreen(screen, WM_LBUTTONDOWN, modifiers);
+    return input::IsSameOrInside(window, pressed) && input::InputReaches(pressed) ? TRUE : FALSE;
+}
+
+BOOL RightClickAt(HWND window, POINT client) {
+    if (!IsWindow(window) || !IsWindowVisible(window)) {
+        return FALSE;
+    }
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    HWND pressed = input::ClickScreen(screen, WM_RBUTTONDOWN, kNone);
+    return input::IsSameOrInside(window, pressed) && input::InputReaches(pressed) ? TRUE : FALSE;
+}
+
+namespace {
+
+bool IsVisibleTooltip(HWND hwnd) {
+    wchar_t name[32] = {};
+    return IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 32) > 0 &&
+           std::wcscmp(name, L"tooltips_class32") == 0;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
+    return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+} // namespace
+
+std::wstring Hover(HWND control) {
+    if (!IsWindow(control)) {
+        return {};
+    }
+    input::PostMouse(WM_MOUSEMOVE, input::CentreOnScreen(control), 0);
+    // The tip is a top-level popup; look among the top-level windows for a tooltip that shows.
+    HWND root = GetAncestor(control, GA_ROOT);
+    for (HWND top = GetWindow(root, GW_HWNDFIRST); top; top = GetWindow(top, GW_HWNDNEXT)) {
+        if (IsVisibleTooltip(top)) {
+            return TextOf(top);
+        }
+    }
+    return {};
+}
+
+} // namespace automation

@@ -1,0 +1,557 @@
+// COMBOBOX as a drop-down list (CBS_DROPDOWNLIST): a face showing the selected item with the arrow
+// button, and a drop-down list of the items. Mouse and keys select items and notify the parent
+// with CBN_SELCHANGE; CBN_DROPDOWN, CBN_SELENDOK / CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SETFOCUS and
+// CBN_KILLFOCUS come as on Windows.
+//
+// Not done here:
+// - CBS_SIMPLE and CBS_DROPDOWN (no edit field: every combo box behaves as a drop-down list);
+// - owner-drawn items (CBS_OWNERDRAW*), CBS_NOINTEGRALHEIGHT, CB_SETMINVISIBLE, CB_SETITEMHEIGHT;
+// - the mouse wheel on a closed combo box, CBN_DBLCLK, CBN_EDIT*;
+// - case-sensitive or locale-aware sorting: CBS_SORT orders by character code.
+#include "combobox.h"
+
+#include "combobox_state.h"
+#include "control_base.h"
+#include "paint_kit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwctype>
+
+namespace controls {
+
+int ComboCount(const ComboState& state) {
+    return static_cast<int>(state.m_items.size());
+}
+
+int ComboItemHeight(const ComboState& state) {
+    return TextLineHeight(state.m_font) + 2;
+}
+
+int ComboFaceHeight(const ComboState& state) {
+    return ComboItemHeight(state) + 6;
+}
+
+int ComboVisibleItems(const ComboState& state) {
+    const int room = state.m_droppedHeight - ComboFaceHeight(state) - 2;
+    const int fit = std::max(1, room / ComboItemHeight(state));
+    return std::max(1, std::min(fit, ComboCount(state)));
+}
+
+void ComboScrollList(HWND combo, ComboState& state, int topIndex) {
+    const int maxTop = std::max(0, ComboCount(state) - ComboVisibleItems(state));
+    const int top = std::clamp(topIndex, 0, maxTop);
+    if (top != state.m_listTop) {
+        state.m_listTop = top;
+        if (state.m_list) {
+            InvalidateRect(state.m_list, nullptr, FALSE);
+        }
+    }
+}
+
+namespace {
+
+bool ValidItem(const ComboState& state, int item) {
+    return item >= 0 && item < ComboCount(state);
+}
+
+void ShowItemInList(HWND combo, ComboState& state, int item) {
+    if (!ValidItem(state, item)) {
+        return;
+    }
+    const int visible = ComboVisibleItems(state);
+    if (item < state.m_listTop) {
+        ComboScrollList(combo, state, item);
+    } else if (item >= state.m_listTop + visible) {
+        ComboScrollList(combo, state, item - visible + 1);
+    }
+}
+
+void Select(HWND combo, ComboState& state, int item) {
+    state.m_selected = ValidItem(state, item) ? item : -1;
+    state.m_hot = state.m_selected;
+    InvalidateRect(combo, nullptr, FALSE);
+    if (state.m_list) {
+        InvalidateRect(state.m_list, nullptr, FALSE);
+    }
+}
+
+// A person choosing with the keys: the selection moves at once and the parent hears of it when it
+// really changed.
+void SelectByUser(HWND combo, ComboState& state, int item) {
+    item = std::clamp(item, 0, ComboCount(state) - 1);
+    if (item == state.m_selected) {
+        return;
+    }
+    Select(combo, state, item);
+    ShowItemInList(combo, state, item);
+    NotifyCommand(combo, CBN_SELCHANGE);
+}
+
+// The face is as high as an item plus its border, whatever height the creator gave: that height is
+// kept for the face and the open list together.
+void FitFace(HWND combo, ComboState& state) {
+    RECT window{};
+    GetWindowRect(combo, &window);
+    const int height = window.bottom - window.top;
+    const int face = ComboFaceHeight(state);
+    if (height == face || state.m_resizing) {
+        return;
+    }
+    if (height > face) {
+        state.m_droppedHeight = height;
+    }
+    state.m_resizing = true;
+    SetWindowPos(combo, nullptr, 0, 0, window.right - window.left, face,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    state.m_resizing = false;
+}
+
+RECT ListScreenRect(HWND combo, const ComboState& state) {
+    RECT window{};
+    GetWindowRect(combo, &window);
+    const int height = ComboVisibleItems(state) * ComboItemHeight(state) + 2;
+    return RECT{window.left, window.bottom, window.right, window.bottom + height};
+}
+
+void DropDown(HWND combo, ComboState& state) {
+    if (state.m_dropped || !state.m_list) {
+        return;
+    }
+    NotifyCommand(combo, CBN_DROPDOWN);
+    if (!StillAlive(combo)) {
+        return;
+    }
+    state.m_hot = state.m_selected;
+    ShowItemInList(combo, state, state.m_selected);
+    const RECT place = ListScreenRect(combo, state);
+    SetWindowPos(state.m_list, HWND_TOP, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    state.m_dropped = true;
+    // The open list takes the mouse, so that a click anywhere else closes it.
+    SetCapture(state.m_list);
+    InvalidateRect(combo, nullptr, FALSE);
+    InvalidateRect(state.m_list, nullptr, FALSE);
+}
+
+void OnButtonDown(HWND combo, ComboState& state) {
+    if (GetFocus() != combo) {
+        SetFocus(combo);
+        if (!StillAlive(combo)) {
+            return;
+        }
+    }
+    if (state.m_dropped) {
+        ComboCloseUp(combo, state, false);
+    } else {
+        DropDown(combo, state);
+    }
+}
+
+void OnKeyDown(HWND combo, ComboState& state, WPARAM key) {
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (key == VK_F4 || (alt && (key == VK_DOWN || key == VK_UP))) {
+        // F4 or Alt+arrow opens or closes the list.
+        if (state.m_dropped) {
+            ComboCloseUp(combo, state, true);
+        } else {
+            DropDown(combo, state);
+        }
+        return;
+    }
+    if (state.m_dropped && (key == VK_RETURN || key == VK_ESCAPE)) {
+        ComboCloseUp(combo, state, key == VK_RETURN);
+        return;
+    }
+    if (ComboCount(state) == 0) {
+        return;
+    }
+    const int current = state.m_selected;
+    const int page = ComboVisibleItems(state);
+    switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+        SelectByUser(combo, state, current < 0 ? 0 : current - 1);
+        break;
+    case VK_DOWN:
+    case VK_RIGHT:
+        SelectByUser(combo, state, current + 1);
+        break;
+    case VK_PRIOR:
+        SelectByUser(combo, state, current - page + 1);
+        break;
+    case VK_NEXT:
+        SelectByUser(combo, state, current + page - 1);
+        break;
+    case VK_HOME:
+        SelectByUser(combo, state, 0);
+        break;
+    case VK_END:
+        SelectByUser(combo, state, ComboCount(state) - 1);
+        break;
+    default:
+        break;
+    }
+}
+
+int FindPrefix(const ComboState& state, int after, const std::wstring& prefix) {
+    const int count = ComboCount(state);
+    if (count == 0 || prefix.empty()) {
+        return CB_ERR;
+    }
+    const int start = (after < 0 || after >= count) ? 0 : after + 1;
+    for (int step = 0; step < count; ++step) {
+        const int item = (start + step) % count;
+        const std::wstring& text = state.m_items[static_cast<size_t>(item)].text;
+        if (text.size() < prefix.size()) {
+            continue;
+        }
+        bool matches = true;
+        for (size_t at = 0; at < prefix.size() && matches; ++at) {
+            matches = std::towlower(static_cast<wint_t>(text[at])) ==
+                      std::towlower(static_cast<wint_t>(prefix[at]));
+        }
+        if (matches) {
+            return item;
+        }
+    }
+    return CB_ERR;
+}
+
+void OnChar(HWND combo, ComboState& state, WPARAM ch) {
+    if (ch < 0x20) {
+        return;
+    }
+    const int found = FindPrefix(state, state.m_selected, std::wstring(1, static_cast<wchar_t>(ch)));
+    if (found != CB_ERR) {
+        SelectByUser(combo, state, found);
+    }
+}
+
+// ---- the items ------------------------------------------------------------------------------------
+LRESULT InsertString(HWND combo, ComboState& state, int index, LPCWSTR text, bool add) {
+    ComboItem item{text ? std::wstring(text) : std::wstring(), 0};
+    int at = index;
+    if (add) {
+        at = ComboCount(state);
+        if (GetWindowLongW(combo, GWL_STYLE) & CBS_SORT) {
+            auto place =
+                std::upper_bound(state.m_items.begin(), state.m_items.end(), item,
+                                 [](const ComboItem& a, const ComboItem& b) { return a.text < b.text; });
+            at = static_cast<int>(place - state.m_items.begin());
+        }
+    } else if (at == -1) {
+        at = ComboCount(state);
+    } else if (at < 0 || at > ComboCount(state)) {
+        return CB_ERR;
+    }
+    state.m_items.insert(state.m_items.begin() + at, std::move(item));
+    if (state.m_selected >= at) {
+        ++state.m_selected;
+    }
+    if (state.m_list) {
+        InvalidateRect(state.m_list, nullptr, FALSE);
+    }
+    return at;
+}
+
+LRESULT DeleteString(HWND combo, ComboState& state, int index) {
+    if (!ValidItem(state, index)) {
+        return CB_ERR;
+    }
+    state.m_items.erase(state.m_items.begin() + index);
+    if (state.m_selected == index) {
+        Select(combo, state, -1);
+    } else if (state.m_selected > index) {
+        --state.m_selected;
+    }
+    ComboScrollList(combo, state, state.m_listTop);
+    InvalidateRect(combo, nullptr, FALSE);
+    return ComboCount(state);
+}
+
+LRESULT SetCurrentSelection(HWND combo, ComboState& state, int index) {
+    // An index outside the items leaves no item selected, and says so with CB_ERR.
+    Select(combo, state, index);
+    ShowItemInList(combo, state, state.m_selected);
+    return ValidItem(state, index) ? index : CB_ERR;
+}
+
+LRESULT CopyItemText(const ComboState& state, int index, LPWSTR buffer) {
+    if (!ValidItem(state, index)) {
+        return CB_ERR;
+    }
+    const std::wstring& text = state.m_items[static_cast<size_t>(index)].text;
+    if (buffer) {
+        std::memcpy(buffer, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    }
+    return static_cast<LRESULT>(text.size());
+}
+
+// WM_GETTEXT of a drop-down list is the text of the selected item.
+LRESULT GetText(const ComboState& state, int size, LPWSTR buffer) {
+    if (!buffer || size <= 0) {
+        return 0;
+    }
+    const std::wstring text = ValidItem(state, state.m_selected)
+                                  ? state.m_items[static_cast<size_t>(state.m_selected)].text
+                                  : std::wstring();
+    const int copied = std::min(static_cast<int>(text.size()), size - 1);
+    std::memcpy(buffer, text.data(), static_cast<size_t>(copied) * sizeof(wchar_t));
+    buffer[copied] = L'\0';
+    return copied;
+}
+
+LRESULT DroppedRect(HWND combo, const ComboState& state, RECT* rect) {
+    if (!rect) {
+        return CB_ERR;
+    }
+    GetWindowRect(combo, rect);
+    rect->bottom = ListScreenRect(combo, state).bottom;
+    return TRUE;
+}
+
+LRESULT DialogCode(const ComboState& state, LPARAM lParam) {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    // While the list is open, Enter and Esc close the list instead of the dialog.
+    if (state.m_dropped && msg && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
+
+// ---- painting -------------------------------------------------------------------------------------
+void Paint(HWND combo, const ComboState& state, HDC dc, const RECT& client) {
+    FontSelection font(dc, FontOrDefault(state.m_font));
+    const bool enabled = IsWindowEnabled(combo) != FALSE;
+    // The face of a drop-down list asks as an edit does, or as a static when disabled (Windows 4.0
+    // and later); the open list asks with WM_CTLCOLORLISTBOX.
+    HBRUSH background = AskParentForColours(combo, dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    RECT inside = client;
+    DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT);
+    InflateRect(&inside, -2, -2);
+    FillRect(dc, &inside, background);
+    const int arrowWidth = std::min<int>(
+        GetSystemMetrics(SM_CXVSCROLL) > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 16, inside.right - inside.left);
+    RECT button{inside.right - arrowWidth, inside.top, inside.right, inside.bottom};
+    PaintButtonBox(dc, button, state.m_dropped);
+    RECT arrow = button;
+    if (state.m_dropped) {
+        OffsetRect(&arrow, 1, 1);
+    }
+    PaintArrow(dc, arrow, Arrow::Down, enabled);
+    RECT field{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1};
+    if (field.right <= field.left) {
+        return;
+    }
+    const bool highlighted = enabled && !state.m_dropped && GetFocus() == combo;
+    if (highlighted) {
+        FillSysColour(dc, field, COLOR_HIGHLIGHT);
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        SetBkMode(dc, TRANSPARENT);
+    } else if (!enabled) {
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    }
+    if (ValidItem(state, state.m_selected)) {
+        const std::wstring& text = state.m_items[static_cast<size_t>(state.m_selected)].text;
+        RECT label = field;
+        label.left += 2;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &label,
+                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
+    if (highlighted) {
+        DrawFocusRect(dc, &field);
+    }
+}
+
+LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    ComboState* state = StateOf<ComboState>(hwnd);
+    if (!state) {
+        if (msg == WM_NCCREATE || msg == WM_CREATE) {
+            AttachState<ComboState>(hwnd);
+        }
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    switch (msg) {
+    case WM_CREATE:
+        state->m_droppedHeight = reinterpret_cast<const CREATESTRUCTW*>(lParam)->cy;
+        state->m_list = CreateComboList(hwnd);
+        FitFace(hwnd, *state);
+        return 0;
+    case WM_DESTROY:
+        if (state->m_list) {
+            HWND list = state->m_list;
+            state->m_list = nullptr;
+            state->m_dropped = false;
+            DestroyWindow(list);
+        }
+        return 0;
+    case WM_NCDESTROY:
+        DetachState<ComboState>(hwnd);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        return PaintWith(hwnd, msg, wParam,
+                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        FitFace(hwnd, *state);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_SETFONT:
+        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
+        FitFace(hwnd, *state);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(state->m_font);
+    case WM_GETTEXT:
+        return GetText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
+    case WM_GETTEXTLENGTH:
+        return ValidItem(*state, state->m_selected)
+                   ? static_cast<LRESULT>(state->m_items[static_cast<size_t>(state->m_selected)].text.size())
+                   : 0;
+    case WM_SETFOCUS:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        NotifyCommand(hwnd, CBN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        ComboCloseUp(hwnd, *state, false);
+        if (StillAlive(hwnd)) {
+            InvalidateRect(hwnd, nullptr, FALSE);
+            NotifyCommand(hwnd, CBN_KILLFOCUS);
+        }
+        return 0;
+    case WM_ENABLE:
+        if (!wParam) {
+            ComboCloseUp(hwnd, *state, false);
+        }
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE:
+        return DialogCode(*state, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        OnButtonDown(hwnd, *state);
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(hwnd, *state, wParam);
+        return 0;
+    case WM_CHAR:
+        OnChar(hwnd, *state, wParam);
+        return 0;
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        // The parts of a combo box ask its parent for their colours.
+        return GetParent(hwnd) ? SendMessageW(GetParent(hwnd), msg, wParam, lParam) : 0;
+
+    case CB_ADDSTRING:
+        return InsertString(hwnd, *state, -1, reinterpret_cast<LPCWSTR>(lParam), true);
+    case CB_INSERTSTRING:
+        return InsertString(hwnd, *state, static_cast<int>(wParam), reinterpret_cast<LPCWSTR>(lParam), false);
+    case CB_DELETESTRING:
+        return DeleteString(hwnd, *state, static_cast<int>(wParam));
+    case CB_RESETCONTENT:
+        state->m_items.clear();
+        state->m_listTop = 0;
+        Select(hwnd, *state, -1);
+        return CB_OKAY;
+    case CB_GETCOUNT:
+        return ComboCount(*state);
+    case CB_GETCURSEL:
+        return state->m_selected;
+    case CB_SETCURSEL:
+        return SetCurrentSelection(hwnd, *state, static_cast<int>(wParam));
+    case CB_GETLBTEXT:
+        return CopyItemText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
+    case CB_GETLBTEXTLEN:
+        return ValidItem(*state, static_cast<int>(wParam))
+                   ? static_cast<LRESULT>(state->m_items[wParam].text.size())
+                   : CB_ERR;
+    case CB_FINDSTRING:
+        return FindPrefix(*state, static_cast<int>(wParam),
+                          reinterpret_cast<LPCWSTR>(lParam) ? reinterpret_cast<LPCWSTR>(lParam) : L"");
+    case CB_SELECTSTRING: {
+        const int found =
+            FindPrefix(*state, static_cast<int>(wParam),
+                       reinterpret_cast<LPCWSTR>(lParam) ? reinterpret_cast<LPCWSTR>(lParam) : L"");
+        if (found != CB_ERR) {
+            Select(hwnd, *state, found);
+        }
+        return found;
+    }
+    case CB_GETITEMDATA:
+        return ValidItem(*state, static_cast<int>(wParam)) ? state->m_items[wParam].data : CB_ERR;
+    case CB_SETITEMDATA:
+        if (!ValidItem(*state, static_cast<int>(wParam))) {
+            return CB_ERR;
+        }
+        state->m_items[wParam].data = lParam;
+        return TRUE;
+    case CB_SHOWDROPDOWN:
+        if (wParam) {
+            DropDown(hwnd, *state);
+        } else {
+            ComboCloseUp(hwnd, *state, false);
+        }
+        return TRUE;
+    case CB_GETDROPPEDSTATE:
+        return state->m_dropped ? TRUE : FALSE;
+    case CB_GETDROPPEDCONTROLRECT:
+        return DroppedRect(hwnd, *state, reinterpret_cast<RECT*>(lParam));
+    case CB_GETITEMHEIGHT:
+        return static_cast<int>(wParam) == -1 ? ComboFaceHeight(*state) : ComboItemHeight(*state);
+    case CB_GETTOPINDEX:
+        return state->m_listTop;
+    case CB_SETTOPINDEX:
+        if (!ValidItem(*state, static_cast<int>(wParam))) {
+            return CB_ERR;
+        }
+        ComboScrollList(hwnd, *state, static_cast<int>(wParam));
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void ComboPickItem(HWND combo, ComboState& state, int item) {
+    if (!ValidItem(state, item)) {
+        return;
+    }
+    Select(combo, state, item);
+    ComboCloseUp(combo, state, true);
+    // A pick with the mouse is reported even when it is the item that was already selected.
+    if (StillAlive(combo)) {
+        NotifyCommand(combo, CBN_SELCHANGE);
+    }
+}
+
+void ComboCloseUp(HWND combo, ComboState& state, bool accepted) {
+    if (!state.m_dropped) {
+        return;
+    }
+    state.m_dropped = false;
+    if (state.m_list) {
+        if (GetCapture() == state.m_list) {
+            ReleaseCapture();
+        }
+        ShowWindow(state.m_list, SW_HIDE);
+    }
+    InvalidateRect(combo, nullptr, FALSE);
+    NotifyCommand(combo, accepted ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    if (StillAlive(combo)) {
+        NotifyCommand(combo, CBN_CLOSEUP);
+    }
+}
+
+void RegisterComboBoxClasses() {
+    RegisterControlClass(L"COMBOBOX", ComboProc, CS_DBLCLKS);
+    RegisterComboListClass();
+}
+
+} // namespace controls

@@ -1,0 +1,106 @@
+// What every control of the stand-in shares: its state reached from the window handle, the way it
+// tells its parent what happened, its font, the colours its parent chooses, and its 3-D border.
+// Controls sit on the public Win32 API only, as comctl32 sits on user32.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace controls {
+
+// ---- state reached from the handle ------------------------------------------------------------------
+// Every control class reserves one pointer in its window extra bytes; the state lives from
+// WM_NCCREATE to WM_NCDESTROY.
+constexpr int kStateSlot = 0;
+constexpr int kStateExtraBytes = sizeof(void*);
+
+template <class State> State* StateOf(HWND hwnd) {
+    return reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, kStateSlot));
+}
+
+template <class State> State* AttachState(HWND hwnd) {
+    auto* state = StateOf<State>(hwnd);
+    if (!state) {
+        state = new State();
+        SetWindowLongPtrW(hwnd, kStateSlot, reinterpret_cast<LONG_PTR>(state));
+    }
+    return state;
+}
+
+template <class State> void DetachState(HWND hwnd) {
+    delete StateOf<State>(hwnd);
+    SetWindowLongPtrW(hwnd, kStateSlot, 0);
+}
+
+// Registers a built-in class with the stand-in's defaults (global, extra bytes for the state, no
+// background brush: every control paints its whole client area on WM_PAINT).
+void RegisterControlClass(LPCWSTR name, WNDPROC proc, UINT style = 0);
+
+// ---- talking to the parent ------------------------------------------------------------------------
+// WM_COMMAND with (id, code) and the control's handle, as every standard control notifies.
+void NotifyCommand(HWND control, WORD code);
+// WM_NOTIFY with the header filled in (hwndFrom, idFrom, code); returns the parent's answer.
+LRESULT NotifyParent(HWND control, NMHDR* header, UINT code);
+// A notification may destroy the control; callers check this before touching their state again.
+inline bool StillAlive(HWND hwnd) {
+    return IsWindow(hwnd) != FALSE;
+}
+
+// ---- text and fonts -------------------------------------------------------------------------------
+std::wstring WindowText(HWND hwnd);
+// The font set with WM_SETFONT, or the stock GUI font when none was set.
+HFONT FontOrDefault(HFONT font);
+// Height of a text line in `font`, taken from its LOGFONT so that geometry never depends on the
+// fonts installed: |lfHeight| (12 for the 9-point dialog font), 12 when the font says nothing.
+int TextLineHeight(HFONT font);
+
+// ---- colours --------------------------------------------------------------------------------------
+// Prepares `dc` with the default colours of the kind of control, asks the parent with `ctlColorMessage`
+// (wParam the DC, lParam the control) and returns the brush to fill the background with. When the
+// parent gives no brush the default one of that kind is used.
+HBRUSH AskParentForColours(HWND control, HDC dc, UINT ctlColorMessage);
+// The same, asking `owner` instead of the parent (the drop-down list of a combo asks the combo box).
+HBRUSH AskForColours(HWND control, HWND owner, HDC dc, UINT ctlColorMessage);
+
+// ---- border ---------------------------------------------------------------------------------------
+// Controls draw their own border (WS_BORDER as a sunken 3-D edge, as a dialog shows it,
+// WS_EX_CLIENTEDGE sunken, WS_EX_STATICEDGE thin sunken) when the window manager gave them no
+// non-client area for it; this is how wide it is on each side.
+int OwnBorderWidth(HWND hwnd);
+// Draws that border on `client` and returns the rectangle inside it.
+RECT DrawOwnBorder(HWND hwnd, HDC dc, RECT client);
+RECT InsideOwnBorder(HWND hwnd);
+
+// ---- painting entry points ------------------------------------------------------------------------
+// Runs `paint(dc, client)` for WM_PAINT (between BeginPaint and EndPaint) or WM_PRINTCLIENT
+// (on the given DC), so that a control has one painting function for both.
+template <class Paint> LRESULT PaintWith(HWND hwnd, UINT msg, WPARAM wParam, Paint paint) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    if (msg == WM_PRINTCLIENT) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        int saved = SaveDC(dc);
+        paint(dc, client);
+        RestoreDC(dc, saved);
+        return 0;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (dc) {
+        paint(dc, client);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// Handler of WM_SETFONT for a control that keeps its font in `slot`.
+inline void SetFontAndRedraw(HWND hwnd, HFONT& slot, WPARAM wParam, LPARAM lParam) {
+    slot = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(lParam)) {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+} // namespace controls

@@ -1,0 +1,264 @@
+#include "listview_model.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace controls {
+
+namespace {
+
+const std::wstring kNoText;
+
+// Keeps a remembered row index pointing at the same row after a row was inserted at `row`.
+void ShiftForInsert(int& remembered, int row) {
+    if (remembered >= row) {
+        ++remembered;
+    }
+}
+
+// ... and after the row at `row` was deleted (a remembered deleted row is forgotten).
+void ShiftForDelete(int& remembered, int row) {
+    if (remembered == row) {
+        remembered = -1;
+    } else if (remembered > row) {
+        --remembered;
+    }
+}
+
+} // namespace
+
+int ListModel::insertColumn(int index, ListColumn column) {
+    const int at = std::clamp(index, 0, columnCount());
+    m_columns.insert(m_columns.begin() + at, std::move(column));
+    return at;
+}
+
+bool ListModel::deleteColumn(int index) {
+    if (index < 0 || index >= columnCount()) {
+        return false;
+    }
+    m_columns.erase(m_columns.begin() + index);
+    return true;
+}
+
+int ListModel::totalColumnWidth() const {
+    int total = 0;
+    for (const ListColumn& column : m_columns) {
+        total += std::max(0, column.width);
+    }
+    return total;
+}
+
+int ListModel::insertRow(int row, ListRow contents, bool singleSelection) {
+    const int at = std::clamp(row, 0, rowCount());
+    const UINT state = contents.state;
+    contents.state = state & ~(LVIS_SELECTED | LVIS_FOCUSED);
+    m_rows.insert(at, std::move(contents));
+    ShiftForInsert(m_focusedRow, at);
+    ShiftForInsert(m_selectionMark, at);
+    if (state & LVIS_SELECTED) {
+        if (singleSelection) {
+            clearSelection();
+        }
+        setSelected(at, true);
+    }
+    if (state & LVIS_FOCUSED) {
+        m_focusedRow = at;
+    }
+    return at;
+}
+
+bool ListModel::deleteRow(int row) {
+    if (!hasRow(row)) {
+        return false;
+    }
+    if (m_rows.at(row).state & LVIS_SELECTED) {
+        --m_selectedCount;
+    }
+    m_rows.erase(row);
+    ShiftForDelete(m_focusedRow, row);
+    ShiftForDelete(m_selectionMark, row);
+    return true;
+}
+
+void ListModel::deleteAllRows() {
+    m_rows.clear();
+    m_selectedCount = 0;
+    m_focusedRow = -1;
+    m_selectionMark = -1;
+}
+
+bool ListModel::hasSubItem(int subItem) const {
+    if (subItem == 0) {
+        return true;
+    }
+    for (const ListColumn& column : m_columns) {
+        if (column.subItem == subItem) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::wstring& ListModel::cellText(int row, int subItem) const {
+    if (!hasRow(row) || subItem < 0) {
+        return kNoText;
+    }
+    const auto& cells = m_rows.at(row).cells;
+    return static_cast<size_t>(subItem) < cells.size() ? cells[static_cast<size_t>(subItem)] : kNoText;
+}
+
+bool ListModel::setCellText(int row, int subItem, std::wstring text) {
+    if (!hasRow(row) || subItem < 0 || !hasSubItem(subItem)) {
+        return false;
+    }
+    auto& cells = m_rows.at(row).cells;
+    if (static_cast<size_t>(subItem) >= cells.size()) {
+        cells.resize(static_cast<size_t>(subItem) + 1);
+    }
+    cells[static_cast<size_t>(subItem)] = std::move(text);
+    return true;
+}
+
+UINT ListModel::rowState(int row, UINT mask) const {
+    if (!hasRow(row)) {
+        return 0;
+    }
+    UINT state = m_rows.at(row).state;
+    if (row == m_focusedRow) {
+        state |= LVIS_FOCUSED;
+    }
+    return state & mask;
+}
+
+void ListModel::setSelected(int row, bool selected) {
+    UINT& state = m_rows.at(row).state;
+    const bool was = (state & LVIS_SELECTED) != 0;
+    if (was == selected) {
+        return;
+    }
+    state = selected ? (state | LVIS_SELECTED) : (state & ~LVIS_SELECTED);
+    m_selectedCount += selected ? 1 : -1;
+}
+
+bool ListModel::setRowState(int row, UINT state, UINT mask, bool singleSelection) {
+    if (row != -1 && !hasRow(row)) {
+        return false;
+    }
+    const UINT others = mask & ~(LVIS_SELECTED | LVIS_FOCUSED);
+    if (row == -1) {
+        if (mask & LVIS_SELECTED) {
+            if (!(state & LVIS_SELECTED)) {
+                clearSelection();
+            } else if (!singleSelection) {
+                selectRange(0, rowCount() - 1, true);
+            }
+        }
+        if ((mask & LVIS_FOCUSED) && !(state & LVIS_FOCUSED)) {
+            m_focusedRow = -1;
+        }
+        if (others) {
+            for (int each = 0; each < rowCount(); ++each) {
+                UINT& bits = m_rows.at(each).state;
+                bits = (bits & ~others) | (state & others);
+            }
+        }
+        return true;
+    }
+    if (mask & LVIS_SELECTED) {
+        const bool selected = (state & LVIS_SELECTED) != 0;
+        if (selected && singleSelection) {
+            clearSelection();
+        }
+        setSelected(row, selected);
+    }
+    if (mask & LVIS_FOCUSED) {
+        if (state & LVIS_FOCUSED) {
+            m_focusedRow = row;
+        } else if (m_focusedRow == row) {
+            m_focusedRow = -1;
+        }
+    }
+    UINT& bits = m_rows.at(row).state;
+    bits = (bits & ~others) | (state & others);
+    return true;
+}
+
+int ListModel::setSelectionMark(int row) {
+    const int previous = m_selectionMark;
+    m_selectionMark = hasRow(row) ? row : -1;
+    return previous;
+}
+
+int ListModel::nextRow(int start, UINT flags) const {
+    const int count = rowCount();
+    if (flags & LVNI_ABOVE) {
+        // In report view "above" is simply the previous row.
+        for (int row = std::min(start, count) - 1; row >= 0; --row) {
+            if ((!(flags & LVNI_SELECTED) || rowState(row, LVIS_SELECTED)) &&
+                (!(flags & LVNI_FOCUSED) || row == m_focusedRow)) {
+                return row;
+            }
+        }
+        return -1;
+    }
+    if ((flags & LVNI_SELECTED) && m_selectedCount == 0) {
+        return -1;
+    }
+    if (flags & LVNI_FOCUSED) {
+        const bool matches =
+            m_focusedRow > start && (!(flags & LVNI_SELECTED) || rowState(m_focusedRow, LVIS_SELECTED));
+        return matches ? m_focusedRow : -1;
+    }
+    for (int row = std::max(start + 1, 0); row < count; ++row) {
+        if (!(flags & LVNI_SELECTED) || (m_rows.at(row).state & LVIS_SELECTED)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void ListModel::selectOnly(int row) {
+    clearSelection();
+    if (hasRow(row)) {
+        setSelected(row, true);
+    }
+}
+
+void ListModel::toggleSelected(int row, bool singleSelection) {
+    if (!hasRow(row)) {
+        return;
+    }
+    const bool select = !(m_rows.at(row).state & LVIS_SELECTED);
+    if (select && singleSelection) {
+        clearSelection();
+    }
+    setSelected(row, select);
+}
+
+void ListModel::selectRange(int from, int to, bool keepOthers) {
+    if (!keepOthers) {
+        clearSelection();
+    }
+    if (rowCount() == 0) {
+        return;
+    }
+    const int first = std::clamp(std::min(from, to), 0, rowCount() - 1);
+    const int last = std::clamp(std::max(from, to), 0, rowCount() - 1);
+    for (int row = first; row <= last; ++row) {
+        setSelected(row, true);
+    }
+}
+
+void ListModel::clearSelection() {
+    // Nothing to visit when nothing is selected: clearing is then free, however long the list.
+    for (int row = 0; row < rowCount() && m_selectedCount > 0; ++row) {
+        setSelected(row, false);
+    }
+}
+
+void ListModel::setFocusedRow(int row) {
+    m_focusedRow = hasRow(row) ? row : -1;
+}
+
+} // namespace controls
