@@ -169,7 +169,8 @@ bool ScrollTo(HWND list, ListViewState& state, int topRow, int scrollX) {
 }
 
 void ClampScroll(HWND list, ListViewState& state) {
-    if (state.m_model.rowCount() == 0 && state.m_topRow == 0 && state.m_scrollX == 0) {
+    // The top-left position is always allowed: nothing to measure (or ask the parent) for it.
+    if (state.m_topRow == 0 && state.m_scrollX == 0) {
         return;
     }
     ScrollTo(list, state, state.m_topRow, state.m_scrollX);
