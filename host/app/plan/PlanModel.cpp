@@ -165,6 +165,7 @@ void PlanModel::markMeasured(size_t element, bool minus) {
     Mark& mark = m_marks.at(element);
     ++mark.times;
     mark.minus = minus;
+    ++m_revision;
 }
 
 int PlanModel::timesMeasured(size_t element) const {
@@ -192,6 +193,7 @@ std::vector<std::wstring> PlanModel::SplitSummaryLines(const std::wstring& summa
 
 void PlanModel::addAnnotation(Point at, const std::wstring& summary) {
     m_annotations.push_back(Annotation{at, SplitSummaryLines(summary)});
+    ++m_revision;
 }
 
 } // namespace host::plan

@@ -87,6 +87,9 @@ public:
 
     static std::vector<std::wstring> SplitSummaryLines(const std::wstring& summary);
 
+    // Counts every change of what the picture shows (marks, annotations), for redrawing on change.
+    unsigned revision() const { return m_revision; }
+
 private:
     struct Mark {
         int times = 0;
@@ -96,6 +99,7 @@ private:
     std::vector<Element> m_elements;
     std::vector<Mark> m_marks;
     std::vector<Annotation> m_annotations;
+    unsigned m_revision = 0;
 };
 
 // The text of an element kind as the dialog's element column shows it.

@@ -19,8 +19,10 @@ DISPLAY_API bool WriteWindowPng(HWND hwnd, const std::string& path);
 // True when a display can be opened (DISPLAY or WAYLAND_DISPLAY set and SDL video initialises).
 DISPLAY_API bool Available();
 // Starts mirroring every visible top-level window of the stand-in into its own SDL window, installs the
-// interactive message boxes and menus, and bridges the clipboard to the desktop's.
-DISPLAY_API bool StartLive();
+// interactive message boxes and menus, and bridges the clipboard to the desktop's. The bridge takes the
+// stand-in's clipboard observer: a host that watches the clipboard too passes its observer here, and it
+// is called after each text went to the desktop.
+DISPLAY_API bool StartLive(std::function<void(const std::wstring&)> clipboardObserver = {});
 // One round of the live loop: SDL events become window messages, changed windows are redrawn.
 // Returns false once every live window was closed by the person or the process should quit.
 DISPLAY_API bool PumpLive();
@@ -32,5 +34,10 @@ DISPLAY_API void SetForeignEventHandler(std::function<void(const SDL_Event&)> ha
 // The SDL window id of the mirror of a visible top-level window, 0 when it has none. Scripts that drive
 // the live display aim their input at it.
 DISPLAY_API unsigned LiveWindowId(HWND topLevel);
+// The next live message box or popup menu is shown and then takes `answer` as if the person had chosen
+// it: a button (IDOK, IDYES, ...) or a menu command, 0 dismissing a menu. A command the menu does not
+// offer, or offers grayed, dismisses it. For scripts that drive the live display; answers are used in
+// order.
+DISPLAY_API void QueueLiveAnswer(unsigned answer);
 
 } // namespace display

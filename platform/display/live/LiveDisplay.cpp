@@ -84,7 +84,7 @@ bool Available() {
     return true;
 }
 
-bool StartLive() {
+bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     if (g_session) {
         return true;
     }
@@ -135,6 +135,10 @@ void StopLive() {
 
 void SetForeignEventHandler(std::function<void(const SDL_Event&)> handler) {
     g_foreign = std::move(handler);
+}
+
+void QueueLiveAnswer(unsigned answer) {
+    live::LiveModal::QueueAnswer(answer);
 }
 
 unsigned LiveWindowId(HWND topLevel) {

@@ -7,12 +7,25 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <deque>
 
 namespace display::live {
 
 namespace {
 
 constexpr Uint32 kWaitMs = 50;
+constexpr Uint32 kScriptedAnswerShownMs = 150;
+
+std::deque<unsigned> g_scriptedAnswers;
+
+std::optional<unsigned> TakeScriptedAnswer() {
+    if (g_scriptedAnswers.empty()) {
+        return std::nullopt;
+    }
+    const unsigned answer = g_scriptedAnswers.front();
+    g_scriptedAnswers.pop_front();
+    return answer;
+}
 
 bool IsInput(Uint32 type) {
     return type == SDL_MOUSEMOTION || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ||
@@ -74,6 +87,24 @@ int AnswerOfLetter(const BoxLayout& layout, SDL_Keycode key) {
 
 } // namespace
 
+void LiveModal::QueueAnswer(unsigned answer) {
+    g_scriptedAnswers.push_back(answer);
+}
+
+void LiveModal::showBriefly(Uint32 ownWindow) {
+    const Uint32 until = SDL_GetTicks() + kScriptedAnswerShownMs;
+    SDL_Event e;
+    while (SDL_GetTicks() < until) {
+        if (SDL_WaitEventTimeout(&e, 10) && !IsInput(e.type) && WindowIdOf(e) != ownWindow) {
+            if (e.type == SDL_QUIT) {
+                SDL_PushEvent(&e);
+                return;
+            }
+            m_forward(e);
+        }
+    }
+}
+
 int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
     const BoxLayout layout = LayoutMessageBox(text, flags);
     const POINT place = BoxPlace(owner, layout.width, layout.height);
@@ -96,6 +127,17 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
     repaint();
 
     int answer = 0;
+    if (const auto scripted = TakeScriptedAnswer()) {
+        showBriefly(id);
+        for (const BoxButton& button : layout.buttons) {
+            if (button.answer == static_cast<int>(*scripted)) {
+                answer = button.answer;
+            }
+        }
+        if (answer == 0) {
+            answer = fallback; // the box has no such button: it is dismissed as by Esc
+        }
+    }
     while (answer == 0) {
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, kWaitMs)) {
@@ -186,6 +228,15 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
             open = false;
         }
     };
+    if (const auto scripted = TakeScriptedAnswer()) {
+        showBriefly(id);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (!entries[i].separator && entries[i].command == *scripted) {
+                pick(static_cast<int>(i));
+            }
+        }
+        open = false;
+    }
     while (open) {
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, kWaitMs)) {

@@ -11,6 +11,7 @@
 #include <SDL.h>
 
 #include <functional>
+#include <optional>
 
 namespace display::live {
 
@@ -22,7 +23,13 @@ public:
     int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) override;
     UINT popupMenu(HWND owner, POINT at, const std::vector<standin::MenuEntry>& entries) override;
 
+    // An answer that the next box or menu takes after showing itself (scripts driving the display).
+    static void QueueAnswer(unsigned answer);
+
 private:
+    // Keeps the windows shown for a moment, so that a scripted answer is seen being given.
+    void showBriefly(Uint32 ownWindow);
+
     std::function<void(const SDL_Event&)> m_forward;
 };
 

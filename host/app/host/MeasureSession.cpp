@@ -1,0 +1,83 @@
+#include "host/MeasureSession.h"
+
+namespace host {
+
+using brio::ui::measure::doMeasureTotalDlg;
+using brio::ui::measure::TMSRDATA;
+
+MeasureSession::MeasureSession(plan::PlanModel& plan) : m_plan(plan) {
+    m_mainWindow.CreateHidden();
+    if (CWinApp* app = AfxGetApp()) {
+        app->m_pMainWnd = &m_mainWindow; // owner of the dialog, which is made without a parent
+    }
+}
+
+MeasureSession::~MeasureSession() {
+    deleteDialog();
+    m_deadFrame.Detach(); // its window is long gone; nothing to destroy
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == &m_mainWindow) {
+        app->m_pMainWnd = nullptr;
+    }
+    m_mainWindow.DestroyWindow();
+}
+
+CWnd* MeasureSession::mainFrame() {
+    switch (m_frameChoice) {
+    case MainFrameChoice::None:
+        return nullptr;
+    case MainFrameChoice::Dead:
+        if (!m_deadFrame.GetSafeHwnd()) {
+            m_deadFrame.Attach(CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                               nullptr, nullptr));
+            ::DestroyWindow(m_deadFrame.GetSafeHwnd());
+        }
+        return &m_deadFrame;
+    case MainFrameChoice::Live:
+        break;
+    }
+    return &m_mainWindow;
+}
+
+bool MeasureSession::measure(const TMSRDATA& data) {
+    // The first call makes the dialog and gives it back through m_dialog; every later call passes
+    // the same pointer in. The dialog is ours to delete.
+    return doMeasureTotalDlg(m_dialog, mainFrame(), data);
+}
+
+MeasureSession::PlanClickResult MeasureSession::clickPlan(plan::Point at, bool minus) {
+    PlanClickResult click;
+    m_lastClick = at;
+    const auto element = m_plan.hitTest(at);
+    if (!element) {
+        return click;
+    }
+    const plan::Measurement m = m_plan.measure(*element);
+    m_plan.markMeasured(*element, minus);
+    click.hit = true;
+    click.data.bMinus = minus ? TRUE : FALSE;
+    click.data.dValue = m.value;
+    click.data.strElement = m.element.c_str();
+    click.data.strScale = m.scale.c_str();
+    click.data.sAreaFlag = m.area ? 1 : 0;
+    click.result = measure(click.data);
+    return click;
+}
+
+void MeasureSession::deleteDialog() {
+    delete m_dialog;
+    m_dialog = nullptr;
+}
+
+// ID_TOTAL_EVENT: the dialog has rebuilt its summary; read it and draw it where the user last clicked.
+void MeasureSession::drawSummary() {
+    if (!m_dialog) {
+        return;
+    }
+    const std::wstring text = m_dialog->GetString();
+    m_plan.addAnnotation(m_lastClick, text);
+    if (onDraw) {
+        onDraw(text, m_lastClick);
+    }
+}
+
+} // namespace host

@@ -1,0 +1,68 @@
+#include "live/SdlLiveDriver.h"
+
+#include "script/Words.h"
+
+#include <display.h>
+
+namespace host::live {
+
+namespace {
+
+void PushClick(Uint32 windowId, int x, int y) {
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = windowId;
+    motion.motion.x = x;
+    motion.motion.y = y;
+    SDL_PushEvent(&motion);
+    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
+        SDL_Event button{};
+        button.type = type;
+        button.button.windowID = windowId;
+        button.button.button = SDL_BUTTON_LEFT;
+        button.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        button.button.clicks = 1;
+        button.button.x = x;
+        button.button.y = y;
+        SDL_PushEvent(&button);
+    }
+}
+
+} // namespace
+
+void SdlLiveDriver::clickPlan(plan::Point at, bool minus) {
+    if (minus && !m_shiftHeld) {
+        // Pushed events carry no keyboard state: hold Shift in SDL's own state until they are handled.
+        m_modifiersBefore = SDL_GetModState();
+        SDL_SetModState(static_cast<SDL_Keymod>(m_modifiersBefore | KMOD_LSHIFT));
+        m_shiftHeld = true;
+    }
+    PushClick(m_planWindowId, static_cast<int>(at.x), static_cast<int>(at.y));
+}
+
+void SdlLiveDriver::clickControl(HWND control) {
+    const HWND top = GetAncestor(control, GA_ROOT);
+    const unsigned id = display::LiveWindowId(top);
+    if (id == 0) {
+        throw script::ScriptError("the dialog is not shown on the desktop");
+    }
+    RECT window{};
+    RECT target{};
+    GetWindowRect(top, &window);
+    GetWindowRect(control, &target);
+    PushClick(id, (target.left + target.right) / 2 - window.left,
+              (target.top + target.bottom) / 2 - window.top);
+}
+
+void SdlLiveDriver::queueAnswer(unsigned answer) {
+    display::QueueLiveAnswer(answer);
+}
+
+void SdlLiveDriver::settled() {
+    if (m_shiftHeld) {
+        SDL_SetModState(m_modifiersBefore);
+        m_shiftHeld = false;
+    }
+}
+
+} // namespace host::live

@@ -1,0 +1,30 @@
+#include "sample/SampleRun.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace host::sample {
+
+bool PrepareSampleEnvironment(const std::string& outDir) {
+    std::error_code error;
+    std::filesystem::create_directories(outDir, error);
+    if (error) {
+        return false;
+    }
+    if (!std::getenv("BRIO_LOG")) {
+        setenv("BRIO_LOG", (outDir + "/measure-host.log").c_str(), 1);
+    }
+    if (!std::getenv("BRIO_SETTINGS")) {
+        // Only our own file is removed; settings someone named on purpose are left alone.
+        const std::string settings = outDir + "/settings.sqlite3";
+        std::filesystem::remove(settings, error);
+        setenv("BRIO_SETTINGS", settings.c_str(), 1);
+    }
+    return true;
+}
+
+SampleFiles SampleFilesIn(const std::string& outDir) {
+    return SampleFiles{outDir + "/dialog.png", outDir + "/drawing.png", outDir + "/events.jsonl"};
+}
+
+} // namespace host::sample

@@ -1,0 +1,125 @@
+// measure-host driven by scripts, as a tester or a host developer runs it: each scenario's whole
+// output (JSON Lines) is compared with the expected one. Nothing in the events depends on time,
+// addresses or the machine, so nothing is normalised.
+//
+// BR_UPDATE_EXPECTED=1 writes the outputs as the new expected files (read them before committing).
+#include "HostProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+using host::testing::HostRun;
+using host::testing::ReadFile;
+using host::testing::RunProcess;
+using host::testing::ScratchDir;
+using host::testing::SplitLines;
+
+const std::string kScenarios = std::string(BR_EXPECTED_DIR) + "/../scenarios/";
+
+HostRun RunHost(const ScratchDir& dir, const std::vector<std::string>& args, const std::string& input = "",
+                std::map<std::string, std::string> env = {}) {
+    env.emplace("BRIO_SETTINGS", dir.path() + "/settings.sqlite3");
+    env.emplace("BRIO_LOG", dir.path() + "/measure-host.log");
+    env.emplace("BRIO_LOG_LEVEL", "3");
+    env.emplace("DISPLAY", "");
+    env.emplace("WAYLAND_DISPLAY", "");
+    return RunProcess(BR_MEASURE_HOST, args, dir.path(), env, input);
+}
+
+// A readable account of where two event streams part.
+std::string Difference(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+    std::string text;
+    const size_t count = std::max(expected.size(), actual.size());
+    for (size_t i = 0; i < count; ++i) {
+        const std::string e = i < expected.size() ? expected[i] : "(nothing)";
+        const std::string a = i < actual.size() ? actual[i] : "(nothing)";
+        if (e != a) {
+            text += "line " + std::to_string(i + 1) + "\n  expected: " + e + "\n  actual:   " + a + "\n";
+        }
+    }
+    return text;
+}
+
+class ScriptScenario : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ScriptScenario, PrintsTheExpectedEvents) {
+    const std::string name = GetParam();
+    ScratchDir dir;
+    const HostRun run = RunHost(dir, {"--script", kScenarios + name + ".script"});
+    const std::string expectedPath = std::string(BR_EXPECTED_DIR) + "/" + name + ".jsonl";
+    if (std::getenv("BR_UPDATE_EXPECTED")) {
+        std::ofstream(expectedPath, std::ios::binary) << run.out;
+    }
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto expected = SplitLines(ReadFile(expectedPath));
+    const auto actual = SplitLines(run.out);
+    EXPECT_TRUE(expected == actual) << Difference(expected, actual);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScriptScenario,
+                         ::testing::Values("five_mixed_signs", "delete_renumber", "unit_switch_m",
+                                           "context_menu_grayed", "copy_rows_1_3", "draw_close_after",
+                                           "close_then_new", "help_button", "main_frames"));
+
+TEST(ScriptLines, BadLinesAreReportedAndTheRunGoesOn) {
+    ScratchDir dir;
+    const std::string script = "measure 12.5 1/100 線分\n"
+                               "frobnicate 1\n"
+                               "measure twelve 1/100 線分\n"
+                               "measure 1 1/100\n"
+                               "measure 1 1/100 線分 colour=red\n"
+                               "click 9999\n"
+                               "select 7\n"
+                               "rclick \"unclosed\n"
+                               "mainframe alive\n"
+                               "key hyper\n"
+                               "measure 7.5 1/100 線分 # a comment after a good line\n"
+                               "summary\n";
+    const HostRun run = RunHost(dir, {"--script", "-"}, script);
+    EXPECT_EQ(run.status, 1);
+    const auto lines = SplitLines(run.out);
+    const std::vector<std::string> expected = {
+        R"({"event":"measure","value":12.5,"scale":"1/100","element":"線分","area":0,"minus":0,"result":true})",
+        R"({"event":"error","line":2,"message":"unknown command \"frobnicate\""})",
+        R"({"event":"error","line":3,"message":"expected a number, got \"twelve\""})",
+        R"({"event":"error","line":4,"message":"measure takes 3 to 5 arguments, got 2"})",
+        R"({"event":"error","line":5,"message":"expected area=N or minus=N, got \"colour=red\""})",
+        R"({"event":"error","line":6,"message":"the dialog has no control 9999"})",
+        R"({"event":"error","line":7,"message":"no row 7 in a list of 1"})",
+        R"({"event":"error","line":8,"message":"unclosed quote"})",
+        R"({"event":"error","line":9,"message":"expected none|dead|live, got \"alive\""})",
+        R"({"event":"error","line":10,"message":"no key named \"hyper\""})",
+        R"({"event":"measure","value":7.5,"scale":"1/100","element":"線分","area":0,"minus":0,"result":true})",
+        R"({"event":"summary","text":" "})",
+    };
+    EXPECT_TRUE(lines == expected) << Difference(expected, lines);
+}
+
+TEST(ScriptLines, CommandsThatNeedTheWindowFailWithoutIt) {
+    ScratchDir dir;
+    const HostRun run = RunHost(dir, {"--script", "-"}, "dump\nclick 1271\nsummary\nsnapshot x.png\n");
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> expected = {
+        R"({"event":"dump","window":"none"})",
+        R"({"event":"error","line":2,"message":"the dialog has no window"})",
+        R"({"event":"error","line":3,"message":"no dialog: nothing was measured yet"})",
+        R"({"event":"error","line":4,"message":"the dialog has no window"})",
+    };
+    const auto lines = SplitLines(run.out);
+    EXPECT_TRUE(lines == expected) << Difference(expected, lines);
+}
+
+TEST(ScriptLines, AGoodScriptEndsWithStatusZeroAndOnlyJsonOnStandardOutput) {
+    ScratchDir dir;
+    const HostRun run = RunHost(dir, {"--script", "-"}, "measure 1 1/100 線分\nmark done\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : SplitLines(run.out)) {
+        EXPECT_TRUE(line.size() > 2 && line.front() == '{' && line.back() == '}') << line;
+    }
+}
+
+} // namespace

@@ -1,0 +1,10 @@
+# Tests of the whole program (run as a subprocess, as a user runs it), defined with the program.
+br_add_test(measure_host_script_test
+  SOURCES ${BR_MEASURE_HOST_DIR}/tests/ScriptScenarioTest.cpp ${BR_MEASURE_HOST_DIR}/tests/SampleRunTest.cpp
+          ${BR_MEASURE_HOST_DIR}/tests/HostProcess.cpp
+  LIBS measure_host_parts
+  LABELS host)
+target_compile_definitions(measure_host_script_test PRIVATE
+  BR_MEASURE_HOST="$<TARGET_FILE:measure-host>"
+  BR_EXPECTED_DIR="${BR_MEASURE_HOST_DIR}/tests/expected")
+add_dependencies(measure_host_script_test measure-host)
