@@ -54,7 +54,7 @@ template <class C, auto F> BOOL notify_ex(CCmdTarget* t, const AFX_MSGCALL& m, L
     *r = 0;
     return (Target<C>(t)->*fn)(reinterpret_cast<NMHDR*>(m.lParam), r);
 }
-template <class C, auto F> BOOL message(CCmdTarget* t, const AFX_MSGCALL& m, LRESULT* r) {
+template <class C, auto F> BOOL wparam_lparam(CCmdTarget* t, const AFX_MSGCALL& m, LRESULT* r) {
     constexpr LRESULT (C::*fn)(WPARAM, LPARAM) = F;
     *r = (Target<C>(t)->*fn)(m.wParam, m.lParam);
     return TRUE;
@@ -214,7 +214,8 @@ template <class C, auto F> BOOL scroll(CCmdTarget* t, const AFX_MSGCALL& m, LRES
     {WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, 0, &afx_thunk::ctlcolor_reflect<ThisClass, &ThisClass::CtlColor>},
 
 // ---- window messages -------------------------------------------------------------------------------------
-#define ON_MESSAGE(message, memberFxn) {UINT(message), 0, 0, 0, &afx_thunk::message<ThisClass, memberFxn>},
+#define ON_MESSAGE(message, memberFxn)                                                                       \
+    {UINT(message), 0, 0, 0, &afx_thunk::wparam_lparam<ThisClass, memberFxn>},
 #define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, create, &ThisClass::OnCreate)
 #define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, v, &ThisClass::OnDestroy)
 #define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, v, &ThisClass::OnNcDestroy)

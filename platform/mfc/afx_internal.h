@@ -10,15 +10,14 @@ namespace afx_internal {
 // waiting for the window it is creating, and the window whose control notifications UpdateData mutes.
 struct ThreadState {
     MSG currentMsg{};
-    CWnd* pWndInit = nullptr;       // CWnd::CreateEx: attached by the first AfxWndProc call of the new window
-    CDialog* pDialogInit = nullptr; // CDialog creation: subclassed by the first AfxDlgProc call
+    CWnd* pWndInit = nullptr;
     HWND hLockoutNotifyWindow = nullptr;
+    HHOOK hCreationHook = nullptr;
 };
 ThreadState& Thread();
 
 // Sets a pointer-sized thread-state field for a scope and puts the old value back on every way out.
-template <class T>
-class ScopedSet {
+template <class T> class ScopedSet {
 public:
     ScopedSet(T& field, T value) : m_field(field), m_old(field) { m_field = value; }
     ~ScopedSet() { m_field = m_old; }
@@ -28,6 +27,19 @@ public:
 private:
     T& m_field;
     T m_old;
+};
+
+// While it lives, the next window made on this thread is subclassed into pWnd as soon as it exists,
+// before its first message (a CBT hook, as MFC's creation hook). Should the window manager refuse the
+// hook, AfxWndProc and AfxDlgProc attach the window at its first message instead.
+class CreationScope {
+public:
+    explicit CreationScope(CWnd* pWnd);
+    CreationScope(const CreationScope&) = delete;
+    CreationScope& operator=(const CreationScope&) = delete;
+
+private:
+    ScopedSet<CWnd*> m_pending;
 };
 
 // ---- handle maps ----------------------------------------------------------------------------------------

@@ -10,7 +10,9 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 CCmdTarget::~CCmdTarget() = default;
 
@@ -20,7 +22,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
          map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfnDispatch != nullptr; ++entry) {
-            if (entry->nMessage == nMessage && entry->nCode == nCode && nID >= entry->nID && nID <= entry->nLastID)
+            if (entry->nMessage == nMessage && entry->nCode == nCode && nID >= entry->nID &&
+                nID <= entry->nLastID)
                 return entry;
         }
     }

@@ -11,19 +11,19 @@ ON_COMMAND(IDOK, &CDialog::OnOK)
 ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-// The dialog manager calls this for the dialog's messages. The first call for a new dialog window
-// subclasses it into the object being created (Windows' creation hook has no stand-in here), so that
-// everything from then on, WM_INITDIALOG included, runs through the object's maps. WM_INITDIALOG
-// itself comes back here from the default processing and runs the virtual OnInitDialog.
+// The dialog manager calls this for the dialog's messages. The creation hook has normally given the
+// window to its object already, so that everything, WM_INITDIALOG included, runs through the object's
+// maps; WM_INITDIALOG comes back here from the default processing and runs the virtual OnInitDialog.
+// Without the hook the first call attaches the window (WM_INITDIALOG at the latest).
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr) {
-        CDialog* creating = Thread().pDialogInit;
+        CWnd* creating = Thread().pWndInit;
         if (creating == nullptr && message == WM_INITDIALOG)
             creating = reinterpret_cast<CDialog*>(lParam); // the object passed as the creation parameter
         if (creating == nullptr || creating->m_hWnd != nullptr || !creating->SubclassWindow(hWnd))
             return FALSE;
-        Thread().pDialogInit = nullptr;
+        Thread().pWndInit = nullptr;
         pWnd = creating;
     }
     if (message == WM_INITDIALOG) {
@@ -71,9 +71,10 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
         hInst = AfxGetResourceHandle();
     HWND hWnd = nullptr;
     {
-        afx_internal::ScopedSet<CDialog*> creating(Thread().pDialogInit, this);
-        hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr,
-                                            &AfxDlgProc, reinterpret_cast<LPARAM>(this));
+        afx_internal::CreationScope creating(this);
+        hWnd =
+            ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                                         &AfxDlgProc, reinterpret_cast<LPARAM>(this));
     }
     if (hWnd == nullptr) {
         if (m_hWnd != nullptr) // made and lost again during its creation
@@ -88,11 +89,12 @@ INT_PTR CDialog::DoModal() {
         return -1;
     HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     HRSRC resource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
-    auto tmpl = resource ? static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(hInst, resource))) : nullptr;
+    auto tmpl =
+        resource ? static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(hInst, resource))) : nullptr;
     if (tmpl == nullptr)
         return -1;
     CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    afx_internal::ScopedSet<CDialog*> creating(Thread().pDialogInit, this);
+    afx_internal::CreationScope creating(this);
     return ::DialogBoxIndirectParamW(hInst, tmpl, parent ? parent->m_hWnd : nullptr, &AfxDlgProc,
                                      reinterpret_cast<LPARAM>(this));
 }
@@ -113,7 +115,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     if (CWnd::PreTranslateMessage(pMsg))

@@ -17,9 +17,13 @@ namespace {
 
 bool g_attached = false;
 
-HMODULE ThisLibrary() { return ::BrModuleOfAddress(reinterpret_cast<const void*>(&ThisLibrary)); }
+HMODULE ThisLibrary() {
+    return ::BrModuleOfAddress(reinterpret_cast<const void*>(&ThisLibrary));
+}
 
-__attribute__((constructor(101))) void BeginLoad() { AfxBeginExtensionLoad(); }
+__attribute__((constructor(101))) void BeginLoad() {
+    AfxBeginExtensionLoad();
+}
 
 __attribute__((constructor)) void AttachLibrary() {
     BOOL attached = DllMain == nullptr || DllMain(ThisLibrary(), DLL_PROCESS_ATTACH, nullptr);

@@ -53,10 +53,18 @@ BOOL CSimpleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT p
     return CopyMessage(MessageText(), lpszError, nMaxError, pnHelpContext);
 }
 
-LPCWSTR CMemoryException::MessageText() const { return L"There is not enough memory for this operation."; }
-LPCWSTR CResourceException::MessageText() const { return L"A resource the program needs could not be had."; }
-LPCWSTR CNotSupportedException::MessageText() const { return L"The operation is not supported."; }
-LPCWSTR CInvalidArgException::MessageText() const { return L"An argument was not valid."; }
+LPCWSTR CMemoryException::MessageText() const {
+    return L"There is not enough memory for this operation.";
+}
+LPCWSTR CResourceException::MessageText() const {
+    return L"A resource the program needs could not be had.";
+}
+LPCWSTR CNotSupportedException::MessageText() const {
+    return L"The operation is not supported.";
+}
+LPCWSTR CInvalidArgException::MessageText() const {
+    return L"An argument was not valid.";
+}
 
 // Out of memory there may be no memory for an exception object either: a static one is thrown, and
 // Delete() leaves it alone.
@@ -64,7 +72,15 @@ void AfxThrowMemoryException() {
     static CMemoryException outOfMemory(FALSE);
     throw &outOfMemory;
 }
-void AfxThrowResourceException() { throw new CResourceException; }
-void AfxThrowNotSupportedException() { throw new CNotSupportedException; }
-void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
-void AfxThrowUserException() { throw new CUserException; }
+void AfxThrowResourceException() {
+    throw new CResourceException;
+}
+void AfxThrowNotSupportedException() {
+    throw new CNotSupportedException;
+}
+void AfxThrowInvalidArgException() {
+    throw new CInvalidArgException;
+}
+void AfxThrowUserException() {
+    throw new CUserException;
+}

@@ -65,9 +65,12 @@ CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     chain.insert(chain.begin(), this);
 }
 
-CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource) : m_hModule(hModule), m_hResource(hResource) {
+CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
+    : m_hModule(hModule), m_hResource(hResource) {
     auto& chain = AfxGetModuleState()->m_libraryList;
     chain.insert(chain.begin(), this);
 }
 
-CDynLinkLibrary::~CDynLinkLibrary() { std::erase(AfxGetModuleState()->m_libraryList, this); }
+CDynLinkLibrary::~CDynLinkLibrary() {
+    std::erase(AfxGetModuleState()->m_libraryList, this);
+}

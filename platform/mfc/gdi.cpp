@@ -10,8 +10,11 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
-// ---- drawing objects ------------------------------------------------------------------------------------------
-CGdiObject::~CGdiObject() { DeleteObject(); }
+// ---- drawing objects
+// ------------------------------------------------------------------------------------------
+CGdiObject::~CGdiObject() {
+    DeleteObject();
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
     if (hObject == nullptr || m_hObject != nullptr)
@@ -32,7 +35,9 @@ BOOL CGdiObject::DeleteObject() {
     return ::DeleteObject(Detach());
 }
 
-int CGdiObject::GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
+int CGdiObject::GetObject(int nCount, LPVOID lpObject) const {
+    return ::GetObjectW(m_hObject, nCount, lpObject);
+}
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
     if (!CreatePen(nPenStyle, nWidth, crColor))
@@ -46,18 +51,27 @@ CBrush::CBrush(COLORREF crColor) {
     if (!CreateSolidBrush(crColor))
         AfxThrowResourceException();
 }
-BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
+    return Attach(::CreateSolidBrush(crColor));
+}
 // A brush of its own in the system colour: the object deletes what it holds, and the shared system
 // brushes must not be deleted.
-BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::CreateSolidBrush(::GetSysColor(nIndex))); }
-CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush) { return hBrush ? afx_internal::TemporaryBrush(hBrush) : nullptr; }
+BOOL CBrush::CreateSysColorBrush(int nIndex) {
+    return Attach(::CreateSolidBrush(::GetSysColor(nIndex)));
+}
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush) {
+    return hBrush ? afx_internal::TemporaryBrush(hBrush) : nullptr;
+}
 
-BOOL CFont::CreateFontIndirect(const LOGFONTW* lpLogFont) { return Attach(::CreateFontIndirectW(lpLogFont)); }
+BOOL CFont::CreateFontIndirect(const LOGFONTW* lpLogFont) {
+    return Attach(::CreateFontIndirectW(lpLogFont));
+}
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
-                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
-                       BYTE nQuality, BYTE nPitchAndFamily, LPCWSTR lpszFacename) {
-    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
-                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                       BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCWSTR lpszFacename) {
+    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                                nPitchAndFamily, lpszFacename));
 }
 // Tenths of a point at the stand-in's fixed 96 dpi.
 BOOL CFont::CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* /*pDC*/) {
@@ -69,11 +83,18 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* /*pDC*/) 
         wcsncpy_s(lf.lfFaceName, LF_FACESIZE, lpszFaceName, LF_FACESIZE - 1);
     return CreateFontIndirect(&lf);
 }
-int CFont::GetLogFont(LOGFONTW* pLogFont) const { return GetObject(int(sizeof(LOGFONTW)), pLogFont); }
-CFont* PASCAL CFont::FromHandle(HFONT hFont) { return hFont ? afx_internal::TemporaryFont(hFont) : nullptr; }
+int CFont::GetLogFont(LOGFONTW* pLogFont) const {
+    return GetObject(int(sizeof(LOGFONTW)), pLogFont);
+}
+CFont* PASCAL CFont::FromHandle(HFONT hFont) {
+    return hFont ? afx_internal::TemporaryFont(hFont) : nullptr;
+}
 
-// ---- CDC -------------------------------------------------------------------------------------------------------
-CDC::~CDC() { Detach(); }
+// ---- CDC
+// -------------------------------------------------------------------------------------------------------
+CDC::~CDC() {
+    Detach();
+}
 
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
     if (hDC == nullptr)
@@ -99,8 +120,12 @@ HDC CDC::Detach() {
     return hDC;
 }
 
-int CDC::SaveDC() { return ::SaveDC(m_hDC); }
-BOOL CDC::RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+int CDC::SaveDC() {
+    return ::SaveDC(m_hDC);
+}
+BOOL CDC::RestoreDC(int nSavedDC) {
+    return ::RestoreDC(m_hDC, nSavedDC);
+}
 
 CGdiObject* CDC::SelectStockObject(int nIndex) {
     HGDIOBJ old = ::SelectObject(m_hDC, ::GetStockObject(nIndex));
@@ -118,19 +143,35 @@ CFont* CDC::SelectObject(CFont* pFont) {
     HGDIOBJ old = ::SelectObject(m_hDC, pFont ? pFont->m_hObject : nullptr);
     return old ? afx_internal::TemporaryFont(static_cast<HFONT>(old)) : nullptr;
 }
-HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
+HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
+    return ::SelectObject(m_hDC, hObject);
+}
 CFont* CDC::GetCurrentFont() const {
     return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
-COLORREF CDC::SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
-COLORREF CDC::GetBkColor() const { return ::GetBkColor(m_hDC); }
-int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-int CDC::GetBkMode() const { return ::GetBkMode(m_hDC); }
-COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-COLORREF CDC::GetTextColor() const { return ::GetTextColor(m_hDC); }
+COLORREF CDC::SetBkColor(COLORREF crColor) {
+    return ::SetBkColor(m_hDC, crColor);
+}
+COLORREF CDC::GetBkColor() const {
+    return ::GetBkColor(m_hDC);
+}
+int CDC::SetBkMode(int nBkMode) {
+    return ::SetBkMode(m_hDC, nBkMode);
+}
+int CDC::GetBkMode() const {
+    return ::GetBkMode(m_hDC);
+}
+COLORREF CDC::SetTextColor(COLORREF crColor) {
+    return ::SetTextColor(m_hDC, crColor);
+}
+COLORREF CDC::GetTextColor() const {
+    return ::GetTextColor(m_hDC);
+}
 
-void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, pBrush ? HBRUSH(*pBrush) : nullptr); }
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
+    ::FillRect(m_hDC, lpRect, pBrush ? HBRUSH(*pBrush) : nullptr);
+}
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
     COLORREF old = ::SetBkColor(m_hDC, clr);
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
@@ -143,24 +184,44 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
     ::FrameRect(m_hDC, lpRect, pBrush ? HBRUSH(*pBrush) : nullptr);
 }
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
-BOOL CDC::Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
+    return ::Rectangle(m_hDC, x1, y1, x2, y2);
+}
+BOOL CDC::Rectangle(LPCRECT lpRect) {
+    return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
 CPoint CDC::MoveTo(int x, int y) {
     POINT old{};
     ::MoveToEx(m_hDC, x, y, &old);
     return CPoint(old);
 }
-CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
-BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
-COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
-COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
+CPoint CDC::MoveTo(POINT point) {
+    return MoveTo(point.x, point.y);
+}
+BOOL CDC::LineTo(int x, int y) {
+    return ::LineTo(m_hDC, x, y);
+}
+BOOL CDC::LineTo(POINT point) {
+    return LineTo(point.x, point.y);
+}
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) {
+    return ::SetPixel(m_hDC, x, y, crColor);
+}
+COLORREF CDC::GetPixel(int x, int y) const {
+    return ::GetPixel(m_hDC, x, y);
+}
+BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+}
 BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
     return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
 }
-void CDC::DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
-int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
+void CDC::DrawFocusRect(LPCRECT lpRect) {
+    ::DrawFocusRect(m_hDC, lpRect);
+}
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
+    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+}
 int CDC::IntersectClipRect(LPCRECT lpRect) {
     return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
@@ -171,8 +232,12 @@ int CDC::DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
     return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
 }
-BOOL CDC::TextOut(int x, int y, LPCWSTR lpszString, int nCount) { return ::TextOutW(m_hDC, x, y, lpszString, nCount); }
-BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str.GetString(), str.GetLength()); }
+BOOL CDC::TextOut(int x, int y, LPCWSTR lpszString, int nCount) {
+    return ::TextOutW(m_hDC, x, y, lpszString, nCount);
+}
+BOOL CDC::TextOut(int x, int y, const CString& str) {
+    return TextOut(x, y, str.GetString(), str.GetLength());
+}
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCWSTR lpszString, UINT nCount,
                      LPINT lpDxWidths) {
     return ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
@@ -182,10 +247,15 @@ CSize CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const {
     ::GetTextExtentPoint32W(m_hDC, lpszString, nCount, &size);
     return CSize(size);
 }
-CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str.GetString(), str.GetLength()); }
-BOOL CDC::GetTextMetrics(LPTEXTMETRICW lpMetrics) const { return ::GetTextMetricsW(m_hDC, lpMetrics); }
+CSize CDC::GetTextExtent(const CString& str) const {
+    return GetTextExtent(str.GetString(), str.GetLength());
+}
+BOOL CDC::GetTextMetrics(LPTEXTMETRICW lpMetrics) const {
+    return ::GetTextMetricsW(m_hDC, lpMetrics);
+}
 
-// ---- DCs that a window lends for a scope ------------------------------------------------------------------------
+// ---- DCs that a window lends for a scope
+// ------------------------------------------------------------------------
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
     if (!Attach(::BeginPaint(m_hWnd, &m_ps)))
         AfxThrowResourceException();
@@ -199,10 +269,14 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
     if (!Attach(::GetDC(m_hWnd)))
         AfxThrowResourceException();
 }
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CClientDC::~CClientDC() {
+    ::ReleaseDC(m_hWnd, Detach());
+}
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
     if (!Attach(::GetWindowDC(m_hWnd)))
         AfxThrowResourceException();
 }
-CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CWindowDC::~CWindowDC() {
+    ::ReleaseDC(m_hWnd, Detach());
+}

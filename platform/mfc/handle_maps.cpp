@@ -12,12 +12,17 @@ namespace afx_internal {
 
 namespace {
 
-bool WindowAlive(HWND h) { return ::IsWindow(h) != FALSE; }
+bool WindowAlive(HWND h) {
+    return ::IsWindow(h) != FALSE;
+}
 // A DC that the GDI no longer knows answers 0 for its background mode, as Windows' GDI does.
-bool DCAlive(HDC h) { return ::GetBkMode(h) != 0; }
-bool MenuAlive(HMENU h) { return ::IsMenu(h) != FALSE; }
-template <class H>
-bool GdiAlive(H h) {
+bool DCAlive(HDC h) {
+    return ::GetBkMode(h) != 0;
+}
+bool MenuAlive(HMENU h) {
+    return ::IsMenu(h) != FALSE;
+}
+template <class H> bool GdiAlive(H h) {
     return ::GetObjectW(reinterpret_cast<HGDIOBJ>(h), 0, nullptr) != 0;
 }
 
@@ -45,28 +50,50 @@ ThreadState& Thread() {
     return state;
 }
 
-void MapPermanentWindow(HWND hWnd, CWnd* pWnd) { TheMaps().permanentWindows[hWnd] = pWnd; }
-void UnmapPermanentWindow(HWND hWnd) { TheMaps().permanentWindows.erase(hWnd); }
+void MapPermanentWindow(HWND hWnd, CWnd* pWnd) {
+    TheMaps().permanentWindows[hWnd] = pWnd;
+}
+void UnmapPermanentWindow(HWND hWnd) {
+    TheMaps().permanentWindows.erase(hWnd);
+}
 CWnd* PermanentWindow(HWND hWnd) {
     auto& map = TheMaps().permanentWindows;
     auto found = map.find(hWnd);
     return found == map.end() ? nullptr : found->second;
 }
-CWnd* TemporaryWindow(HWND hWnd) { return TheMaps().windows.Get(hWnd); }
+CWnd* TemporaryWindow(HWND hWnd) {
+    return TheMaps().windows.Get(hWnd);
+}
 
-void MapPermanentDC(HDC hDC, CDC* pDC) { TheMaps().permanentDCs[hDC] = pDC; }
-void UnmapPermanentDC(HDC hDC) { TheMaps().permanentDCs.erase(hDC); }
+void MapPermanentDC(HDC hDC, CDC* pDC) {
+    TheMaps().permanentDCs[hDC] = pDC;
+}
+void UnmapPermanentDC(HDC hDC) {
+    TheMaps().permanentDCs.erase(hDC);
+}
 CDC* PermanentDC(HDC hDC) {
     auto& map = TheMaps().permanentDCs;
     auto found = map.find(hDC);
     return found == map.end() ? nullptr : found->second;
 }
-CDC* TemporaryDC(HDC hDC) { return TheMaps().dcs.Get(hDC); }
+CDC* TemporaryDC(HDC hDC) {
+    return TheMaps().dcs.Get(hDC);
+}
 
-CMenu* TemporaryMenu(HMENU hMenu) { return TheMaps().menus.Get(hMenu); }
-CGdiObject* TemporaryGdiObject(HGDIOBJ hObject) { return TheMaps().gdiObjects.Get(hObject); }
-CBrush* TemporaryBrush(HBRUSH hBrush) { return TheMaps().brushes.Get(hBrush); }
-CFont* TemporaryFont(HFONT hFont) { return TheMaps().fonts.Get(hFont); }
-CPen* TemporaryPen(HPEN hPen) { return TheMaps().pens.Get(hPen); }
+CMenu* TemporaryMenu(HMENU hMenu) {
+    return TheMaps().menus.Get(hMenu);
+}
+CGdiObject* TemporaryGdiObject(HGDIOBJ hObject) {
+    return TheMaps().gdiObjects.Get(hObject);
+}
+CBrush* TemporaryBrush(HBRUSH hBrush) {
+    return TheMaps().brushes.Get(hBrush);
+}
+CFont* TemporaryFont(HFONT hFont) {
+    return TheMaps().fonts.Get(hFont);
+}
+CPen* TemporaryPen(HPEN hPen) {
+    return TheMaps().pens.Get(hPen);
+}
 
 } // namespace afx_internal

@@ -35,8 +35,12 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, in
     return InsertColumn(nCol, &column);
 }
 
-BOOL CListCtrl::DeleteColumn(int nCol) { return BOOL(SendMessage(LVM_DELETECOLUMN, WPARAM(nCol))); }
-int CListCtrl::GetColumnWidth(int nCol) const { return int(SendMessage(LVM_GETCOLUMNWIDTH, WPARAM(nCol))); }
+BOOL CListCtrl::DeleteColumn(int nCol) {
+    return BOOL(SendMessage(LVM_DELETECOLUMN, WPARAM(nCol)));
+}
+int CListCtrl::GetColumnWidth(int nCol) const {
+    return int(SendMessage(LVM_GETCOLUMNWIDTH, WPARAM(nCol)));
+}
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx) {
     return BOOL(SendMessage(LVM_SETCOLUMNWIDTH, WPARAM(nCol), MAKELPARAM(cx, 0)));
 }
@@ -45,8 +49,12 @@ BOOL CListCtrl::GetColumn(int nCol, LVCOLUMNW* pColumn) const {
 }
 
 // ---- items ------------------------------------------------------------------------------------------------
-int CListCtrl::GetItemCount() const { return int(SendMessage(LVM_GETITEMCOUNT)); }
-int CListCtrl::InsertItem(const LVITEMW* pItem) { return int(SendMessage(LVM_INSERTITEMW, 0, LPARAM(pItem))); }
+int CListCtrl::GetItemCount() const {
+    return int(SendMessage(LVM_GETITEMCOUNT));
+}
+int CListCtrl::InsertItem(const LVITEMW* pItem) {
+    return int(SendMessage(LVM_INSERTITEMW, 0, LPARAM(pItem)));
+}
 int CListCtrl::InsertItem(int nItem, LPCWSTR lpszItem) {
     return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
 }
@@ -65,10 +73,18 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, 
     item.lParam = lParam;
     return InsertItem(&item);
 }
-BOOL CListCtrl::DeleteItem(int nItem) { return BOOL(SendMessage(LVM_DELETEITEM, WPARAM(nItem))); }
-BOOL CListCtrl::DeleteAllItems() { return BOOL(SendMessage(LVM_DELETEALLITEMS)); }
-BOOL CListCtrl::GetItem(LVITEMW* pItem) const { return BOOL(SendMessage(LVM_GETITEMW, 0, LPARAM(pItem))); }
-BOOL CListCtrl::SetItem(const LVITEMW* pItem) { return BOOL(SendMessage(LVM_SETITEMW, 0, LPARAM(pItem))); }
+BOOL CListCtrl::DeleteItem(int nItem) {
+    return BOOL(SendMessage(LVM_DELETEITEM, WPARAM(nItem)));
+}
+BOOL CListCtrl::DeleteAllItems() {
+    return BOOL(SendMessage(LVM_DELETEALLITEMS));
+}
+BOOL CListCtrl::GetItem(LVITEMW* pItem) const {
+    return BOOL(SendMessage(LVM_GETITEMW, 0, LPARAM(pItem)));
+}
+BOOL CListCtrl::SetItem(const LVITEMW* pItem) {
+    return BOOL(SendMessage(LVM_SETITEMW, 0, LPARAM(pItem)));
+}
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
                         UINT nStateMask, LPARAM lParam) {
     return SetItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam, 0);
@@ -108,7 +124,9 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
         item.cchTextMax = int(size);
         copied = int(SendMessage(LVM_GETITEMTEXTW, WPARAM(nItem), LPARAM(&item)));
         if (copied < item.cchTextMax - 1 || size >= (size_t(1) << 26))
-            return CString(buffer.data(), copied < 0 ? 0 : copied < item.cchTextMax ? copied : item.cchTextMax - 1);
+            return CString(buffer.data(), copied < 0                 ? 0
+                                          : copied < item.cchTextMax ? copied
+                                                                     : item.cchTextMax - 1);
     }
 }
 
@@ -154,20 +172,33 @@ BOOL CListCtrl::SetItemState(int nItem, LVITEMW* pItem) {
     return BOOL(SendMessage(LVM_SETITEMSTATE, WPARAM(nItem), LPARAM(pItem)));
 }
 
-BOOL CListCtrl::SetItemCount(int nItems) { return BOOL(SendMessage(LVM_SETITEMCOUNT, WPARAM(nItems))); }
+BOOL CListCtrl::SetItemCount(int nItems) {
+    return BOOL(SendMessage(LVM_SETITEMCOUNT, WPARAM(nItems)));
+}
 
-// ---- selection, navigation, geometry ------------------------------------------------------------------------
-UINT CListCtrl::GetSelectedCount() const { return UINT(SendMessage(LVM_GETSELECTEDCOUNT)); }
+// ---- selection, navigation, geometry
+// ------------------------------------------------------------------------
+UINT CListCtrl::GetSelectedCount() const {
+    return UINT(SendMessage(LVM_GETSELECTEDCOUNT));
+}
 int CListCtrl::GetNextItem(int nItem, int nFlags) const {
     return int(SendMessage(LVM_GETNEXTITEM, WPARAM(nItem), MAKELPARAM(nFlags, 0)));
 }
-int CListCtrl::GetSelectionMark() const { return int(SendMessage(LVM_GETSELECTIONMARK)); }
-int CListCtrl::SetSelectionMark(int iIndex) { return int(SendMessage(LVM_SETSELECTIONMARK, 0, LPARAM(iIndex))); }
+int CListCtrl::GetSelectionMark() const {
+    return int(SendMessage(LVM_GETSELECTIONMARK));
+}
+int CListCtrl::SetSelectionMark(int iIndex) {
+    return int(SendMessage(LVM_SETSELECTIONMARK, 0, LPARAM(iIndex)));
+}
 BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK) {
     return BOOL(SendMessage(LVM_ENSUREVISIBLE, WPARAM(nItem), MAKELPARAM(bPartialOK, 0)));
 }
-int CListCtrl::GetTopIndex() const { return int(SendMessage(LVM_GETTOPINDEX)); }
-int CListCtrl::GetCountPerPage() const { return int(SendMessage(LVM_GETCOUNTPERPAGE)); }
+int CListCtrl::GetTopIndex() const {
+    return int(SendMessage(LVM_GETTOPINDEX));
+}
+int CListCtrl::GetCountPerPage() const {
+    return int(SendMessage(LVM_GETCOUNTPERPAGE));
+}
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
     lpRect->left = LONG(nCode);
     return BOOL(SendMessage(LVM_GETITEMRECT, WPARAM(nItem), LPARAM(lpRect)));
@@ -191,17 +222,27 @@ int CListCtrl::HitTest(LVHITTESTINFO* pHitTestInfo) const {
 BOOL CListCtrl::RedrawItems(int nFirst, int nLast) {
     return BOOL(SendMessage(LVM_REDRAWITEMS, WPARAM(nFirst), LPARAM(nLast)));
 }
-BOOL CListCtrl::Scroll(CSize size) { return BOOL(SendMessage(LVM_SCROLL, WPARAM(size.cx), LPARAM(size.cy))); }
+BOOL CListCtrl::Scroll(CSize size) {
+    return BOOL(SendMessage(LVM_SCROLL, WPARAM(size.cx), LPARAM(size.cy)));
+}
 
-// ---- appearance ----------------------------------------------------------------------------------------------
-DWORD CListCtrl::GetExtendedStyle() const { return DWORD(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
+// ---- appearance
+// ----------------------------------------------------------------------------------------------
+DWORD CListCtrl::GetExtendedStyle() const {
+    return DWORD(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
     return DWORD(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LPARAM(dwNewStyle)));
 }
-COLORREF CListCtrl::GetBkColor() const { return COLORREF(SendMessage(LVM_GETBKCOLOR)); }
-BOOL CListCtrl::SetBkColor(COLORREF cr) { return BOOL(SendMessage(LVM_SETBKCOLOR, 0, LPARAM(cr))); }
+COLORREF CListCtrl::GetBkColor() const {
+    return COLORREF(SendMessage(LVM_GETBKCOLOR));
+}
+BOOL CListCtrl::SetBkColor(COLORREF cr) {
+    return BOOL(SendMessage(LVM_SETBKCOLOR, 0, LPARAM(cr)));
+}
 
-// ---- owner draw ----------------------------------------------------------------------------------------------
+// ---- owner draw
+// ----------------------------------------------------------------------------------------------
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT /*lpDrawItemStruct*/) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

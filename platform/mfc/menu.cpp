@@ -5,9 +5,13 @@
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
-CMenu::~CMenu() { DestroyMenu(); }
+CMenu::~CMenu() {
+    DestroyMenu();
+}
 
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return hMenu ? afx_internal::TemporaryMenu(hMenu) : nullptr; }
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
+    return hMenu ? afx_internal::TemporaryMenu(hMenu) : nullptr;
+}
 
 BOOL CMenu::Attach(HMENU hMenu) {
     if (hMenu == nullptr || m_hMenu != nullptr)
@@ -22,8 +26,12 @@ HMENU CMenu::Detach() {
     return hMenu;
 }
 
-BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
-BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+BOOL CMenu::CreateMenu() {
+    return Attach(::CreateMenu());
+}
+BOOL CMenu::CreatePopupMenu() {
+    return Attach(::CreatePopupMenu());
+}
 
 BOOL CMenu::DestroyMenu() {
     if (m_hMenu == nullptr)
@@ -37,9 +45,15 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCWSTR lpszNewItem) {
 UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
     return UINT(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
 }
-UINT CMenu::GetMenuItemCount() const { return UINT(::GetMenuItemCount(m_hMenu)); }
-UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
-UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+UINT CMenu::GetMenuItemCount() const {
+    return UINT(::GetMenuItemCount(m_hMenu));
+}
+UINT CMenu::GetMenuItemID(int nPos) const {
+    return ::GetMenuItemID(m_hMenu, nPos);
+}
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
+    return ::GetMenuState(m_hMenu, nID, nFlags);
+}
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
     int length = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);

@@ -8,9 +8,10 @@
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
-// ---- module state --------------------------------------------------------------------------------------------
-// One for the process, made on first use and kept to the end (objects with static storage in any module
-// may ask for it while the program ends).
+// ---- module state
+// -------------------------------------------------------------------------------------------- One for the
+// process, made on first use and kept to the end (objects with static storage in any module may ask for it
+// while the program ends).
 AFX_MODULE_STATE* AFXAPI AfxGetModuleState() {
     static AFX_MODULE_STATE* state = [] {
         auto* made = new AFX_MODULE_STATE;
@@ -21,10 +22,16 @@ AFX_MODULE_STATE* AFXAPI AfxGetModuleState() {
     return state;
 }
 
-AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState() { return AfxGetModuleState(); }
+AFX_MODULE_STATE* AFXAPI AfxGetStaticModuleState() {
+    return AfxGetModuleState();
+}
 
-HINSTANCE AFXAPI AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
-HINSTANCE AFXAPI AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
+HINSTANCE AFXAPI AfxGetInstanceHandle() {
+    return AfxGetModuleState()->m_hCurrentInstanceHandle;
+}
+HINSTANCE AFXAPI AfxGetResourceHandle() {
+    return AfxGetModuleState()->m_hCurrentResourceHandle;
+}
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
     AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource;
 }
@@ -45,7 +52,8 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType) {
     return current;
 }
 
-// ---- the application ------------------------------------------------------------------------------------------
+// ---- the application
+// ------------------------------------------------------------------------------------------
 namespace {
 
 // The executable's file name without directory and extension, as Windows names an application.
@@ -76,9 +84,13 @@ CWinApp::~CWinApp() {
         state->m_pCurrentWinApp = nullptr;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
+BOOL CWinApp::PreTranslateMessage(MSG* /*pMsg*/) {
+    return FALSE;
+}
 
-CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp() {
+    return AfxGetModuleState()->m_pCurrentWinApp;
+}
 
 CWnd* AFXAPI AfxGetMainWnd() {
     CWinApp* app = AfxGetApp();
@@ -93,7 +105,8 @@ LPCWSTR AFXAPI AfxGetAppName() {
     return ExecutableName();
 }
 
-// ---- message boxes ---------------------------------------------------------------------------------------------
+// ---- message boxes
+// ---------------------------------------------------------------------------------------------
 int AFXAPI AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT /*nIDHelp*/) {
     HWND owner = ::GetActiveWindow();
     if (owner == nullptr)
@@ -117,8 +130,9 @@ int AFXAPI AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT /*nIDHelp*/) {
     return ::MessageBoxW(owner, lpszText ? lpszText : L"", AfxGetAppName(), nType);
 }
 
-// ---- the message loop step ------------------------------------------------------------------------------------
-// GetParent gives the owner of a popup, so a dialog's owned tooltip and the dialog's owner are on the way.
+// ---- the message loop step
+// ------------------------------------------------------------------------------------ GetParent gives the
+// owner of a popup, so a dialog's owned tooltip and the dialog's owner are on the way.
 BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg) {
     if (pMsg == nullptr)
         return FALSE;
@@ -141,7 +155,8 @@ BOOL AFXAPI AfxPumpMessage() {
     return TRUE;
 }
 
-// ---- window classes ----------------------------------------------------------------------------------------------
+// ---- window classes
+// ----------------------------------------------------------------------------------------------
 LPCWSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
     static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::wstring>* registered =
         new std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::wstring>;

@@ -18,7 +18,9 @@ int ClampedLength(int count, size_t size) {
 
 } // namespace
 
-int CString::Compare(LPCWSTR text) const { return std::wcscmp(m_str.c_str(), text ? text : L""); }
+int CString::Compare(LPCWSTR text) const {
+    return std::wcscmp(m_str.c_str(), text ? text : L"");
+}
 
 int CString::CompareNoCase(LPCWSTR text) const {
     const wchar_t* a = m_str.c_str();
@@ -34,12 +36,16 @@ int CString::CompareNoCase(LPCWSTR text) const {
 }
 
 // Out-of-range arguments are clamped, as MFC clamps them, rather than thrown.
-CString CString::Left(int count) const { return CString(m_str.substr(0, size_t(ClampedLength(count, m_str.size())))); }
+CString CString::Left(int count) const {
+    return CString(m_str.substr(0, size_t(ClampedLength(count, m_str.size()))));
+}
 CString CString::Right(int count) const {
     int n = ClampedLength(count, m_str.size());
     return CString(m_str.substr(m_str.size() - size_t(n)));
 }
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
 CString CString::Mid(int first, int count) const {
     int start = ClampedLength(first, m_str.size());
     int n = ClampedLength(count, m_str.size() - size_t(start));
@@ -78,10 +84,18 @@ CString& CString::TrimRight(LPCWSTR targets) {
     m_str.erase(last == std::wstring::npos ? 0 : last + 1);
     return *this;
 }
-CString& CString::Trim(LPCWSTR targets) { return TrimRight(targets).TrimLeft(targets); }
-CString& CString::TrimLeft() { return TrimLeft(kWhitespace); }
-CString& CString::TrimRight() { return TrimRight(kWhitespace); }
-CString& CString::Trim() { return Trim(kWhitespace); }
+CString& CString::Trim(LPCWSTR targets) {
+    return TrimRight(targets).TrimLeft(targets);
+}
+CString& CString::TrimLeft() {
+    return TrimLeft(kWhitespace);
+}
+CString& CString::TrimRight() {
+    return TrimRight(kWhitespace);
+}
+CString& CString::Trim() {
+    return Trim(kWhitespace);
+}
 CString& CString::TrimLeft(WCHAR target) {
     const wchar_t set[2] = {target, 0};
     return TrimLeft(set);

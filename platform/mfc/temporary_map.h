@@ -18,8 +18,7 @@
 
 namespace afx_internal {
 
-template <class Handle, class Object, auto HandleMember>
-class TemporaryMap {
+template <class Handle, class Object, auto HandleMember> class TemporaryMap {
 public:
     using IsAlive = bool (*)(Handle);
     explicit TemporaryMap(IsAlive isAlive) : m_isAlive(isAlive) {}

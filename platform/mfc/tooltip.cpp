@@ -8,8 +8,9 @@ IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 CToolTipCtrl::~CToolTipCtrl() = default;
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {
-    return CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, nullptr);
+    return CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | dwStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, nullptr);
 }
 
 namespace {
@@ -54,12 +55,24 @@ void CToolTipCtrl::UpdateTipText(LPCWSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     SendMessage(TTM_UPDATETIPTEXTW, 0, LPARAM(&info));
 }
 
-int CToolTipCtrl::GetToolCount() const { return int(SendMessage(TTM_GETTOOLCOUNT)); }
-void CToolTipCtrl::Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, WPARAM(bActivate)); }
-void CToolTipCtrl::SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, LPARAM(nDelay)); }
+int CToolTipCtrl::GetToolCount() const {
+    return int(SendMessage(TTM_GETTOOLCOUNT));
+}
+void CToolTipCtrl::Activate(BOOL bActivate) {
+    SendMessage(TTM_ACTIVATE, WPARAM(bActivate));
+}
+void CToolTipCtrl::SetDelayTime(UINT nDelay) {
+    SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, LPARAM(nDelay));
+}
 void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime) {
     SendMessage(TTM_SETDELAYTIME, WPARAM(dwDuration), MAKELPARAM(iTime, 0));
 }
-int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const { return int(SendMessage(TTM_GETDELAYTIME, dwDuration)); }
-void CToolTipCtrl::RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, LPARAM(lpMsg)); }
-void CToolTipCtrl::Pop() { SendMessage(TTM_POP); }
+int CToolTipCtrl::GetDelayTime(DWORD dwDuration) const {
+    return int(SendMessage(TTM_GETDELAYTIME, dwDuration));
+}
+void CToolTipCtrl::RelayEvent(LPMSG lpMsg) {
+    SendMessage(TTM_RELAYEVENT, 0, LPARAM(lpMsg));
+}
+void CToolTipCtrl::Pop() {
+    SendMessage(TTM_POP);
+}

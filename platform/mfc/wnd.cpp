@@ -4,6 +4,7 @@
 #include "afx_internal.h"
 
 using afx_internal::Thread;
+using afx_internal::ThreadState;
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
@@ -16,7 +17,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
-bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+bool IsCtlColorMessage(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 
 } // namespace
 
@@ -30,9 +33,31 @@ BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, 
     return child->OnChildNotify(message, wParam, lParam, pResult ? pResult : &ignored);
 }
 
+namespace {
+
+LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    ThreadState& thread = Thread();
+    if (code == HCBT_CREATEWND && thread.pWndInit != nullptr && thread.pWndInit->m_hWnd == nullptr) {
+        CWnd* pWnd = thread.pWndInit;
+        thread.pWndInit = nullptr;
+        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    }
+    return ::CallNextHookEx(thread.hCreationHook, code, wParam, lParam);
+}
+
+} // namespace
+
+// The hook is installed once per thread and stays: it does nothing while no object waits.
+CreationScope::CreationScope(CWnd* pWnd) : m_pending(Thread().pWndInit, pWnd) {
+    ThreadState& thread = Thread();
+    if (thread.hCreationHook == nullptr)
+        thread.hCreationHook = ::SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, ::GetCurrentThreadId());
+}
+
 } // namespace afx_internal
 
-// ---- handle map ---------------------------------------------------------------------------------------------
+// ---- handle map
+// ---------------------------------------------------------------------------------------------
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (hWnd == nullptr)
         return nullptr;
@@ -41,7 +66,9 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     return afx_internal::TemporaryWindow(hWnd);
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? afx_internal::PermanentWindow(hWnd) : nullptr; }
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    return hWnd ? afx_internal::PermanentWindow(hWnd) : nullptr;
+}
 
 // A temporary wrapper that existed for the window stays valid (FromHandle now prefers this object), so a
 // pointer taken from GetDlgItem before the window was attached does not dangle.
@@ -83,7 +110,8 @@ HWND CWnd::UnsubclassWindow() {
     return Detach();
 }
 
-// ---- creation and destruction -------------------------------------------------------------------------------
+// ---- creation and destruction
+// -------------------------------------------------------------------------------
 CWnd::~CWnd() {
     if (m_hWnd != nullptr && afx_internal::PermanentWindow(m_hWnd) == this) {
         if (::IsWindow(m_hWnd))
@@ -93,29 +121,27 @@ CWnd::~CWnd() {
     }
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x,
+                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
     if (m_hWnd != nullptr)
         return FALSE;
     HWND hWnd = nullptr;
     {
-        // A window of an AfxWndProc class is attached by its first message; any other is subclassed
-        // once it exists (its creation messages then go to its own procedure only).
-        afx_internal::ScopedSet<CWnd*> creating(Thread().pWndInit, this);
+        afx_internal::CreationScope creating(this);
         hWnd = ::CreateWindowExW(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
                                  hWndParent, nIDorHMenu, ::AfxGetInstanceHandle(), lpParam);
     }
     if (hWnd == nullptr)
         return FALSE;
-    if (m_hWnd == nullptr)
+    if (m_hWnd == nullptr) // neither the hook nor a first message attached it
         SubclassWindow(hWnd);
     return m_hWnd == hWnd;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
                     reinterpret_cast<HMENU>(UINT_PTR(nID)), lpParam);
 }
 
@@ -149,7 +175,8 @@ void CWnd::OnNcDestroy() {
     PostNcDestroy();
 }
 
-// ---- the way of a message -----------------------------------------------------------------------------------
+// ---- the way of a message
+// -----------------------------------------------------------------------------------
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     afx_internal::ThreadState& thread = Thread();
     CWnd* pWnd = afx_internal::PermanentWindow(hWnd);
@@ -238,7 +265,8 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     return TRUE;
 }
 
-// ---- reflection ----------------------------------------------------------------------------------------------
+// ---- reflection
+// ----------------------------------------------------------------------------------------------
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     return ReflectChildNotify(message, wParam, lParam, pResult);
 }
@@ -279,7 +307,9 @@ BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult) {
     return OnChildNotify(current.message, current.wParam, current.lParam, pResult ? pResult : &ignored);
 }
 
-const MSG* PASCAL CWnd::GetCurrentMessage() { return &Thread().currentMsg; }
+const MSG* PASCAL CWnd::GetCurrentMessage() {
+    return &Thread().currentMsg;
+}
 
 LRESULT CWnd::Default() {
     const MSG& current = Thread().currentMsg;
@@ -307,12 +337,14 @@ HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     WPARAM hdc = WPARAM(pDC ? pDC->m_hDC : nullptr);
     HWND hWndControl = pWnd ? pWnd->m_hWnd : nullptr;
     LRESULT brush = 0;
-    if (hWndControl != m_hWnd && afx_internal::ReflectToChild(hWndControl, message, hdc, LPARAM(hWndControl), &brush))
+    if (hWndControl != m_hWnd &&
+        afx_internal::ReflectToChild(hWndControl, message, hdc, LPARAM(hWndControl), &brush))
         return reinterpret_cast<HBRUSH>(brush);
     return reinterpret_cast<HBRUSH>(DefWindowProc(message, hdc, LPARAM(hWndControl)));
 }
 
-// ---- data exchange -------------------------------------------------------------------------------------------
+// ---- data exchange
+// -------------------------------------------------------------------------------------------
 void CWnd::DoDataExchange(CDataExchange* /*pDX*/) {}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
@@ -327,4 +359,6 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     return TRUE;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) {
+    return FALSE;
+}
