@@ -47,5 +47,9 @@ HMENU MakeSystemMenu();
 
 // icons.cpp: the colour a stand-in icon is painted in; false for an invalid icon.
 bool IconColor(HICON icon, COLORREF* color);
+int LiveIconCount();
+
+// menus.cpp
+int LiveMenuCount();
 
 } // namespace standin

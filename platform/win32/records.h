@@ -1,13 +1,22 @@
-// The switches tests set through standin/hooks.h, as the rest of the library reads them.
+// The switches, queued answers and records behind standin/hooks.h, as the rest of the library uses
+// them.
 #pragma once
 
 #include <standin/hooks.h>
 
+#include <optional>
+
 namespace standin {
 
-// True when the caller's call of that function is to fail (one use of FailNext's count).
+// True when this call of that function is to fail (one use of FailNext's count).
 bool ConsumeFault(Fault fault);
 bool ClipboardOpenFails();
-void ResetClipboardSwitch();
+void NotifyClipboard(const std::wstring& text);
+
+std::optional<int> TakeQueuedMessageBoxAnswer();
+void RecordMessageBox(const MessageBoxRecord& record); // kept, then shown to the observer
+std::optional<UINT> TakeQueuedMenuChoice();
+void RecordMenu(const MenuRecord& record);
+InteractiveModal* InteractiveProvider();
 
 } // namespace standin

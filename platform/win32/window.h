@@ -29,8 +29,9 @@ struct WindowClass {
 
 // What the dialog manager keeps for a dialog window (class "#32770").
 struct DialogData {
-    HFONT m_font = nullptr;
-    bool m_ownsFont = false; // made from the template: deleted when the dialog goes
+    HFONT m_font = nullptr;         // what WM_GETFONT answers
+    HFONT m_templateFont = nullptr; // made from the template: deleted when the dialog goes
+    bool m_ownsFont = false;
     int m_baseUnitX = 8;
     int m_baseUnitY = 16;
     HWND m_savedFocus = nullptr; // control to give the focus back to when the dialog is activated

@@ -1,0 +1,94 @@
+// MessageBoxW as a modal box that is recorded. While the box is up its owner's top-level window is
+// disabled (input cannot reach it), as Windows does; the answer is a queued one, else the interactive
+// provider's (a person at a live display), else the default button's. Every box is recorded with its
+// owner, text, caption, flags and answer, and shown to the observer.
+//
+// Does NOT: draw the box headless, support MB_HELP / MB_CANCELTRYCONTINUE buttons, timeouts, or
+// MB_SYSTEMMODAL's effect on other applications. An answer that is not one of the box's buttons is
+// not possible for a person either: the default button answers instead and the record says so.
+#include "win32/internal.h"
+#include "win32/records.h"
+
+#include <algorithm>
+
+namespace standin {
+namespace {
+
+std::vector<int> ButtonsOf(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
+    }
+}
+
+int DefaultButton(UINT type) {
+    std::vector<int> buttons = ButtonsOf(type);
+    size_t index = (type & MB_DEFMASK) >> 8;
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
+// Disables the owner's top-level window for the life of the box, even when an answer throws.
+class OwnerDisabled {
+public:
+    explicit OwnerDisabled(HWND owner) : m_top(owner ? RootOf(owner) : nullptr), m_focus(GetFocus()) {
+        if (m_top && m_top != DesktopWindow() && IsWindowEnabled(m_top))
+            m_wasEnabled = !EnableWindow(m_top, FALSE);
+    }
+    // The owner comes back enabled, and the control that had the focus gets it back, as when Windows
+    // activates the owner again after the box.
+    ~OwnerDisabled() {
+        if (!m_wasEnabled || !IsWindow(m_top))
+            return;
+        EnableWindow(m_top, TRUE);
+        if (!GetFocus() && IsWindow(m_focus) && RootOf(m_focus) == m_top)
+            SetFocus(m_focus);
+    }
+    OwnerDisabled(const OwnerDisabled&) = delete;
+    OwnerDisabled& operator=(const OwnerDisabled&) = delete;
+
+private:
+    HWND m_top = nullptr;
+    HWND m_focus = nullptr;
+    bool m_wasEnabled = false;
+};
+
+} // namespace
+} // namespace standin
+
+using namespace standin;
+
+extern "C" int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    if (owner && !LookupWindowOrFail(owner))
+        return 0;
+    MessageBoxRecord record;
+    record.owner = owner;
+    record.text = text ? text : L"";
+    record.caption = caption ? caption : L"エラー"; // Windows' default caption on a Japanese system
+    record.flags = type;
+    std::vector<int> buttons = ButtonsOf(type);
+    {
+        OwnerDisabled modal(owner);
+        std::optional<int> answer = TakeQueuedMessageBoxAnswer();
+        if (!answer)
+            if (InteractiveModal* provider = InteractiveProvider())
+                answer = provider->messageBox(owner, record.text, record.caption, type);
+        if (answer && std::find(buttons.begin(), buttons.end(), *answer) != buttons.end()) {
+            record.answer = *answer;
+        } else {
+            record.answer = DefaultButton(type);
+            record.defaulted = true;
+        }
+    }
+    RecordMessageBox(record);
+    return record.answer;
+}

@@ -1,0 +1,130 @@
+// What tests and the host program observe and switch: recorded message boxes and menus with their
+// queued answers, injected faults, the clipboard switch, the interactive provider, and the live-object
+// counts.
+//
+// Does NOT: keep records across processes or threads; ResetRecords leaves windows and GDI objects
+// alone (they are counted, not recorded).
+#include "win32/records.h"
+
+#include "gdi/device_context.h"
+#include "gdi/gdi_objects.h"
+#include "win32/internal.h"
+#include "win32/ui_thread.h"
+
+#include <deque>
+#include <map>
+
+namespace standin {
+namespace {
+
+struct Records {
+    std::map<Fault, int> faults;
+    bool clipboardOpenFails = false;
+    std::function<void(const std::wstring&)> clipboardObserver;
+    std::deque<int> messageBoxAnswers;
+    std::vector<MessageBoxRecord> messageBoxes;
+    std::function<void(const MessageBoxRecord&)> messageBoxObserver;
+    std::deque<UINT> menuChoices;
+    std::vector<MenuRecord> menus;
+    std::function<void(const MenuRecord&)> menuObserver;
+    InteractiveModal* interactive = nullptr;
+};
+
+Records& R() {
+    static Records records;
+    return records;
+}
+
+} // namespace
+
+bool ConsumeFault(Fault fault) {
+    auto it = R().faults.find(fault);
+    if (it == R().faults.end() || it->second <= 0)
+        return false;
+    --it->second;
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return true;
+}
+
+bool ClipboardOpenFails() { return R().clipboardOpenFails; }
+
+void NotifyClipboard(const std::wstring& text) {
+    if (R().clipboardObserver)
+        R().clipboardObserver(text);
+}
+
+std::optional<int> TakeQueuedMessageBoxAnswer() {
+    if (R().messageBoxAnswers.empty())
+        return std::nullopt;
+    int answer = R().messageBoxAnswers.front();
+    R().messageBoxAnswers.pop_front();
+    return answer;
+}
+
+void RecordMessageBox(const MessageBoxRecord& record) {
+    R().messageBoxes.push_back(record);
+    if (R().messageBoxObserver)
+        R().messageBoxObserver(record);
+}
+
+std::optional<UINT> TakeQueuedMenuChoice() {
+    if (R().menuChoices.empty())
+        return std::nullopt;
+    UINT choice = R().menuChoices.front();
+    R().menuChoices.pop_front();
+    return choice;
+}
+
+void RecordMenu(const MenuRecord& record) {
+    R().menus.push_back(record);
+    if (R().menuObserver)
+        R().menuObserver(record);
+}
+
+InteractiveModal* InteractiveProvider() { return R().interactive; }
+
+LiveObjects CountLiveObjects() {
+    LiveObjects live;
+    LiveGdiCounts gdi = CountLiveGdiObjects();
+    live.fonts = gdi.fonts;
+    live.brushes = gdi.brushes;
+    live.pens = gdi.pens;
+    live.dcs = LiveDcCount();
+    live.icons = LiveIconCount();
+    live.menus = LiveMenuCount();
+    live.windows = OnUiThread() ? LiveWindowCount() : 0;
+    return live;
+}
+
+void QueueMessageBoxAnswer(int answer) { R().messageBoxAnswers.push_back(answer); }
+std::vector<MessageBoxRecord> MessageBoxes() { return R().messageBoxes; }
+void ClearMessageBoxes() { R().messageBoxes.clear(); }
+void SetMessageBoxObserver(std::function<void(const MessageBoxRecord&)> observer) {
+    R().messageBoxObserver = std::move(observer);
+}
+
+void QueueMenuChoice(UINT command) { R().menuChoices.push_back(command); }
+std::vector<MenuRecord> Menus() { return R().menus; }
+void ClearMenus() { R().menus.clear(); }
+void SetMenuObserver(std::function<void(const MenuRecord&)> observer) { R().menuObserver = std::move(observer); }
+
+void SetClipboardOpenFails(bool fails) { R().clipboardOpenFails = fails; }
+void SetClipboardObserver(std::function<void(const std::wstring&)> observer) {
+    R().clipboardObserver = std::move(observer);
+}
+
+void FailNext(Fault fault, int count) { R().faults[fault] = count < 0 ? 0 : count; }
+
+void SetInteractiveModal(InteractiveModal* provider) { R().interactive = provider; }
+
+void ResetRecords() {
+    Records& r = R();
+    r.faults.clear();
+    r.clipboardOpenFails = false;
+    r.messageBoxAnswers.clear();
+    r.messageBoxes.clear();
+    r.menuChoices.clear();
+    r.menus.clear();
+}
+
+} // namespace standin
