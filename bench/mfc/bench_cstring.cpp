@@ -23,7 +23,8 @@ template <typename F> double TimeLoop(benchmark::State& state, F make) {
     auto start = std::chrono::steady_clock::now();
     size_t i = 0;
     for (auto _ : state) {
-        auto text = make(kValues[i++ % kValueCount], int(i));
+        auto text = make(kValues[i % kValueCount], int(i));
+        ++i;
         benchmark::DoNotOptimize(text);
     }
     auto elapsed = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
