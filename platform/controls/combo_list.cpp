@@ -40,7 +40,7 @@ ListGeometry GeometryOf(HWND list, const ComboState& combo) {
     GetClientRect(list, &client);
     InflateRect(&client, -kFrame, -kFrame);
     ListGeometry geometry{client, RECT{}};
-    if (ComboCount(combo) > ComboVisibleItems(combo)) {
+    if (combo.m_listScrollBar && ComboCount(combo) > ComboVisibleItems(combo)) {
         geometry.items.right -= ScrollBarThickness();
         geometry.bar = RECT{geometry.items.right, client.top, client.right, client.bottom};
     }

@@ -322,6 +322,15 @@ LRESULT DialogCode(const ComboState& state, LPARAM lParam) {
     return code;
 }
 
+// The scroll bar styles of a combo box are meant for its drop-down list; the face never shows one.
+void TakeScrollBarStyles(HWND combo, ComboState& state) {
+    const LONG style = GetWindowLongW(combo, GWL_STYLE);
+    state.m_listScrollBar = (style & WS_VSCROLL) != 0;
+    if (style & (WS_VSCROLL | WS_HSCROLL)) {
+        SetWindowLongW(combo, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
+    }
+}
+
 // ---- painting -------------------------------------------------------------------------------------
 void Paint(HWND combo, const ComboState& state, HDC dc, const RECT& client) {
     FontSelection font(dc, FontOrDefault(state.m_font));
@@ -370,7 +379,7 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     ComboState* state = StateOf<ComboState>(hwnd);
     if (!state) {
         if (msg == WM_NCCREATE || msg == WM_CREATE) {
-            AttachState<ComboState>(hwnd);
+            TakeScrollBarStyles(hwnd, *AttachState<ComboState>(hwnd));
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }

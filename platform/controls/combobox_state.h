@@ -20,10 +20,11 @@ struct ComboState {
     int m_selected = -1;
     HWND m_list = nullptr; // the drop-down list, created with the combo box and hidden while closed
     bool m_dropped = false;
-    int m_droppedHeight = 0; // face and list together, as the creator gave the combo's height
-    int m_listTop = 0;       // first item shown in the drop-down list
-    int m_hot = -1;          // item under the pointer (or the keys) in the open list
-    bool m_resizing = false; // the combo is setting its own height
+    int m_droppedHeight = 0;      // face and list together, as the creator gave the combo's height
+    int m_listTop = 0;            // first item shown in the drop-down list
+    int m_hot = -1;               // item under the pointer (or the keys) in the open list
+    bool m_resizing = false;      // the combo is setting its own height
+    bool m_listScrollBar = false; // WS_VSCROLL was given: it belongs to the drop-down list, not the face
 };
 
 int ComboCount(const ComboState& state);

@@ -1,0 +1,289 @@
+// The report list as the dialog code and a person use it: the LVM_* contract (cells, states, row -1,
+// next item, deletion, scrolling a row into view), selection by mouse with Ctrl and Shift, the right
+// click that leads to a context menu, keys, and owner-drawn rows through WM_DRAWITEM.
+#include "sample_dialog.h"
+
+#include <automation.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace sample;
+
+class ListView : public ::testing::Test {
+protected:
+    SampleDialog dialog;
+    HWND list() const { return dialog.item(kOwnerList); }
+
+    std::wstring Cell(int row, int column) const {
+        wchar_t text[64] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        SendMessageW(list(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    BOOL SetCell(int row, int column, const wchar_t* text) const {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.iSubItem = column;
+        item.pszText = const_cast<LPWSTR>(text);
+        return static_cast<BOOL>(SendMessageW(list(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    }
+    void SetState(int row, UINT state, UINT mask) const {
+        LVITEMW item{};
+        item.state = state;
+        item.stateMask = mask;
+        SendMessageW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    int Top() const { return static_cast<int>(SendMessageW(list(), LVM_GETTOPINDEX, 0, 0)); }
+    int PerPage() const { return static_cast<int>(SendMessageW(list(), LVM_GETCOUNTPERPAGE, 0, 0)); }
+};
+
+TEST_F(ListView, CellsAreWrittenAndReadAsTheDialogCodeDoes) {
+    dialog.fillList(kOwnerList, 3);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_TRUE(SetCell(1, 2, L"12.500000")) << "the width-0 column holds the raw value";
+    EXPECT_EQ(Cell(1, 2), L"12.500000");
+    EXPECT_EQ(Cell(2, 0), L"3");
+    EXPECT_FALSE(SetCell(3, 0, L"x")) << "no row 3";
+    LVITEMW missing{};
+    missing.iSubItem = 1;
+    missing.pszText = const_cast<LPWSTR>(L"x");
+    EXPECT_FALSE(SendMessageW(list(), LVM_SETITEMTEXTW, 5, reinterpret_cast<LPARAM>(&missing)));
+
+    // A short buffer gets the text cut and terminated; the answer is what was copied, so a caller
+    // that grows its buffer until the answer is below size - 1 reads any length.
+    const std::wstring longText(300, L'7');
+    ASSERT_TRUE(SetCell(0, 1, longText.c_str()));
+    std::wstring read;
+    for (int size = 64;; size *= 2) {
+        std::vector<wchar_t> buffer(static_cast<size_t>(size));
+        LVITEMW item{};
+        item.iSubItem = 1;
+        item.pszText = buffer.data();
+        item.cchTextMax = size;
+        const LRESULT copied = SendMessageW(list(), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+        ASSERT_LE(copied, size - 1);
+        if (copied < size - 1) {
+            read = buffer.data();
+            break;
+        }
+    }
+    EXPECT_EQ(read, longText);
+
+    LVITEMW item{};
+    item.mask = LVIF_STATE | LVIF_PARAM;
+    item.iItem = 2;
+    item.stateMask = LVIS_SELECTED;
+    SetState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ASSERT_TRUE(SendMessageW(list(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.state, static_cast<UINT>(LVIS_SELECTED)) << "only the bits asked for come back";
+    EXPECT_EQ(item.lParam, 102);
+    item.iItem = 3;
+    EXPECT_FALSE(SendMessageW(list(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+TEST_F(ListView, RowMinusOneMeansEveryRowAndNextItemFindsThem) {
+    dialog.fillList(kOwnerList, 6);
+    SetState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETSELECTEDCOUNT, 0, 0), 6);
+    SetState(4, LVIS_FOCUSED, LVIS_FOCUSED);
+    SetState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    EXPECT_EQ(FocusedRow(list()), -1);
+
+    SetState(1, LVIS_SELECTED, LVIS_SELECTED);
+    SetState(4, LVIS_SELECTED, LVIS_SELECTED);
+    const struct {
+        int start;
+        UINT flags;
+        int next;
+    } cases[] = {{-1, LVNI_ALL, 0},      {0, LVNI_ALL, 1},      {5, LVNI_ALL, -1},
+                 {-1, LVNI_SELECTED, 1}, {1, LVNI_SELECTED, 4}, {4, LVNI_SELECTED, -1}};
+    for (const auto& each : cases) {
+        EXPECT_EQ(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(each.start), each.flags),
+                  each.next)
+            << "from " << each.start << " flags " << each.flags;
+    }
+}
+
+TEST_F(ListView, DeletingRowsKeepsCountsFocusAndOrder) {
+    dialog.fillList(kOwnerList, 5);
+    SetState(1, LVIS_SELECTED, LVIS_SELECTED);
+    SetState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_TRUE(SendMessageW(list(), LVM_DELETEITEM, 1, 0));
+    EXPECT_EQ(SendMessageW(list(), LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    EXPECT_EQ(FocusedRow(list()), 2) << "the focused row moved up with the rows below the deleted one";
+    EXPECT_EQ(Cell(1, 0), L"3");
+    EXPECT_FALSE(SendMessageW(list(), LVM_DELETEITEM, 4, 0));
+    EXPECT_TRUE(SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0));
+    EXPECT_EQ(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    EXPECT_EQ(FocusedRow(list()), -1);
+}
+
+TEST_F(ListView, EnsureVisibleScrollsARowWhollyIntoView) {
+    dialog.fillList(kOwnerList, 20);
+    const int page = PerPage();
+    ASSERT_GE(page, 2);
+    const struct {
+        int row;
+        BOOL partialOk;
+        int top;
+    } cases[] = {
+        {page - 1, FALSE, 0},   // wholly visible already
+        {page, TRUE, 0},        // partly visible, and that is enough
+        {page, FALSE, 1},       // partly visible is not enough: one row down
+        {19, FALSE, 20 - page}, // the last row at the bottom
+        {2, FALSE, 2},          // above the view: at the top
+        {25, FALSE, 2},         // no such row: nothing moves
+    };
+    for (const auto& each : cases) {
+        SendMessageW(list(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(each.row), each.partialOk);
+        EXPECT_EQ(Top(), each.top) << "row " << each.row << " partial " << each.partialOk;
+    }
+    SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0);
+    EXPECT_EQ(Top(), 0);
+}
+
+TEST_F(ListView, MouseSelectionFollowsTheModifiers) {
+    struct Case {
+        const char* name;
+        std::vector<int> selectedBefore;
+        int markAndFocus; // from a plain click before the case, -1: none
+        int row;          // -1: the empty area
+        unsigned modifiers;
+        bool right;
+        std::vector<int> selectedAfter;
+        int focusAfter;
+    };
+    const Case cases[] = {
+        {"plain click selects one", {0, 2}, -1, 3, automation::kNone, false, {3}, 3},
+        {"ctrl click adds", {1}, 1, 3, automation::kCtrl, false, {1, 3}, 3},
+        {"ctrl click removes", {1, 3}, 3, 1, automation::kCtrl, false, {3}, 1},
+        {"shift click extends from the mark", {}, 1, 4, automation::kShift, false, {1, 2, 3, 4}, 4},
+        {"shift click upwards", {}, 4, 2, automation::kShift, false, {2, 3, 4}, 2},
+        {"plain click on the empty area clears", {0, 1}, 1, -1, automation::kNone, false, {}, 1},
+        {"right click on a selected row keeps the selection",
+         {1, 2, 4},
+         1,
+         4,
+         automation::kNone,
+         true,
+         {1, 2, 4},
+         4},
+        {"right click on another row selects it alone", {1, 2}, 1, 3, automation::kNone, true, {3}, 3},
+        {"right click on the empty area clears", {1, 2}, 1, -1, automation::kNone, true, {}, 1},
+    };
+    for (const Case& each : cases) {
+        SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0);
+        dialog.fillList(kOwnerList, 5);
+        if (each.markAndFocus >= 0) {
+            ASSERT_TRUE(automation::PickListRow(list(), each.markAndFocus)) << each.name;
+        }
+        SetState(-1, 0, LVIS_SELECTED);
+        for (int row : each.selectedBefore) {
+            SetState(row, LVIS_SELECTED, LVIS_SELECTED);
+        }
+        if (each.right) {
+            ASSERT_TRUE(automation::RightClickList(list(), each.row)) << each.name;
+        } else if (each.row >= 0) {
+            ASSERT_TRUE(automation::PickListRow(list(), each.row, each.modifiers)) << each.name;
+        } else {
+            // Right of the columns, below the header: no row there.
+            ASSERT_TRUE(automation::ClickAt(list(), POINT{kOwnerColumnsWidth + 20, 30})) << each.name;
+        }
+        EXPECT_EQ(SelectedRows(list()), each.selectedAfter) << each.name;
+        EXPECT_EQ(FocusedRow(list()), each.focusAfter) << each.name;
+        EXPECT_EQ(GetFocus(), list()) << each.name << ": every click gives the list the focus";
+    }
+}
+
+TEST_F(ListView, RightClickSendsNmRclickThenContextMenu) {
+    dialog.fillList(kOwnerList, 4);
+    dialog.takeEvents();
+    ASSERT_TRUE(automation::RightClickList(list(), 2));
+    ASSERT_TRUE(automation::RightClickList(list(), -1));
+    EXPECT_EQ(dialog.takeEvents(), "101 NM_RCLICK row=2\n"
+                                   "WM_CONTEXTMENU 101\n"
+                                   "101 NM_RCLICK row=-1\n"
+                                   "WM_CONTEXTMENU 101\n");
+    ASSERT_TRUE(automation::PickListRow(list(), 1));
+    EXPECT_EQ(dialog.takeEvents(), "101 NM_CLICK row=1\n");
+}
+
+TEST_F(ListView, KeysReachTheParentFirstThenMoveTheSelection) {
+    dialog.fillList(kOwnerList, 10);
+    ASSERT_TRUE(automation::PickListRow(list(), 0));
+    dialog.takeEvents();
+    automation::PressKey(VK_DOWN);
+    automation::PressKey(VK_DOWN);
+    automation::PressKey(VK_DELETE);
+    automation::PressKey(VK_END);
+    EXPECT_EQ(dialog.takeEvents(), "101 LVN_KEYDOWN vk=40\n"
+                                   "101 LVN_KEYDOWN vk=40\n"
+                                   "101 LVN_KEYDOWN vk=46\n"
+                                   "101 LVN_KEYDOWN vk=35\n");
+    EXPECT_EQ(SelectedRows(list()), std::vector<int>{9});
+    EXPECT_EQ(FocusedRow(list()), 9);
+    EXPECT_EQ(Top() + PerPage() - 1, 9) << "the new focus row was scrolled wholly into view";
+    automation::PressKey(VK_UP, automation::kShift);
+    EXPECT_EQ(SelectedRows(list()), (std::vector<int>{8, 9}));
+}
+
+TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
+    dialog.fillList(kOwnerList, 10);
+    SetState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetFocus(list());
+    dialog.takeDraws();
+    RedrawWindow(list(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    UpdateWindow(list());
+    const std::vector<DrawRecord> draws = dialog.takeDraws();
+    EXPECT_EQ(dialog.measureCount(), 1);
+
+    RECT client{};
+    GetClientRect(list(), &client);
+    const int rowsHeight = client.bottom - 20; // below the 20-pixel header row
+    const int visible = (rowsHeight + kOwnerRowHeight - 1) / kOwnerRowHeight;
+    ASSERT_EQ(static_cast<int>(draws.size()), visible)
+        << "every row in view, the one cut at the bottom included";
+    for (size_t index = 0; index < draws.size(); ++index) {
+        const DrawRecord& draw = draws[index];
+        const int row = static_cast<int>(index);
+        EXPECT_EQ(draw.ctlType, static_cast<UINT>(ODT_LISTVIEW));
+        EXPECT_EQ(static_cast<int>(draw.row), row);
+        EXPECT_EQ(draw.action, static_cast<UINT>(ODA_DRAWENTIRE));
+        EXPECT_EQ(draw.state, row == 1 ? static_cast<UINT>(ODS_SELECTED | ODS_FOCUS) : 0u) << "row " << row;
+        EXPECT_EQ(draw.data, static_cast<ULONG_PTR>(100 + row));
+        EXPECT_EQ(draw.rect.right - draw.rect.left, kOwnerColumnsWidth);
+        EXPECT_EQ(draw.rect.bottom - draw.rect.top, kOwnerRowHeight);
+        EXPECT_EQ(draw.rect.top, 20 + row * kOwnerRowHeight);
+    }
+
+    SetFocus(dialog.item(kPush));
+    dialog.takeDraws();
+    UpdateWindow(list());
+    for (const DrawRecord& draw : dialog.takeDraws()) {
+        // LVS_SHOWSELALWAYS: still selected without the focus, but no focus rectangle.
+        EXPECT_EQ(draw.state, draw.row == 1 ? static_cast<UINT>(ODS_SELECTED) : 0u) << "row " << draw.row;
+    }
+}
+
+TEST_F(ListView, TheWheelScrollsAndAPickedRowIsBroughtIntoView) {
+    dialog.fillList(kOwnerList, 30);
+    ASSERT_TRUE(automation::PickListRow(list(), 25));
+    EXPECT_EQ(SelectedRows(list()), std::vector<int>{25});
+    EXPECT_LE(Top(), 25);
+    EXPECT_GT(Top() + PerPage(), 25);
+    ASSERT_TRUE(automation::PickListRow(list(), 0));
+    EXPECT_EQ(Top(), 0);
+}
+
+} // namespace
