@@ -59,10 +59,10 @@ typedef int errno_t;
 
 // Handles are distinct opaque types, as with STRICT: a handle of one kind never converts to another.
 // Their values encode a table slot and a generation; they are never dereferenced.
-#define DECLARE_HANDLE(name)                                                                             \
-    struct name##__ {                                                                                    \
-        int unused;                                                                                      \
-    };                                                                                                   \
+#define DECLARE_HANDLE(name)                                                                                 \
+    struct name##__ {                                                                                        \
+        int unused;                                                                                          \
+    };                                                                                                       \
     typedef struct name##__* name
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
@@ -99,7 +99,8 @@ typedef struct tagRECT {
 typedef const RECT* LPCRECT;
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a)&0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b)&0xff))) << 8))
-#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16))
+#define MAKELONG(a, b)                                                                                       \
+    ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16))
 #define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
 #define LOBYTE(w) ((BYTE)((DWORD_PTR)(w)&0xff))

@@ -65,8 +65,8 @@ typedef struct tagTEXTMETRICW {
 extern "C" {
 WINGDIAPI HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation, int weight,
                                    DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                                   DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                                   LPCWSTR faceName);
+                                   DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                                   DWORD pitchAndFamily, LPCWSTR faceName);
 WINGDIAPI HFONT WINAPI CreateFontIndirectW(const LOGFONTW* lf);
 WINGDIAPI HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 WINGDIAPI HPEN WINAPI CreatePen(int style, int width, COLORREF color);
@@ -108,8 +108,8 @@ WINGDIAPI COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF color);
 WINGDIAPI COLORREF WINAPI GetPixel(HDC dc, int x, int y);
 WINUSERAPI int WINAPI DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format);
 WINGDIAPI BOOL WINAPI TextOutW(HDC dc, int x, int y, LPCWSTR text, int count);
-WINGDIAPI BOOL WINAPI ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
-                                  const int* dx);
+WINGDIAPI BOOL WINAPI ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text,
+                                  UINT count, const int* dx);
 WINGDIAPI BOOL WINAPI GetTextExtentPoint32W(HDC dc, LPCWSTR text, int count, LPSIZE size);
 WINGDIAPI BOOL WINAPI GetTextMetricsW(HDC dc, LPTEXTMETRICW tm);
 WINUSERAPI BOOL WINAPI DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);

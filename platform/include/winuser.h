@@ -112,7 +112,7 @@
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
 #define WS_SIZEBOX WS_THICKFRAME
-#define WS_OVERLAPPEDWINDOW                                                                              \
+#define WS_OVERLAPPEDWINDOW                                                                                  \
     (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 #define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
 
@@ -795,8 +795,8 @@ typedef struct tagDLGTEMPLATEW {
     short cx;
     short cy;
     LPCWSTR title;
-    WORD pointSize;   // with DS_SETFONT
-    WORD weight;      // 400 normal
+    WORD pointSize; // with DS_SETFONT
+    WORD weight;    // 400 normal
     BYTE italic;
     BYTE charset;     // 128 Shift-JIS
     LPCWSTR typeface; // with DS_SETFONT
@@ -825,8 +825,8 @@ WINUSERAPI ATOM WINAPI RegisterClassW(const WNDCLASSW* wc);
 WINUSERAPI BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance);
 WINUSERAPI BOOL WINAPI GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wc);
 WINUSERAPI int WINAPI GetClassNameW(HWND hwnd, LPWSTR buffer, int count);
-WINUSERAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
-                                       int y, int width, int height, HWND parent, HMENU menuOrId,
+WINUSERAPI HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                                       int x, int y, int width, int height, HWND parent, HMENU menuOrId,
                                        HINSTANCE instance, LPVOID param);
 #define CreateWindowW(c, n, s, x, y, w, h, p, m, i, a) CreateWindowExW(0, c, n, s, x, y, w, h, p, m, i, a)
 #define CW_USEDEFAULT ((int)0x80000000)
