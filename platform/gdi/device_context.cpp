@@ -68,7 +68,8 @@ void Subtract(cairo_region_t* region, const RECT& rect) {
 RECT ClientInRoot(const Window& window) {
     POINT origin = ClientOriginInRoot(window);
     RECT client = ClientRectInWindow(window);
-    return RECT{origin.x, origin.y, origin.x + client.right - client.left, origin.y + client.bottom - client.top};
+    return RECT{origin.x, origin.y, origin.x + client.right - client.left,
+                origin.y + client.bottom - client.top};
 }
 
 // What of `window`'s chosen area can be seen in the picture of its top-level window.
@@ -93,8 +94,9 @@ cairo_region_t* VisibleRegion(const Window& window, DcArea area, const RECT* pai
             if (!c || !(c->m_style & WS_VISIBLE))
                 continue;
             POINT childOrigin = WindowOriginInRoot(*c);
-            Subtract(region, RECT{childOrigin.x, childOrigin.y, childOrigin.x + c->m_rect.right - c->m_rect.left,
-                                  childOrigin.y + c->m_rect.bottom - c->m_rect.top});
+            Subtract(region,
+                     RECT{childOrigin.x, childOrigin.y, childOrigin.x + c->m_rect.right - c->m_rect.left,
+                          childOrigin.y + c->m_rect.bottom - c->m_rect.top});
         }
     }
     return region;
@@ -155,7 +157,9 @@ DeviceContext* LookupDc(HDC dc) {
     return Dcs().Find(dc);
 }
 
-int LiveDcCount() { return OnUiThread() ? Dcs().Count() : 0; }
+int LiveDcCount() {
+    return OnUiThread() ? Dcs().Count() : 0;
+}
 
 void ApplyViewport(DeviceContext& dc) {
     cairo_identity_matrix(dc.m_cairo);
@@ -199,7 +203,9 @@ HDC WINAPI GetWindowDC(HWND hwnd) {
 }
 
 // The DC goes even when its window went first; the window handle is not checked, as on Windows.
-int WINAPI ReleaseDC(HWND, HDC dc) { return CloseDc(dc) ? 1 : 0; }
+int WINAPI ReleaseDC(HWND, HDC dc) {
+    return CloseDc(dc) ? 1 : 0;
+}
 
 int WINAPI SaveDC(HDC handle) {
     DeviceContext* dc = LookupDc(handle);

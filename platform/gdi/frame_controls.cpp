@@ -22,7 +22,9 @@ void Box(cairo_t* c, double x, double y, double w, double h, COLORREF color) {
     cairo_fill(c);
 }
 
-COLORREF Sys(int index) { return GetSysColor(index); }
+COLORREF Sys(int index) {
+    return GetSysColor(index);
+}
 
 // One ring of an edge: top and left in `light`, right and bottom (owning the corners) in `dark`.
 void Ring(cairo_t* c, RECT& r, UINT sides, COLORREF light, COLORREF dark) {
@@ -75,7 +77,8 @@ void Edge(cairo_t* c, RECT& r, UINT edge, UINT flags) {
 }
 
 // A glyph as rows of 'X' (ink) and '.' (none), drawn centred in `r`, moved by `shift` when pressed.
-void Glyph(cairo_t* c, const RECT& r, std::initializer_list<std::string_view> rows, COLORREF color, int shift = 0) {
+void Glyph(cairo_t* c, const RECT& r, std::initializer_list<std::string_view> rows, COLORREF color,
+           int shift = 0) {
     int h = static_cast<int>(rows.size());
     int w = h ? static_cast<int>(rows.begin()->size()) : 0;
     int x0 = r.left + (r.right - r.left - w) / 2 + shift;
@@ -116,7 +119,8 @@ void CheckBox(cairo_t* c, const RECT& r, UINT state) {
     box.bottom = box.top + size;
     Edge(c, box, EDGE_SUNKEN, BF_RECT);
     bool grey = (state & (DFCS_INACTIVE | DFCS_PUSHED)) != 0;
-    Box(c, box.left, box.top, box.right - box.left, box.bottom - box.top, Sys(grey ? COLOR_3DFACE : COLOR_WINDOW));
+    Box(c, box.left, box.top, box.right - box.left, box.bottom - box.top,
+        Sys(grey ? COLOR_3DFACE : COLOR_WINDOW));
     if (state & DFCS_CHECKED)
         Glyph(c, box, {"......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..", ".XXX...", "..X...."},
               Sys((state & DFCS_INACTIVE) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
@@ -125,7 +129,8 @@ void CheckBox(cairo_t* c, const RECT& r, UINT state) {
 void HalfCircle(cairo_t* c, double cx, double cy, double radius, bool upperLeft, COLORREF color) {
     SetSourceColor(c, color);
     cairo_new_path(c);
-    cairo_arc(c, cx, cy, radius, upperLeft ? 0.75 * std::numbers::pi : -0.25 * std::numbers::pi, upperLeft ? 1.75 * std::numbers::pi : 0.75 * std::numbers::pi);
+    cairo_arc(c, cx, cy, radius, upperLeft ? 0.75 * std::numbers::pi : -0.25 * std::numbers::pi,
+              upperLeft ? 1.75 * std::numbers::pi : 0.75 * std::numbers::pi);
     cairo_close_path(c);
     cairo_fill(c);
 }
@@ -155,18 +160,22 @@ void CaptionButton(cairo_t* c, RECT r, UINT state) {
     ButtonFace(c, r, state);
     switch (state & 0xF) {
     case DFCS_CAPTIONCLOSE:
-        StateGlyph(c, r, {"XX....XX", ".XX..XX.", "..XXXX..", "...XX...", "..XXXX..", ".XX..XX.", "XX....XX"}, state);
+        StateGlyph(c, r, {"XX....XX", ".XX..XX.", "..XXXX..", "...XX...", "..XXXX..", ".XX..XX.", "XX....XX"},
+                   state);
         break;
     case DFCS_CAPTIONHELP:
-        StateGlyph(c, r, {".XXXX.", "XX..XX", "....XX", "...XX.", "..XX..", "..XX..", "......", "..XX..", "..XX.."},
+        StateGlyph(c, r,
+                   {".XXXX.", "XX..XX", "....XX", "...XX.", "..XX..", "..XX..", "......", "..XX..", "..XX.."},
                    state);
         break;
     case DFCS_CAPTIONMIN:
-        StateGlyph(c, r, {"......", "......", "......", "......", "......", "......", "XXXXXX", "XXXXXX"}, state);
+        StateGlyph(c, r, {"......", "......", "......", "......", "......", "......", "XXXXXX", "XXXXXX"},
+                   state);
         break;
     default: // maximise and restore
-        StateGlyph(c, r, {"XXXXXXXXX", "XXXXXXXXX", "X.......X", "X.......X", "X.......X", "X.......X", "X.......X",
-                          "XXXXXXXXX"},
+        StateGlyph(c, r,
+                   {"XXXXXXXXX", "XXXXXXXXX", "X.......X", "X.......X", "X.......X", "X.......X", "X.......X",
+                    "XXXXXXXXX"},
                    state);
         break;
     }

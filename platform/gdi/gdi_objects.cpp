@@ -165,7 +165,9 @@ GdiObject* LookupGdiObject(HGDIOBJ handle) {
     return object && !object->m_deletePending ? object : nullptr;
 }
 
-GdiObject* LookupHeldGdiObject(HGDIOBJ handle) { return FindAny(handle); }
+GdiObject* LookupHeldGdiObject(HGDIOBJ handle) {
+    return FindAny(handle);
+}
 
 void HoldGdiObject(HGDIOBJ handle) {
     if (GdiObject* object = FindAny(handle))
@@ -235,8 +237,8 @@ HFONT WINAPI CreateFontIndirectW(const LOGFONTW* lf) {
 }
 
 HFONT WINAPI CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                         DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName) {
+                         DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                         DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName) {
     LOGFONTW lf{};
     lf.lfHeight = height;
     lf.lfWidth = width;

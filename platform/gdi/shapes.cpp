@@ -229,7 +229,8 @@ COLORREF WINAPI GetPixel(HDC handle, int x, int y) {
     if (px < 0 || py < 0 || px >= cairo_image_surface_get_width(surface) ||
         py >= cairo_image_surface_get_height(surface))
         return CLR_INVALID;
-    const unsigned char* row = cairo_image_surface_get_data(surface) + py * cairo_image_surface_get_stride(surface);
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface) + py * cairo_image_surface_get_stride(surface);
     uint32_t argb = reinterpret_cast<const uint32_t*>(row)[px];
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }

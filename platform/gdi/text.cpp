@@ -37,8 +37,8 @@ Metrics FontMetrics(HFONT font) {
     PangoFontMetrics* metrics = pango_context_get_metrics(context, description, language);
     m.ascent = static_cast<int>(std::ceil(pango_font_metrics_get_ascent(metrics) / double(PANGO_SCALE)));
     m.descent = static_cast<int>(std::ceil(pango_font_metrics_get_descent(metrics) / double(PANGO_SCALE)));
-    m.averageWidth =
-        static_cast<int>(std::lround(pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE)));
+    m.averageWidth = static_cast<int>(
+        std::lround(pango_font_metrics_get_approximate_char_width(metrics) / double(PANGO_SCALE)));
     m.em = static_cast<int>(std::lround(pango_font_description_get_size(description) / double(PANGO_SCALE)));
     pango_font_metrics_unref(metrics);
     g_object_unref(context);
@@ -64,7 +64,8 @@ PangoLayout* MakeLayout(DeviceContext& dc, const std::wstring& text, int underli
         auto start = static_cast<guint>(ToUtf8(text.substr(0, static_cast<size_t>(underlineAt))).size());
         PangoAttribute* underline = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         underline->start_index = start;
-        underline->end_index = start + static_cast<guint>(ToUtf8(text.substr(static_cast<size_t>(underlineAt), 1)).size());
+        underline->end_index =
+            start + static_cast<guint>(ToUtf8(text.substr(static_cast<size_t>(underlineAt), 1)).size());
         pango_attr_list_insert(attributes, underline);
     }
     pango_layout_set_attributes(layout, attributes);
@@ -86,7 +87,9 @@ void ShowLayout(DeviceContext& dc, PangoLayout* layout, double x, double y, cons
     pango_cairo_show_layout(dc.m_cairo, layout);
 }
 
-int LineHeight(const Metrics& metrics) { return metrics.ascent + metrics.descent; }
+int LineHeight(const Metrics& metrics) {
+    return metrics.ascent + metrics.descent;
+}
 
 // Mnemonic prefixes: "&&" shows "&", "&x" shows x underlined.
 std::wstring StripPrefixes(const std::wstring& text, int* underlineAt) {

@@ -87,7 +87,8 @@ COLORREF ReadPixel(HWND hwnd, int x, int y) {
     COLORREF color = CLR_INVALID;
     if (px >= 0 && py >= 0 && px < cairo_image_surface_get_width(surface) &&
         py < cairo_image_surface_get_height(surface)) {
-        const unsigned char* row = cairo_image_surface_get_data(surface) + py * cairo_image_surface_get_stride(surface);
+        const unsigned char* row =
+            cairo_image_surface_get_data(surface) + py * cairo_image_surface_get_stride(surface);
         uint32_t argb = reinterpret_cast<const uint32_t*>(row)[px];
         color = RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
     }

@@ -54,10 +54,12 @@ void KeepWithinLimits(HWND hwnd, Window& window, WINDOWPOS* pos) {
         return;
     MINMAXINFO limits = DefaultMinMaxInfo();
     SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    pos->cx = std::clamp(pos->cx, static_cast<int>(limits.ptMinTrackSize.x),
-                         std::max(static_cast<int>(limits.ptMinTrackSize.x), static_cast<int>(limits.ptMaxTrackSize.x)));
-    pos->cy = std::clamp(pos->cy, static_cast<int>(limits.ptMinTrackSize.y),
-                         std::max(static_cast<int>(limits.ptMinTrackSize.y), static_cast<int>(limits.ptMaxTrackSize.y)));
+    pos->cx = std::clamp(
+        pos->cx, static_cast<int>(limits.ptMinTrackSize.x),
+        std::max(static_cast<int>(limits.ptMinTrackSize.x), static_cast<int>(limits.ptMaxTrackSize.x)));
+    pos->cy = std::clamp(
+        pos->cy, static_cast<int>(limits.ptMinTrackSize.y),
+        std::max(static_cast<int>(limits.ptMinTrackSize.y), static_cast<int>(limits.ptMaxTrackSize.y)));
 }
 
 void WindowPosChanged(HWND hwnd, const WINDOWPOS* pos) {
@@ -106,7 +108,9 @@ LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lParam) {
     return 0;
 }
 
-HWND ParentOfChild(const Window& window) { return (window.m_style & WS_CHILD) ? window.m_parent : nullptr; }
+HWND ParentOfChild(const Window& window) {
+    return (window.m_style & WS_CHILD) ? window.m_parent : nullptr;
+}
 
 } // namespace
 } // namespace standin

@@ -99,9 +99,9 @@ bool CreateControls(HWND dialog, const DLGTEMPLATEW& tmpl, HINSTANCE instance, H
         int cx = MulDiv(item.cx, base.cx, 4);
         int cy = MulDiv(item.cy, base.cy, 8);
         LPCWSTR title = item.title && !IS_INTRESOURCE(item.title) ? item.title : L"";
-        HWND control = CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, ClassOfItem(item.windowClass), title,
-                                       item.style | WS_CHILD, x, y, cx, cy, dialog,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
+        HWND control = CreateWindowExW(
+            item.exStyle | WS_EX_NOPARENTNOTIFY, ClassOfItem(item.windowClass), title, item.style | WS_CHILD,
+            x, y, cx, cy, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
         if (!IsWindow(dialog))
             return false;
         if (!control) {
@@ -185,7 +185,8 @@ HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
         return nullptr;
     HWND focus = GetFocus();
     if (wantsFocus)
-        data->m_savedFocus = GetNextDlgTabItem(dialog, nullptr, FALSE); // the procedure may have changed the order
+        data->m_savedFocus =
+            GetNextDlgTabItem(dialog, nullptr, FALSE); // the procedure may have changed the order
     else if (focus && IsChild(dialog, focus))
         data->m_savedFocus = focus;
     if (tmpl->style & WS_VISIBLE)

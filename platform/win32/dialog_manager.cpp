@@ -35,7 +35,9 @@ std::vector<HWND> ChildrenOf(HWND dialog) {
     return window ? window->m_children : std::vector<HWND>{};
 }
 
-LONG StyleOf(HWND hwnd) { return static_cast<LONG>(GetWindowLongPtrW(hwnd, GWL_STYLE)); }
+LONG StyleOf(HWND hwnd) {
+    return static_cast<LONG>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+}
 
 void SaveFocus(HWND dialog) {
     HWND focus = GetFocus();
@@ -66,9 +68,11 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
     switch (msg) {
     case WM_ERASEBKGND: {
         auto dc = reinterpret_cast<HDC>(wParam);
-        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
         if (!brush)
-            brush = reinterpret_cast<HBRUSH>(DefWindowProcW(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
+            brush = reinterpret_cast<HBRUSH>(
+                DefWindowProcW(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
         RECT client;
         GetClientRect(dialog, &client);
         FillRect(dc, &client, brush);
@@ -123,12 +127,13 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 bool ReturnsDirectly(UINT msg) {
-    return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_INITDIALOG || msg == kCompareItem ||
-           msg == kVKeyToItem || msg == kCharToItem || msg == kQueryDragIcon;
+    return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_INITDIALOG ||
+           msg == kCompareItem || msg == kVKeyToItem || msg == kCharToItem || msg == kQueryDragIcon;
 }
 
 bool IsInput(UINT message) {
-    return (message >= WM_KEYDOWN && message <= 0x0109) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    return (message >= WM_KEYDOWN && message <= 0x0109) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
 // Enter: the focused push button, else the dialog's default button (DM_GETDEFID), else IDOK.
@@ -235,7 +240,8 @@ BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg) {
     if (msg->message == WM_CHAR) {
         LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         bool wanted = code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE);
-        if (!wanted && (msg->wParam == L'\t' ? !(code & DLGC_WANTTAB) : msg->wParam == L'\r' || msg->wParam == 0x1B))
+        if (!wanted &&
+            (msg->wParam == L'\t' ? !(code & DLGC_WANTTAB) : msg->wParam == L'\r' || msg->wParam == 0x1B))
             return TRUE; // the key already did its dialog work; its character goes nowhere
     }
     TranslateMessage(msg);

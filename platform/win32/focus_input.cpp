@@ -45,16 +45,13 @@ bool IsTopLevel(HWND hwnd) {
     return window && !window->m_parent && !window->m_isDesktop;
 }
 
+// Windows' order: the old window hears it is deactivated (a dialog remembers its focused control
+// then), the new one that it is activated (DefWindowProc gives it the focus); focus that is still in
+// the old window afterwards is taken away.
 void ChangeActive(HWND top) {
     HWND old = In().active;
     if (old == top)
         return;
-    // Focus inside the window that loses activation goes with it.
-    if (In().focus && RootOf(In().focus) == old) {
-        HWND lost = In().focus;
-        In().focus = nullptr;
-        SendMessageW(lost, WM_KILLFOCUS, 0, 0);
-    }
     In().active = top;
     if (LookupWindow(old)) {
         SendMessageW(old, WM_NCACTIVATE, FALSE, 0);
@@ -67,6 +64,11 @@ void ChangeActive(HWND top) {
         tops.insert(tops.begin(), top);
         SendMessageW(top, WM_NCACTIVATE, TRUE, 0);
         SendMessageW(top, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), reinterpret_cast<LPARAM>(old));
+    }
+    if (old && In().focus && RootOf(In().focus) == old && In().active != old) {
+        HWND lost = In().focus;
+        In().focus = nullptr;
+        SendMessageW(lost, WM_KILLFOCUS, 0, 0);
     }
 }
 
@@ -94,7 +96,8 @@ void ActivateOtherWindow(HWND leaving) {
         if (next)
             break;
         Window* w = LookupWindow(top);
-        if (top != leaving && w && !w->m_destroying && (w->m_style & WS_VISIBLE) && !(w->m_style & WS_DISABLED))
+        if (top != leaving && w && !w->m_destroying && (w->m_style & WS_VISIBLE) &&
+            !(w->m_style & WS_DISABLED))
             next = top;
     }
     ChangeActive(next);
@@ -113,7 +116,8 @@ void NoteRetrievedInput(const MSG& msg) {
     default:
         break;
     }
-    bool clientMouse = msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
+    bool clientMouse =
+        msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
     bool nonClientMouse = msg.message >= WM_NCMOUSEMOVE && msg.message <= 0x00A9;
     if (!clientMouse && !nonClientMouse)
         return;
@@ -133,7 +137,9 @@ void NoteRetrievedInput(const MSG& msg) {
     }
 }
 
-void SetCursorPosition(POINT screen) { In().cursor = screen; }
+void SetCursorPosition(POINT screen) {
+    In().cursor = screen;
+}
 
 } // namespace standin
 
@@ -154,14 +160,18 @@ HWND WINAPI SetActiveWindow(HWND hwnd) {
     return old;
 }
 
-HWND WINAPI GetActiveWindow(void) { return OnUiThread() && LookupWindow(In().active) ? In().active : nullptr; }
+HWND WINAPI GetActiveWindow(void) {
+    return OnUiThread() && LookupWindow(In().active) ? In().active : nullptr;
+}
 BOOL WINAPI SetForegroundWindow(HWND hwnd) {
     if (!LookupWindowOrFail(hwnd))
         return FALSE;
     SetActiveWindow(hwnd);
     return TRUE;
 }
-HWND WINAPI GetForegroundWindow(void) { return GetActiveWindow(); }
+HWND WINAPI GetForegroundWindow(void) {
+    return GetActiveWindow();
+}
 
 HWND WINAPI SetFocus(HWND hwnd) {
     if (!OnUiThread())
@@ -194,7 +204,9 @@ HWND WINAPI SetFocus(HWND hwnd) {
     return old;
 }
 
-HWND WINAPI GetFocus(void) { return OnUiThread() && LookupWindow(In().focus) ? In().focus : nullptr; }
+HWND WINAPI GetFocus(void) {
+    return OnUiThread() && LookupWindow(In().focus) ? In().focus : nullptr;
+}
 
 HWND WINAPI SetCapture(HWND hwnd) {
     if (!OnUiThread())
@@ -218,7 +230,9 @@ BOOL WINAPI ReleaseCapture(void) {
     return TRUE;
 }
 
-HWND WINAPI GetCapture(void) { return OnUiThread() && LookupWindow(In().capture) ? In().capture : nullptr; }
+HWND WINAPI GetCapture(void) {
+    return OnUiThread() && LookupWindow(In().capture) ? In().capture : nullptr;
+}
 
 BOOL WINAPI GetCursorPos(LPPOINT pt) {
     if (!pt)
@@ -231,7 +245,8 @@ BOOL WINAPI GetCursorPos(LPPOINT pt) {
 BOOL WINAPI SetCursorPos(int x, int y) {
     if (!OnUiThread())
         return FALSE;
-    In().cursor = POINT{std::clamp(x, 0, metrics::kScreenWidth - 1), std::clamp(y, 0, metrics::kScreenHeight - 1)};
+    In().cursor =
+        POINT{std::clamp(x, 0, metrics::kScreenWidth - 1), std::clamp(y, 0, metrics::kScreenHeight - 1)};
     return TRUE;
 }
 
@@ -242,12 +257,18 @@ SHORT WINAPI GetKeyState(int key) {
     return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
 }
 
-SHORT WINAPI GetAsyncKeyState(int key) { return static_cast<SHORT>(GetKeyState(key) & 0x8000); }
+SHORT WINAPI GetAsyncKeyState(int key) {
+    return static_cast<SHORT>(GetKeyState(key) & 0x8000);
+}
 
-UINT WINAPI GetDoubleClickTime(void) { return 500; }
+UINT WINAPI GetDoubleClickTime(void) {
+    return 500;
+}
 
 // Headless there is no drag to detect: the button is released where it was pressed.
-BOOL WINAPI DragDetect(HWND, POINT) { return FALSE; }
+BOOL WINAPI DragDetect(HWND, POINT) {
+    return FALSE;
+}
 
 void WINAPI MessageBeep(UINT) {}
 

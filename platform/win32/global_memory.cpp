@@ -40,7 +40,9 @@ Block* Find(HGLOBAL handle) {
 
 } // namespace
 
-bool IsGlobalBlock(HGLOBAL block) { return Find(block) != nullptr; }
+bool IsGlobalBlock(HGLOBAL block) {
+    return Find(block) != nullptr;
+}
 
 bool TextOfBlock(HGLOBAL handle, std::wstring* text) {
     Block* block = Find(handle);
@@ -77,7 +79,8 @@ HGLOBAL WINAPI GlobalAlloc(UINT flags, size_t bytes) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
-    uintptr_t handle = (flags & GMEM_MOVEABLE) ? B().nextMoveable++ : reinterpret_cast<uintptr_t>(block.bytes.get());
+    uintptr_t handle =
+        (flags & GMEM_MOVEABLE) ? B().nextMoveable++ : reinterpret_cast<uintptr_t>(block.bytes.get());
     B().byHandle.emplace(handle, std::move(block));
     return reinterpret_cast<HGLOBAL>(handle);
 }

@@ -71,7 +71,9 @@ public:
         --m_count;
         return object;
     }
-    template <typename H> std::unique_ptr<T> Erase(H handle) { return Erase(reinterpret_cast<uintptr_t>(handle)); }
+    template <typename H> std::unique_ptr<T> Erase(H handle) {
+        return Erase(reinterpret_cast<uintptr_t>(handle));
+    }
 
     int Count() const { return m_count; }
 

@@ -57,7 +57,9 @@ bool IconColor(HICON icon, COLORREF* color) {
     return true;
 }
 
-int LiveIconCount() { return OnUiThread() ? I().table.Count() - I().shared : 0; }
+int LiveIconCount() {
+    return OnUiThread() ? I().table.Count() - I().shared : 0;
+}
 
 } // namespace standin
 

@@ -33,8 +33,12 @@ bool OnUiThread() {
 
 extern "C" {
 
-DWORD WINAPI GetLastError(void) { return t_lastError; }
-void WINAPI SetLastError(DWORD error) { t_lastError = error; }
+DWORD WINAPI GetLastError(void) {
+    return t_lastError;
+}
+void WINAPI SetLastError(DWORD error) {
+    t_lastError = error;
+}
 
 // number * numerator / denominator with a 64-bit intermediate, rounded half away from zero; -1 when the
 // denominator is 0 or the result does not fit in an int, as on Windows.
@@ -57,7 +61,9 @@ DWORD WINAPI GetTickCount(void) {
     return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-DWORD WINAPI GetCurrentThreadId(void) { return static_cast<DWORD>(syscall(SYS_gettid)); }
+DWORD WINAPI GetCurrentThreadId(void) {
+    return static_cast<DWORD>(syscall(SYS_gettid));
+}
 
 void WINAPI OutputDebugStringW(LPCWSTR) {}
 }

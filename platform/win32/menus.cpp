@@ -58,7 +58,9 @@ Menu* LookupMenu(HMENU menu) {
     return Menus().Find(menu);
 }
 
-int LiveMenuCount() { return OnUiThread() ? Menus().Count() : 0; }
+int LiveMenuCount() {
+    return OnUiThread() ? Menus().Count() : 0;
+}
 
 HMENU MakeSystemMenu() {
     HMENU menu = Create(true);
@@ -72,8 +74,12 @@ using namespace standin;
 
 extern "C" {
 
-HMENU WINAPI CreatePopupMenu(void) { return Create(true); }
-HMENU WINAPI CreateMenu(void) { return Create(false); }
+HMENU WINAPI CreatePopupMenu(void) {
+    return Create(true);
+}
+HMENU WINAPI CreateMenu(void) {
+    return Create(false);
+}
 
 BOOL WINAPI DestroyMenu(HMENU handle) {
     std::unique_ptr<Menu> menu = OnUiThread() ? Menus().Erase(handle) : nullptr;
@@ -87,7 +93,9 @@ BOOL WINAPI DestroyMenu(HMENU handle) {
     return TRUE;
 }
 
-BOOL WINAPI IsMenu(HMENU menu) { return LookupMenu(menu) != nullptr; }
+BOOL WINAPI IsMenu(HMENU menu) {
+    return LookupMenu(menu) != nullptr;
+}
 
 BOOL WINAPI AppendMenuW(HMENU handle, UINT flags, UINT_PTR idNewItem, LPCWSTR text) {
     Menu* menu = LookupMenu(handle);
@@ -107,7 +115,8 @@ BOOL WINAPI AppendMenuW(HMENU handle, UINT flags, UINT_PTR idNewItem, LPCWSTR te
     } else {
         item.id = static_cast<UINT>(idNewItem);
     }
-    if (text && item.type == MFT_STRING && !(flags & 0x0004 /* MF_BITMAP */) && !(flags & 0x0100 /* MF_OWNERDRAW */))
+    if (text && item.type == MFT_STRING && !(flags & 0x0004 /* MF_BITMAP */) &&
+        !(flags & 0x0100 /* MF_OWNERDRAW */))
         item.text = text;
     menu->items.push_back(std::move(item));
     return TRUE;

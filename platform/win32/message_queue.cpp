@@ -60,7 +60,8 @@ bool WindowPasses(HWND msgHwnd, HWND filter) {
 }
 
 bool IsInputMessage(UINT message) {
-    return (message >= WM_KEYDOWN && message <= 0x0109) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+    return (message >= WM_KEYDOWN && message <= 0x0109) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
            (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
 }
 
@@ -155,7 +156,9 @@ void KillWindowTimers(HWND hwnd) {
                  timers.end());
 }
 
-bool HasIdleHook() { return static_cast<bool>(Q().idleHook); }
+bool HasIdleHook() {
+    return static_cast<bool>(Q().idleHook);
+}
 
 bool NextMessageForNestedLoop(MSG* msg, bool waitForTimers) {
     for (;;) {
@@ -170,7 +173,9 @@ bool NextMessageForNestedLoop(MSG* msg, bool waitForTimers) {
     }
 }
 
-void SetIdleHook(std::function<void()> hook) { Q().idleHook = std::move(hook); }
+void SetIdleHook(std::function<void()> hook) {
+    Q().idleHook = std::move(hook);
+}
 
 } // namespace standin
 
@@ -258,7 +263,8 @@ BOOL WINAPI TranslateMessage(const MSG* msg) {
     if (ch) {
         UINT charMessage = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
         // The character comes next, before anything posted after the key.
-        Q().posted.push_front(MSG{msg->hwnd, charMessage, static_cast<WPARAM>(ch), msg->lParam, msg->time, msg->pt});
+        Q().posted.push_front(
+            MSG{msg->hwnd, charMessage, static_cast<WPARAM>(ch), msg->lParam, msg->time, msg->pt});
     }
     return TRUE;
 }
@@ -313,7 +319,9 @@ DWORD WINAPI GetMessagePos(void) {
     return static_cast<DWORD>(MAKELONG(msg.pt.x, msg.pt.y));
 }
 
-LONG WINAPI GetMessageTime(void) { return static_cast<LONG>(Q().lastRetrieved.time); }
+LONG WINAPI GetMessageTime(void) {
+    return static_cast<LONG>(Q().lastRetrieved.time);
+}
 
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, void* proc) {
     if (!OnUiThread() || (hwnd && !LookupWindowOrFail(hwnd)))
@@ -322,7 +330,8 @@ UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, void* proc) {
         id = Q().nextThreadTimerId++;
     elapse = std::max<UINT>(elapse, 10); // USER_TIMER_MINIMUM
     auto& timers = Q().timers;
-    auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    auto it = std::find_if(timers.begin(), timers.end(),
+                           [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
     if (it == timers.end())
         it = timers.insert(timers.end(), Timer{});
     it->hwnd = hwnd;
@@ -337,7 +346,8 @@ BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id) {
     if (!OnUiThread())
         return FALSE;
     auto& timers = Q().timers;
-    auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    auto it = std::find_if(timers.begin(), timers.end(),
+                           [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
     if (it == timers.end()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

@@ -22,12 +22,17 @@ namespace standin {
 namespace {
 
 bool IsMouseMessage(UINT message) {
-    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
 }
 
-bool IsKeyMessage(UINT message) { return message >= WM_KEYDOWN && message <= 0x0109; }
+bool IsKeyMessage(UINT message) {
+    return message >= WM_KEYDOWN && message <= 0x0109;
+}
 
-bool IsRelease(UINT message) { return message == WM_LBUTTONUP || message == WM_NCLBUTTONUP; }
+bool IsRelease(UINT message) {
+    return message == WM_LBUTTONUP || message == WM_NCLBUTTONUP;
+}
 
 bool Has(UINT edge, UINT side) {
     switch (side) {
@@ -173,7 +178,8 @@ void TrackFrameButton(HWND hwnd, LRESULT hit, POINT start) {
         return;
     MarkFrame(hwnd, 0);
     if (over)
-        SendMessageW(hwnd, WM_SYSCOMMAND, hit == HTCLOSE ? SC_CLOSE : SC_CONTEXTHELP, MAKELPARAM(last.x, last.y));
+        SendMessageW(hwnd, WM_SYSCOMMAND, hit == HTCLOSE ? SC_CLOSE : SC_CONTEXTHELP,
+                     MAKELPARAM(last.x, last.y));
 }
 
 } // namespace standin

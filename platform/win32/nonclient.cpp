@@ -56,15 +56,16 @@ void PaintCaption(HDC dc, cairo_t* cairo, const Window& window, const FrameLayou
     cairo_pattern_t* gradient = cairo_pattern_create_linear(bar.left, 0, bar.right, 0);
     cairo_pattern_add_color_stop_rgb(gradient, 0, GetRValue(from) / 255.0, GetGValue(from) / 255.0,
                                      GetBValue(from) / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 1, GetRValue(to) / 255.0, GetGValue(to) / 255.0, GetBValue(to) / 255.0);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, GetRValue(to) / 255.0, GetGValue(to) / 255.0,
+                                     GetBValue(to) / 255.0);
     cairo_set_source(cairo, gradient);
     cairo_rectangle(cairo, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
     cairo_fill(cairo);
     cairo_pattern_destroy(gradient);
 
     if (frame.hasIcon)
-        DrawIconEx(dc, frame.icon.left, frame.icon.top, SmallIconOf(window), metrics::kSmallIcon, metrics::kSmallIcon,
-                   0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, frame.icon.left, frame.icon.top, SmallIconOf(window), metrics::kSmallIcon,
+                   metrics::kSmallIcon, 0, nullptr, DI_NORMAL);
     HGDIOBJ oldFont = SelectObject(dc, CaptionFont());
     SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     SetBkMode(dc, TRANSPARENT);
@@ -129,7 +130,8 @@ FrameLayout LayoutFrame(const Window& window) {
         frame.closeButton = RECT{bar.right - 2 - metrics::kCaptionButtonWidth, buttonTop, bar.right - 2,
                                  buttonTop + metrics::kCaptionButtonHeight};
         leftmostButton = frame.closeButton.left;
-        frame.hasHelp = (window.m_exStyle & WS_EX_CONTEXTHELP) && !(window.m_style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        frame.hasHelp =
+            (window.m_exStyle & WS_EX_CONTEXTHELP) && !(window.m_style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
         if (frame.hasHelp) {
             frame.helpButton = RECT{frame.closeButton.left - 2 - metrics::kCaptionButtonWidth, buttonTop,
                                     frame.closeButton.left - 2, buttonTop + metrics::kCaptionButtonHeight};
@@ -140,7 +142,8 @@ FrameLayout LayoutFrame(const Window& window) {
             frame.icon = RECT{bar.left + 2, bar.top + 1, bar.left + 2 + metrics::kSmallIcon,
                               bar.top + 1 + metrics::kSmallIcon};
     }
-    frame.title = RECT{frame.hasIcon ? frame.icon.right + 2 : bar.left + 2, bar.top, leftmostButton - 2, bar.bottom};
+    frame.title =
+        RECT{frame.hasIcon ? frame.icon.right + 2 : bar.left + 2, bar.top, leftmostButton - 2, bar.bottom};
     return frame;
 }
 
@@ -187,7 +190,8 @@ void PaintFrame(HWND hwnd) {
     RECT rest{0, 0, width, height};
     FrameLayout frame = LayoutFrame(*window);
     if (frame.border >= metrics::kDialogFrame) {
-        FillRect(dc, &rest, GetSysColorBrush(window->m_captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER));
+        FillRect(dc, &rest,
+                 GetSysColorBrush(window->m_captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER));
         DrawEdge(dc, &rest, EDGE_RAISED, BF_RECT);
         InflateRect(&rest, -frame.border, -frame.border);
     } else if (frame.border == metrics::kBorder) {

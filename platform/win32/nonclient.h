@@ -10,7 +10,7 @@ namespace standin {
 struct FrameLayout {
     int border = 0;
     bool hasCaption = false;
-    RECT captionBar{};   // window coordinates
+    RECT captionBar{}; // window coordinates
     bool hasClose = false;
     RECT closeButton{};
     bool hasHelp = false;

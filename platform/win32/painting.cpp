@@ -91,8 +91,8 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
         if (flags & RDW_NOFRAME)
             window->m_frameDirty = false;
     }
-    bool children = (flags & RDW_ALLCHILDREN) ||
-                    (!(flags & RDW_NOCHILDREN) && !(window->m_style & WS_CLIPCHILDREN));
+    bool children =
+        (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window->m_style & WS_CLIPCHILDREN));
     if (!children || IsRectEmpty(&area))
         return;
     std::vector<HWND> kids = window->m_children;

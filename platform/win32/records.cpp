@@ -46,7 +46,9 @@ bool ConsumeFault(Fault fault) {
     return true;
 }
 
-bool ClipboardOpenFails() { return R().clipboardOpenFails; }
+bool ClipboardOpenFails() {
+    return R().clipboardOpenFails;
+}
 
 void NotifyClipboard(const std::wstring& text) {
     if (R().clipboardObserver)
@@ -81,7 +83,9 @@ void RecordMenu(const MenuRecord& record) {
         R().menuObserver(record);
 }
 
-InteractiveModal* InteractiveProvider() { return R().interactive; }
+InteractiveModal* InteractiveProvider() {
+    return R().interactive;
+}
 
 LiveObjects CountLiveObjects() {
     LiveObjects live;
@@ -96,26 +100,46 @@ LiveObjects CountLiveObjects() {
     return live;
 }
 
-void QueueMessageBoxAnswer(int answer) { R().messageBoxAnswers.push_back(answer); }
-std::vector<MessageBoxRecord> MessageBoxes() { return R().messageBoxes; }
-void ClearMessageBoxes() { R().messageBoxes.clear(); }
+void QueueMessageBoxAnswer(int answer) {
+    R().messageBoxAnswers.push_back(answer);
+}
+std::vector<MessageBoxRecord> MessageBoxes() {
+    return R().messageBoxes;
+}
+void ClearMessageBoxes() {
+    R().messageBoxes.clear();
+}
 void SetMessageBoxObserver(std::function<void(const MessageBoxRecord&)> observer) {
     R().messageBoxObserver = std::move(observer);
 }
 
-void QueueMenuChoice(UINT command) { R().menuChoices.push_back(command); }
-std::vector<MenuRecord> Menus() { return R().menus; }
-void ClearMenus() { R().menus.clear(); }
-void SetMenuObserver(std::function<void(const MenuRecord&)> observer) { R().menuObserver = std::move(observer); }
+void QueueMenuChoice(UINT command) {
+    R().menuChoices.push_back(command);
+}
+std::vector<MenuRecord> Menus() {
+    return R().menus;
+}
+void ClearMenus() {
+    R().menus.clear();
+}
+void SetMenuObserver(std::function<void(const MenuRecord&)> observer) {
+    R().menuObserver = std::move(observer);
+}
 
-void SetClipboardOpenFails(bool fails) { R().clipboardOpenFails = fails; }
+void SetClipboardOpenFails(bool fails) {
+    R().clipboardOpenFails = fails;
+}
 void SetClipboardObserver(std::function<void(const std::wstring&)> observer) {
     R().clipboardObserver = std::move(observer);
 }
 
-void FailNext(Fault fault, int count) { R().faults[fault] = count < 0 ? 0 : count; }
+void FailNext(Fault fault, int count) {
+    R().faults[fault] = count < 0 ? 0 : count;
+}
 
-void SetInteractiveModal(InteractiveModal* provider) { R().interactive = provider; }
+void SetInteractiveModal(InteractiveModal* provider) {
+    R().interactive = provider;
+}
 
 void ResetRecords() {
     Records& r = R();

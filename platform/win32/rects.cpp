@@ -12,9 +12,13 @@ BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
     return TRUE;
 }
 
-BOOL WINAPI SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
+BOOL WINAPI SetRectEmpty(LPRECT rect) {
+    return SetRect(rect, 0, 0, 0, 0);
+}
 
-BOOL WINAPI IsRectEmpty(const RECT* rect) { return !rect || rect->right <= rect->left || rect->bottom <= rect->top; }
+BOOL WINAPI IsRectEmpty(const RECT* rect) {
+    return !rect || rect->right <= rect->left || rect->bottom <= rect->top;
+}
 
 BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy) {
     if (!rect)

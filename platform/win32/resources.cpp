@@ -44,7 +44,9 @@ Resources& Res() {
     return resources;
 }
 
-Resource* Find(HRSRC handle) { return OnUiThread() ? Res().table.Find(handle) : nullptr; }
+Resource* Find(HRSRC handle) {
+    return OnUiThread() ? Res().table.Find(handle) : nullptr;
+}
 
 } // namespace
 } // namespace standin
@@ -109,7 +111,9 @@ HGLOBAL WINAPI LoadResource(HMODULE, HRSRC resource) {
     return const_cast<void*>(found->data);
 }
 
-LPVOID WINAPI LockResource(HGLOBAL data) { return data; }
+LPVOID WINAPI LockResource(HGLOBAL data) {
+    return data;
+}
 
 DWORD WINAPI SizeofResource(HMODULE, HRSRC resource) {
     Resource* found = Find(resource);

@@ -44,7 +44,7 @@ std::array<COLORREF, kColorCount> ClassicColors() {
     c[COLOR_HOTLIGHT] = RGB(0, 0, 128);
     c[COLOR_GRADIENTACTIVECAPTION] = RGB(166, 202, 240);
     c[COLOR_GRADIENTINACTIVECAPTION] = RGB(192, 192, 192);
-    c[29] = RGB(10, 36, 106);  // COLOR_MENUHILIGHT
+    c[29] = RGB(10, 36, 106);   // COLOR_MENUHILIGHT
     c[30] = RGB(212, 208, 200); // COLOR_MENUBAR
     return c;
 }

@@ -45,8 +45,8 @@ struct Window {
     std::shared_ptr<WindowClass> m_class;
     WNDPROC m_proc = nullptr;
     HINSTANCE m_instance = nullptr;
-    HWND m_parent = nullptr; // null for top-level windows
-    HWND m_owner = nullptr;  // top-level owner of a top-level window
+    HWND m_parent = nullptr;      // null for top-level windows
+    HWND m_owner = nullptr;       // top-level owner of a top-level window
     std::vector<HWND> m_children; // z-order, top first; a new child goes to the bottom
     LONG_PTR m_id = 0;
     DWORD m_style = 0;
@@ -80,7 +80,7 @@ Window* LookupWindowOrFail(HWND hwnd);
 
 HWND InsertWindow(std::unique_ptr<Window> window);
 std::unique_ptr<Window> EraseWindow(HWND hwnd);
-int LiveWindowCount(); // the desktop is not counted
+int LiveWindowCount();                // the desktop is not counted
 std::vector<HWND>& TopLevelWindows(); // z-order, top first
 HWND DesktopWindow();
 

@@ -95,7 +95,8 @@ int WINAPI GetWindowTextW(HWND hwnd, LPWSTR buffer, int count) {
         buffer[0] = L'\0';
     if (!LookupWindowOrFail(hwnd) || !buffer || count <= 0)
         return 0;
-    return static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int WINAPI GetWindowTextLengthW(HWND hwnd) {
@@ -204,7 +205,8 @@ LONG WINAPI GetWindowLongW(HWND hwnd, int index) {
 
 LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value) {
     if (index == GWL_STYLE || index == GWL_EXSTYLE)
-        return static_cast<LONG>(SetWindowLongPtrW(hwnd, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
+        return static_cast<LONG>(
+            SetWindowLongPtrW(hwnd, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
     if (index < 0)
         return static_cast<LONG>(SetWindowLongPtrW(hwnd, index, value));
     Window* window = LookupWindowOrFail(hwnd);

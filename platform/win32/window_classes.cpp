@@ -34,8 +34,9 @@ bool SameName(const std::wstring& a, LPCWSTR b) {
 std::shared_ptr<WindowClass> Lookup(HINSTANCE instance, LPCWSTR name, bool anyInstance) {
     std::shared_ptr<WindowClass> fallback;
     for (auto& cls : Classes()) {
-        bool match = IS_INTRESOURCE(name) ? cls->m_atom == static_cast<ATOM>(reinterpret_cast<uintptr_t>(name))
-                                          : SameName(cls->m_name, name);
+        bool match = IS_INTRESOURCE(name)
+                         ? cls->m_atom == static_cast<ATOM>(reinterpret_cast<uintptr_t>(name))
+                         : SameName(cls->m_name, name);
         if (!match)
             continue;
         if (cls->m_instance == instance || (cls->m_style & CS_GLOBALCLASS))

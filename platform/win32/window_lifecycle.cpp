@@ -128,8 +128,8 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
     else
         TopLevelWindows().insert(TopLevelWindows().begin(), hwnd);
 
-    CREATESTRUCTW cs{param, instance, menuOrId, parent, height, width, y, x, static_cast<LONG>(style), windowName,
-                     className, exStyle};
+    CREATESTRUCTW cs{param,      instance,  menuOrId, parent, height, width, y, x, static_cast<LONG>(style),
+                     windowName, className, exStyle};
     CBT_CREATEWNDW cbt{&cs, HWND_TOP};
     if (CallCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt))) {
         FinishDestroy(hwnd);
@@ -148,7 +148,8 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
     if (!created)
         return nullptr;
     RECT client = ClientRectInWindow(*created);
-    SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+    SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED,
+                 MAKELPARAM(client.right - client.left, client.bottom - client.top));
     if ((created = LookupWindow(hwnd))) {
         RECT inWindow = ClientRectInWindow(*created);
         SendMessageW(hwnd, WM_MOVE, 0,

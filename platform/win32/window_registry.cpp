@@ -41,9 +41,13 @@ HWND InsertWindow(std::unique_ptr<Window> window) {
     return raw->m_handle;
 }
 
-std::unique_ptr<Window> EraseWindow(HWND hwnd) { return Table().Erase(hwnd); }
+std::unique_ptr<Window> EraseWindow(HWND hwnd) {
+    return Table().Erase(hwnd);
+}
 
-int LiveWindowCount() { return Table().Count() - (g_desktop ? 1 : 0); }
+int LiveWindowCount() {
+    return Table().Count() - (g_desktop ? 1 : 0);
+}
 
 std::vector<HWND>& TopLevelWindows() {
     static std::vector<HWND> windows;

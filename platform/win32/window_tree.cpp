@@ -56,9 +56,13 @@ using namespace standin;
 
 extern "C" {
 
-BOOL WINAPI IsWindow(HWND hwnd) { return LookupWindow(hwnd) != nullptr; }
+BOOL WINAPI IsWindow(HWND hwnd) {
+    return LookupWindow(hwnd) != nullptr;
+}
 
-BOOL WINAPI IsChild(HWND parent, HWND hwnd) { return IsDescendant(parent, hwnd); }
+BOOL WINAPI IsChild(HWND parent, HWND hwnd) {
+    return IsDescendant(parent, hwnd);
+}
 
 // For a child its parent; for a top-level popup its owner, as Windows answers.
 HWND WINAPI GetParent(HWND hwnd) {
@@ -150,7 +154,9 @@ int WINAPI GetDlgCtrlID(HWND hwnd) {
     return static_cast<int>(window->m_id);
 }
 
-HWND WINAPI GetDesktopWindow(void) { return DesktopWindow(); }
+HWND WINAPI GetDesktopWindow(void) {
+    return DesktopWindow();
+}
 
 HWND WINAPI WindowFromPoint(POINT pt) {
     if (!OnUiThread())

@@ -1,0 +1,263 @@
+// Dialogs from templates: sizes from the documented metrics, Windows' order of creation, the dialog
+// font's lifetime, the frame's hit-test and the border drag that WM_GETMINMAXINFO limits.
+#include "test_support.h"
+
+namespace win32test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr DWORD kSizableDialog =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_CONTEXTHELP;
+
+DLGTEMPLATEW Template(const DLGITEMTEMPLATEW* items, WORD count, short cx = 249, short cy = 135,
+                      WORD points = 9) {
+    return DLGTEMPLATEW{kSizableDialog,
+                        0,
+                        30,
+                        20,
+                        cx,
+                        cy,
+                        L"累計ダイアログ",
+                        points,
+                        FW_NORMAL,
+                        0,
+                        SHIFTJIS_CHARSET,
+                        L"ＭＳ Ｐゴシック",
+                        MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT),
+                        items,
+                        count};
+}
+
+const DLGITEMTEMPLATEW kItems[] = {
+    {WS_VISIBLE, 0, 10, 6, 190, 88, 1348, kJournalClass, L"a"},
+    {WS_VISIBLE | WS_TABSTOP, 0, 204, 22, 40, 14, 1351, kJournalClass, L"b"},
+    {WS_VISIBLE | WS_TABSTOP, 0, 1, 5, 9, 10, 1313, kJournalClass, L"c"},
+};
+
+HWND MakeDialog(const DLGTEMPLATEW& tmpl, HWND owner = nullptr) {
+    return CreateDialogIndirectParamW(nullptr, &tmpl, owner, JournalDialogProc, 0);
+}
+
+SIZE OuterSize(HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+class DialogTemplate : public StandinTest {};
+
+TEST_F(DialogTemplate, A249By135TemplateHasTheDocumentedSizes) {
+    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    HWND dialog = MakeDialog(tmpl);
+    ASSERT_NE(dialog, nullptr);
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 374);
+    EXPECT_EQ(client.bottom, 203);
+    EXPECT_EQ(OuterSize(dialog).cx, 382);
+    EXPECT_EQ(OuterSize(dialog).cy, 230);
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+
+    struct Case {
+        int id;
+        RECT expected; // in the dialog's client coordinates
+    };
+    const Case cases[] = {
+        {1348, {15, 9, 300, 141}},  // 10,6,190,88 DLU
+        {1351, {306, 33, 366, 54}}, // 204,22,40,14
+        {1313, {2, 8, 16, 23}},     // 1,5,9,10: 1.5 and 7.5 round up
+    };
+    for (const Case& c : cases) {
+        RECT rect;
+        GetWindowRect(GetDlgItem(dialog, c.id), &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_TRUE(EqualRect(&rect, &c.expected))
+            << c.id << ": " << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+    }
+    RECT dlu{0, 0, 4, 8};
+    MapDialogRect(dialog, &dlu);
+    EXPECT_EQ(dlu.right, 6);
+    EXPECT_EQ(dlu.bottom, 12);
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogTemplate, BaseUnitsScaleWithThePointSize) {
+    struct Case {
+        WORD points;
+        LONG clientWidth, clientHeight;
+    };
+    const Case cases[] = {{9, 150, 150}, {8, 125, 138}, {10, 175, 163}, {0, 200, 200}};
+    for (const Case& c : cases) {
+        DLGTEMPLATEW tmpl = Template(nullptr, 0, 100, 100, c.points);
+        HWND dialog = MakeDialog(tmpl);
+        RECT client;
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, c.clientWidth) << c.points << " pt";
+        EXPECT_EQ(client.bottom, c.clientHeight) << c.points << " pt";
+        DestroyWindow(dialog);
+    }
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
+}
+
+TEST_F(DialogTemplate, FontThenControlsThenInitDialog) {
+    Watched() = {WM_SETFONT, WM_INITDIALOG, WM_CREATE};
+    HWND focusOffered = nullptr;
+    SetDialogHook([&](HWND, UINT msg, WPARAM wParam, LPARAM, INT_PTR*) {
+        if (msg == WM_INITDIALOG)
+            focusOffered = reinterpret_cast<HWND>(wParam);
+        return false;
+    });
+    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    HWND dialog = MakeDialog(tmpl);
+    EXPECT_EQ(Journal(), (Lines{"dlg:WM_SETFONT", "a:WM_CREATE", "a:WM_SETFONT", "b:WM_CREATE",
+                                "b:WM_SETFONT", "c:WM_CREATE", "c:WM_SETFONT", "dlg:WM_INITDIALOG"}));
+    EXPECT_EQ(focusOffered, GetDlgItem(dialog, 1351)) << "the first tab stop in template order";
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "without WS_VISIBLE the dialog stays hidden";
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogTemplate, TheDialogManagerOwnsTheTemplateFont) {
+    int fonts = standin::CountLiveObjects().fonts;
+    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    standin::FailNext(standin::Fault::CreateFont);
+    HWND dialog = MakeDialog(tmpl);
+    ASSERT_NE(dialog, nullptr) << "a fault meant for the caller's own fonts is not used up here";
+    EXPECT_EQ(CreateFontW(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"x"), nullptr);
+    EXPECT_EQ(standin::CountLiveObjects().fonts, fonts + 1);
+    auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    LOGFONTW lf{};
+    ASSERT_EQ(GetObjectW(font, sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
+    EXPECT_EQ(lf.lfHeight, -12);
+    EXPECT_STREQ(lf.lfFaceName, L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+    DestroyWindow(dialog);
+    EXPECT_EQ(standin::CountLiveObjects().fonts, fonts);
+    EXPECT_FALSE(DeleteObject(font)) << "already deleted with the dialog";
+}
+
+TEST_F(DialogTemplate, FrameHitTestFindsBordersButtonsAndCaption) {
+    DLGTEMPLATEW tmpl = Template(nullptr, 0);
+    HWND dialog = MakeDialog(tmpl);
+    RECT w;
+    GetWindowRect(dialog, &w);
+    struct Case {
+        POINT at;
+        LRESULT hit;
+    };
+    const Case cases[] = {
+        {{w.right - 1, w.bottom - 1}, HTBOTTOMRIGHT},
+        {{w.left, w.top + 100}, HTLEFT},
+        {{w.left + 100, w.top + 1}, HTTOP},
+        {{w.right - 4 - 2 - 8, w.top + 4 + 9}, HTCLOSE},
+        {{w.right - 4 - 2 - 16 - 2 - 8, w.top + 4 + 9}, HTHELP},
+        {{w.left + 100, w.top + 12}, HTCAPTION},
+        {{w.left + 100, w.top + 100}, HTCLIENT},
+        {{w.right + 5, w.top + 5}, HTNOWHERE},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SendMessageW(dialog, WM_NCHITTEST, 0, MAKELPARAM(c.at.x, c.at.y)), c.hit)
+            << c.at.x - w.left << "," << c.at.y - w.top;
+    DestroyWindow(dialog);
+}
+
+// The simulated person presses the bottom-right corner, moves and lets go, all through posted messages
+// that DefWindowProc's sizing loop takes from the queue.
+void DragCornerBy(HWND dialog, int dx, int dy) {
+    RECT w;
+    GetWindowRect(dialog, &w);
+    POINT corner{w.right - 1, w.bottom - 1};
+    POINT to{corner.x + dx, corner.y + dy};
+    POINT client = to;
+    ScreenToClient(dialog, &client);
+    PostMessageW(dialog, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MAKELPARAM(corner.x, corner.y));
+    PostMessageW(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    PostMessageW(dialog, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    Pump(dialog);
+}
+
+TEST_F(DialogTemplate, BorderDragStopsAtTheMinimumTheDialogSets) {
+    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    HWND dialog = MakeDialog(tmpl);
+    ShowWindow(dialog, SW_SHOW);
+    const SIZE initial = OuterSize(dialog);
+    SetDialogHook([&](HWND, UINT msg, WPARAM, LPARAM lParam, INT_PTR*) {
+        if (msg == WM_GETMINMAXINFO)
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{initial.cx, initial.cy};
+        return false;
+    });
+    struct Case {
+        int dx, dy;
+        LONG width, height;
+    };
+    const Case cases[] = {
+        {30, 20, initial.cx + 30, initial.cy + 20},
+        {-30, -20, initial.cx, initial.cy},
+        {-100, -80, initial.cx, initial.cy},
+        {10, -50, initial.cx + 10, initial.cy},
+    };
+    for (const Case& c : cases) {
+        Journal().clear();
+        Watched() = {WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE};
+        DragCornerBy(dialog, c.dx, c.dy);
+        EXPECT_EQ(OuterSize(dialog).cx, c.width) << c.dx << "," << c.dy;
+        EXPECT_EQ(OuterSize(dialog).cy, c.height) << c.dx << "," << c.dy;
+        EXPECT_EQ(Journal(), (Lines{"dlg:WM_ENTERSIZEMOVE", "dlg:WM_EXITSIZEMOVE"}));
+    }
+    SetWindowPos(dialog, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(OuterSize(dialog).cx, initial.cx) << "a program cannot shrink it below the minimum either";
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogTemplate, ClientSizeMessagesFollowTheDrag) {
+    DLGTEMPLATEW tmpl = Template(nullptr, 0);
+    HWND dialog = MakeDialog(tmpl);
+    ShowWindow(dialog, SW_SHOW);
+    std::vector<LPARAM> sizes;
+    SetDialogHook([&](HWND, UINT msg, WPARAM, LPARAM lParam, INT_PTR*) {
+        if (msg == WM_SIZE)
+            sizes.push_back(lParam);
+        return false;
+    });
+    DragCornerBy(dialog, 30, 20);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back(), MAKELPARAM(374 + 30, 203 + 20));
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogTemplate, AMissingControlClassFailsTheDialogUnlessToldNotTo) {
+    const DLGITEMTEMPLATEW items[] = {
+        {WS_VISIBLE, 0, 0, 0, 10, 10, 1, kJournalClass, L"ok"},
+        {WS_VISIBLE, 0, 0, 20, 10, 10, 2, L"NoSuchControl", L""},
+    };
+    standin::LiveObjects start = standin::CountLiveObjects();
+    DLGTEMPLATEW tmpl = Template(items, 2);
+    EXPECT_EQ(MakeDialog(tmpl), nullptr);
+    EXPECT_EQ(standin::CountLiveObjects().windows, start.windows);
+    EXPECT_EQ(standin::CountLiveObjects().fonts, start.fonts);
+    tmpl.style |= DS_NOFAILCREATE;
+    HWND dialog = MakeDialog(tmpl);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(GetDlgItem(dialog, 1), nullptr);
+    EXPECT_EQ(GetDlgItem(dialog, 2), nullptr);
+    DestroyWindow(dialog);
+}
+
+TEST_F(DialogTemplate, RegisteredTemplateIsFoundByNumberOrName) {
+    static const DLGTEMPLATEW tmpl = Template(kItems, 3);
+    HMODULE module = GetModuleHandleW(nullptr);
+    ASSERT_EQ(module, BrModuleOfAddress(reinterpret_cast<const void*>(&Template)));
+    ASSERT_TRUE(BrRegisterResource(module, RT_DIALOG, MAKEINTRESOURCEW(436), &tmpl, sizeof(tmpl)));
+    for (LPCWSTR name : {static_cast<LPCWSTR>(MAKEINTRESOURCEW(436)), static_cast<LPCWSTR>(L"#436")}) {
+        HWND dialog = CreateDialogParamW(module, name, nullptr, JournalDialogProc, 0);
+        EXPECT_NE(dialog, nullptr);
+        DestroyWindow(dialog);
+    }
+    EXPECT_EQ(CreateDialogParamW(module, MAKEINTRESOURCEW(437), nullptr, JournalDialogProc, 0), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    BrUnregisterResources(module);
+    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(436), RT_DIALOG), nullptr);
+}
+
+} // namespace
+} // namespace win32test

@@ -1,0 +1,184 @@
+// The message queue and default processing: posted messages to destroyed windows are dropped, system
+// commands are decided on their masked code, WM_PAINT comes last and only when needed, input never
+// reaches a disabled window, and key state follows the input taken from the queue.
+#include "test_support.h"
+
+#include <chrono>
+#include <thread>
+
+namespace win32test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class Messages : public StandinTest {};
+
+TEST_F(Messages, MessagePostedToAWindowDestroyedSinceIsDropped) {
+    HWND keep = MakeWindow(L"keep", WS_POPUP, 0, 0, 10, 10);
+    HWND gone = MakeWindow(L"gone", WS_POPUP, 0, 0, 10, 10);
+    Watched() = {WM_USER};
+    PostMessageW(gone, WM_USER, 1, 0);
+    PostMessageW(keep, WM_USER, 2, 0);
+    DestroyWindow(gone);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, keep);
+    EXPECT_EQ(msg.wParam, 2u);
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
+    DestroyWindow(keep);
+}
+
+TEST_F(Messages, SystemCommandIsDecidedOnTheCodeMaskedWith0xFFF0) {
+    struct Case {
+        WPARAM command;
+        bool closes;
+    };
+    const Case cases[] = {
+        {SC_CLOSE, true}, {SC_CLOSE | 0x3, true}, {SC_CONTEXTHELP, false}, {SC_KEYMENU, false}};
+    for (const Case& c : cases) {
+        HWND hwnd = MakeWindow(L"w", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 100, 100);
+        Journal().clear();
+        Watched() = {WM_CLOSE};
+        SendMessageW(hwnd, WM_SYSCOMMAND, c.command, 0);
+        EXPECT_EQ(Journal().size(), c.closes ? 1u : 0u) << std::hex << c.command;
+        EXPECT_EQ(IsWindow(hwnd) == FALSE, c.closes) << std::hex << c.command;
+        DestroyWindow(hwnd);
+    }
+}
+
+TEST_F(Messages, PaintComesAfterPostedMessagesAndOnlyWhereNeeded) {
+    HWND shown = MakeWindow(L"S", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    HWND hidden = MakeWindow(L"H", WS_POPUP, 0, 0, 50, 50);
+    Pump();
+    Watched() = {WM_USER, WM_PAINT, WM_ERASEBKGND, WM_NCPAINT};
+    InvalidateRect(hidden, nullptr, TRUE);
+    InvalidateRect(shown, nullptr, TRUE);
+    PostMessageW(shown, WM_USER, 0, 0);
+    Pump();
+    EXPECT_EQ(Journal(), (Lines{"S:WM_USER", "S:WM_PAINT", "S:WM_ERASEBKGND"}));
+    MSG msg;
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) << "painted windows are valid again";
+
+    RECT update{};
+    InvalidateRect(shown, nullptr, FALSE);
+    EXPECT_TRUE(GetUpdateRect(shown, &update, FALSE));
+    EXPECT_EQ(update.right, 50);
+    ValidateRect(shown, nullptr);
+    EXPECT_FALSE(GetUpdateRect(shown, &update, FALSE));
+    DestroyWindow(shown);
+    DestroyWindow(hidden);
+}
+
+TEST_F(Messages, SettersOnlyMarkAndTheLoopPaints) {
+    HWND top = MakeWindow(L"T", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 120, 80);
+    HWND child = MakeWindow(L"c", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, top, 1);
+    Pump();
+    Watched() = {WM_PAINT, WM_NCPAINT};
+    MoveWindow(child, 30, 0, 20, 20, TRUE);
+    SetWindowTextW(top, L"new title");
+    EXPECT_TRUE(Journal().empty()) << "nothing paints as a side effect of a setter";
+    Pump();
+    // The frame is drawn from BeginPaint inside the parent's WM_PAINT, the parent before its child.
+    EXPECT_EQ(Journal(), (Lines{"T:WM_PAINT", "T:WM_NCPAINT", "c:WM_PAINT"}));
+    DestroyWindow(top);
+}
+
+TEST_F(Messages, InputNeverReachesADisabledWindow) {
+    HWND top = MakeWindow(L"T", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND enabled = MakeWindow(L"e", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, top, 1);
+    HWND disabled = MakeWindow(L"d", WS_CHILD | WS_VISIBLE | WS_DISABLED, 20, 0, 10, 10, top, 2);
+    Watched() = {WM_LBUTTONDOWN, WM_KEYDOWN, WM_USER};
+    auto click = [](HWND hwnd) { PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1)); };
+    click(enabled);
+    click(disabled);
+    PostMessageW(disabled, WM_KEYDOWN, 'A', 0);
+    PostMessageW(disabled, WM_USER, 0, 0);
+    Pump();
+    EnableWindow(top, FALSE);
+    click(enabled);
+    Pump();
+    EXPECT_EQ(Journal(), (Lines{"e:WM_LBUTTONDOWN", "d:WM_USER"}))
+        << "only mouse and keys are held back; other messages still arrive";
+    DestroyWindow(top);
+}
+
+TEST_F(Messages, KeyStateAndCharactersFollowTheInputTakenFromTheQueue) {
+    HWND hwnd = MakeWindow(L"k", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    std::vector<WPARAM> chars;
+    SHORT shiftDuringKey = 0;
+    SetMessageHook([&](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT*) {
+        if (msg == WM_CHAR)
+            chars.push_back(wParam);
+        if (msg == WM_KEYDOWN && wParam == 'A')
+            shiftDuringKey = GetKeyState(VK_SHIFT);
+        return false;
+    });
+    PostMessageW(hwnd, WM_KEYDOWN, VK_SHIFT, 0);
+    PostMessageW(hwnd, WM_KEYDOWN, 'A', 0);
+    PostMessageW(hwnd, WM_KEYUP, VK_SHIFT, 0);
+    PostMessageW(hwnd, WM_KEYDOWN, 'B', 0);
+    Pump();
+    EXPECT_LT(shiftDuringKey, 0) << "Shift is down while the shifted key is handled";
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+    EXPECT_EQ(chars, (std::vector<WPARAM>{L'A', L'b'}));
+
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, MAKELPARAM(10, 20));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_LT(GetKeyState(VK_CONTROL), 0);
+    EXPECT_LT(GetKeyState(VK_LBUTTON), 0);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 10) << "the pointer is where the click was";
+    EXPECT_EQ(cursor.y, 20);
+    DestroyWindow(hwnd);
+}
+
+TEST_F(Messages, QuitEndsGetMessageAfterWhatWasPostedBefore) {
+    PostMessageW(nullptr, WM_USER + 1, 0, 0);
+    PostQuitMessage(3);
+    MSG msg;
+    EXPECT_TRUE(GetMessageW(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 1));
+    EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST_F(Messages, HandlerSeesTheMessageBeingDelivered) {
+    HWND hwnd = MakeWindow(L"m", WS_POPUP, 0, 0, 10, 10);
+    MSG seen{};
+    SetMessageHook([&](HWND, UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (msg == WM_USER + 5)
+            seen = *BrGetCurrentMessage();
+        return false;
+    });
+    SendMessageW(hwnd, WM_USER + 5, 7, 8);
+    EXPECT_EQ(seen.hwnd, hwnd);
+    EXPECT_EQ(seen.wParam, 7u);
+    EXPECT_EQ(seen.lParam, 8);
+    EXPECT_EQ(BrGetCurrentMessage(), nullptr) << "nothing is being delivered now";
+    DestroyWindow(hwnd);
+}
+
+TEST_F(Messages, TimerTicksThroughTheLoopUntilKilled) {
+    HWND hwnd = MakeWindow(L"t", WS_POPUP, 0, 0, 10, 10);
+    ASSERT_EQ(SetTimer(hwnd, 42, 10, nullptr), 42u);
+    MSG msg{};
+    bool ticked = false;
+    for (int i = 0; i < 400 && !ticked; ++i) {
+        ticked = PeekMessageW(&msg, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE) && msg.wParam == 42;
+        if (!ticked)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(KillTimer(hwnd, 42));
+    EXPECT_FALSE(KillTimer(hwnd, 42));
+    SetTimer(hwnd, 43, 10, nullptr);
+    DestroyWindow(hwnd);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) << "timers go with their window";
+}
+
+} // namespace
+} // namespace win32test

@@ -1,0 +1,199 @@
+// The window tree: creation and destruction in Windows' order of messages, lookups, frames and client
+// areas, moving and sizing, visibility, enabling, text, and which window lies under a point.
+#include "test_support.h"
+
+namespace win32test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class WindowTree : public StandinTest {};
+
+TEST_F(WindowTree, DestructionGoesOwnedFirstThenParentDownThenChildrenUp) {
+    HWND top = MakeWindow(L"T", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200);
+    HWND a = MakeWindow(L"A", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top, 1);
+    MakeWindow(L"A1", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, a, 11);
+    MakeWindow(L"B", WS_CHILD | WS_VISIBLE, 60, 0, 50, 50, top, 2);
+    MakeWindow(L"P", WS_POPUP, 0, 0, 20, 20, top);
+    bool childAliveDuringParentDestroy = false;
+    SetMessageHook([&](HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (hwnd == top && msg == WM_DESTROY)
+            childAliveDuringParentDestroy = IsWindow(a) && GetParent(a) == top;
+        return false;
+    });
+    Watched() = {WM_DESTROY, WM_NCDESTROY};
+    ASSERT_TRUE(DestroyWindow(top));
+    EXPECT_EQ(Journal(), (Lines{"P:WM_DESTROY", "P:WM_NCDESTROY", "T:WM_DESTROY", "A:WM_DESTROY",
+                                "A1:WM_DESTROY", "B:WM_DESTROY", "A1:WM_NCDESTROY", "A:WM_NCDESTROY",
+                                "B:WM_NCDESTROY", "T:WM_NCDESTROY"}));
+    EXPECT_TRUE(childAliveDuringParentDestroy) << "children exist while their parent handles WM_DESTROY";
+    EXPECT_FALSE(IsWindow(a));
+}
+
+TEST_F(WindowTree, CreationSendsItsMessagesInWindowsOrder) {
+    Watched() = {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGED};
+    HWND top = MakeWindow(L"T", WS_POPUP, 0, 0, 100, 100);
+    HWND child = MakeWindow(L"C", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, top, 7);
+    EXPECT_EQ(Journal(),
+              (Lines{"T:WM_NCCREATE", "T:WM_CREATE", "T:WM_SIZE", "T:WM_MOVE", "C:WM_NCCREATE", "C:WM_CREATE",
+                     "C:WM_SIZE", "C:WM_MOVE", "C:WM_SHOWWINDOW", "C:WM_WINDOWPOSCHANGED"}));
+    wchar_t text[8];
+    EXPECT_EQ(GetWindowTextW(child, text, 8), 1);
+    EXPECT_STREQ(text, L"C") << "DefWindowProc keeps the title given at creation";
+    DestroyWindow(top);
+}
+
+TEST_F(WindowTree, FailedCreationLeavesNothingBehind) {
+    SetMessageHook([](HWND, UINT msg, WPARAM, LPARAM, LRESULT* answer) {
+        if (msg != WM_CREATE)
+            return false;
+        *answer = -1;
+        return true;
+    });
+    Watched() = {WM_DESTROY, WM_NCDESTROY};
+    int windows = standin::CountLiveObjects().windows;
+    EXPECT_EQ(MakeWindow(L"X", WS_POPUP, 0, 0, 10, 10), nullptr);
+    EXPECT_EQ(Journal(), (Lines{"X:WM_DESTROY", "X:WM_NCDESTROY"}));
+    EXPECT_EQ(standin::CountLiveObjects().windows, windows);
+}
+
+TEST_F(WindowTree, ParentsOwnersAndControlIds) {
+    HWND top = MakeWindow(L"T", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200);
+    HWND first = MakeWindow(L"1", WS_CHILD, 0, 0, 10, 10, top, 101);
+    HWND second = MakeWindow(L"2", WS_CHILD, 0, 0, 10, 10, top, 102);
+    HWND grandchild = MakeWindow(L"g", WS_CHILD, 0, 0, 5, 5, second, 201);
+    HWND popup = MakeWindow(L"p", WS_POPUP, 0, 0, 10, 10, second);
+    EXPECT_EQ(GetDlgItem(top, 102), second);
+    EXPECT_EQ(GetDlgItem(top, 201), nullptr) << "GetDlgItem looks at direct children only";
+    EXPECT_EQ(GetDlgCtrlID(second), 102);
+    EXPECT_EQ(GetWindow(top, GW_CHILD), first) << "the first created child is first in z-order";
+    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second);
+    EXPECT_EQ(GetParent(grandchild), second);
+    EXPECT_EQ(GetParent(popup), top) << "a popup's parent is its top-level owner";
+    EXPECT_EQ(GetWindow(popup, GW_OWNER), top);
+    EXPECT_EQ(GetAncestor(grandchild, GA_ROOT), top);
+    EXPECT_TRUE(IsChild(top, grandchild));
+    EXPECT_FALSE(IsChild(top, popup));
+    DestroyWindow(top);
+    EXPECT_FALSE(IsWindow(popup)) << "owned windows go with their owner";
+}
+
+TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
+    struct Case {
+        const char* name;
+        DWORD style, exStyle;
+        LONG extraWidth, extraHeight;
+    };
+    const Case cases[] = {
+        {"caption + sizing border", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 8, 27},
+        {"caption, fixed frame", WS_POPUP | WS_CAPTION, 0, 6, 25},
+        {"plain popup", WS_POPUP, 0, 0, 0},
+        {"bordered", WS_POPUP | WS_BORDER, 0, 2, 2},
+        {"client edge", WS_POPUP, WS_EX_CLIENTEDGE, 4, 4},
+        {"vertical scroll bar", WS_POPUP | WS_VSCROLL, 0, 17, 0},
+    };
+    for (const Case& c : cases) {
+        HWND hwnd = MakeWindow(L"f", c.style, 0, 0, 200, 100, nullptr, 0, c.exStyle);
+        RECT window{}, client{};
+        GetWindowRect(hwnd, &window);
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ((window.right - window.left) - client.right, c.extraWidth) << c.name;
+        EXPECT_EQ((window.bottom - window.top) - client.bottom, c.extraHeight) << c.name;
+        RECT adjusted{0, 0, client.right, client.bottom};
+        AdjustWindowRectEx(&adjusted, c.style, FALSE, c.exStyle);
+        EXPECT_EQ(adjusted.right - adjusted.left, window.right - window.left) << c.name;
+        DestroyWindow(hwnd);
+    }
+}
+
+TEST_F(WindowTree, CoordinatesMapThroughNestedClientAreas) {
+    HWND top = MakeWindow(L"T", WS_POPUP | WS_CAPTION | WS_THICKFRAME, 100, 50, 300, 200);
+    HWND child = MakeWindow(L"c", WS_CHILD | WS_BORDER, 10, 20, 100, 100, top, 1);
+    POINT pt{0, 0};
+    ClientToScreen(child, &pt);
+    EXPECT_EQ(pt.x, 100 + 4 + 10 + 1);
+    EXPECT_EQ(pt.y, 50 + 23 + 20 + 1);
+    ScreenToClient(top, &pt);
+    EXPECT_EQ(pt.x, 11);
+    EXPECT_EQ(pt.y, 21);
+    RECT rect{0, 0, 5, 5};
+    MapWindowPoints(child, top, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, 11);
+    EXPECT_EQ(rect.bottom, 26);
+    DestroyWindow(top);
+}
+
+TEST_F(WindowTree, SizeAndMoveMessagesComeOnlyForRealChanges) {
+    HWND top = MakeWindow(L"T", WS_POPUP, 0, 0, 300, 200);
+    HWND child = MakeWindow(L"c", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, top, 1);
+    Watched() = {WM_SIZE, WM_MOVE};
+    std::vector<LPARAM> sizes;
+    SetMessageHook([&](HWND, UINT msg, WPARAM, LPARAM lParam, LRESULT*) {
+        if (msg == WM_SIZE)
+            sizes.push_back(lParam);
+        return false;
+    });
+    MoveWindow(child, 10, 10, 50, 50, TRUE);
+    EXPECT_TRUE(Journal().empty()) << "nothing changed, nothing is said";
+    MoveWindow(child, 20, 10, 50, 50, TRUE);
+    MoveWindow(child, 20, 10, 70, 40, TRUE);
+    EXPECT_EQ(Journal(), (Lines{"c:WM_MOVE", "c:WM_SIZE"}));
+    ASSERT_EQ(sizes.size(), 1u);
+    EXPECT_EQ(sizes[0], MAKELPARAM(70, 40));
+    DestroyWindow(top);
+}
+
+TEST_F(WindowTree, VisibilityEnablingAndTextBehaveAsOnWindows) {
+    HWND top = MakeWindow(L"T", WS_POPUP, 0, 0, 300, 200);
+    HWND child = MakeWindow(L"c", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, top, 1);
+    EXPECT_FALSE(IsWindowVisible(child)) << "a visible child of a hidden window is not visible";
+    EXPECT_FALSE(ShowWindow(top, SW_SHOWNOACTIVATE));
+    EXPECT_TRUE(IsWindowVisible(child));
+    EXPECT_NE(GetActiveWindow(), top) << "SW_SHOWNOACTIVATE does not activate";
+    EXPECT_TRUE(ShowWindow(top, SW_SHOW)) << "ShowWindow tells the earlier visibility";
+    EXPECT_EQ(GetActiveWindow(), top);
+
+    SetFocus(child);
+    Watched() = {WM_ENABLE, WM_KILLFOCUS};
+    EXPECT_FALSE(EnableWindow(child, FALSE)) << "it was not disabled before";
+    EXPECT_TRUE(EnableWindow(child, FALSE));
+    EXPECT_EQ(Journal(), (Lines{"c:WM_KILLFOCUS", "c:WM_ENABLE"}));
+    EXPECT_EQ(GetFocus(), nullptr) << "a disabled window loses the focus";
+    EXPECT_FALSE(IsWindowEnabled(child));
+    EXPECT_TRUE(GetWindowLongW(child, GWL_STYLE) & WS_DISABLED);
+
+    SetWindowTextW(child, L"長さの合計");
+    wchar_t small[4];
+    EXPECT_EQ(GetWindowTextW(child, small, 4), 3);
+    EXPECT_STREQ(small, L"長さの") << "a short buffer gets what fits, terminated";
+    EXPECT_EQ(GetWindowTextLengthW(child), 5);
+    ShowWindow(top, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    DestroyWindow(top);
+}
+
+TEST_F(WindowTree, WindowFromPointSkipsHiddenAndDisabledChildren) {
+    HWND top = MakeWindow(L"T", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100);
+    HWND shown = MakeWindow(L"s", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, top, 1);
+    HWND hidden = MakeWindow(L"h", WS_CHILD, 100, 0, 100, 100, top, 2);
+    HWND disabled = MakeWindow(L"d", WS_CHILD | WS_VISIBLE | WS_DISABLED, 200, 0, 100, 100, top, 3);
+    struct Case {
+        POINT at;
+        HWND fromPoint;
+        HWND childFromPoint;
+    };
+    const Case cases[] = {
+        {{50, 50}, shown, shown},
+        {{150, 50}, top, hidden},
+        {{250, 50}, top, disabled},
+        {{400, 50}, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WindowFromPoint(c.at), c.fromPoint) << c.at.x;
+        EXPECT_EQ(ChildWindowFromPoint(top, c.at), c.childFromPoint) << c.at.x;
+    }
+    DestroyWindow(top);
+}
+
+} // namespace
+} // namespace win32test
