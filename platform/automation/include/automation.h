@@ -14,10 +14,10 @@ namespace automation {
 
 enum Modifier : unsigned { kNone = 0, kShift = 1, kCtrl = 2 };
 
-// Runs the thread's message loop until the queue is empty (posted messages, paints are not needed).
-// Each message goes first to the pre-translate hook when one is set (an MFC program's loop runs its
-// PreTranslateMessage chain there), else to IsDialogMessageW of its top-level dialog, and is
-// translated and dispatched when neither takes it.
+// Runs the thread's message loop until the queue is empty (posted messages, paints are not needed:
+// WM_PAINT is left to whoever looks at a picture). Each message goes first to the pre-translate hook when one
+// is set (an MFC program's loop runs its PreTranslateMessage chain there), else to IsDialogMessageW of its
+// top-level dialog, and is translated and dispatched when neither takes it.
 AUTOMATION_API void Pump();
 // Installs the loop's pre-translate step (returns true when it handled the message); an empty
 // function removes it.

@@ -57,11 +57,38 @@ std::wstring TextOf(HWND hwnd) {
     return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
+// A point just outside `control` where the pointer is over its parent's own face: the way in that a
+// person's pointer takes, leaving whatever it was over before.
+bool ApproachPoint(HWND control, POINT* approach) {
+    HWND parent = GetParent(control);
+    RECT rect{};
+    if (!parent || !GetWindowRect(control, &rect)) {
+        return false;
+    }
+    for (int distance = 2; distance <= 8; distance += 3) {
+        const POINT candidates[] = {{rect.left - distance, (rect.top + rect.bottom) / 2},
+                                    {(rect.left + rect.right) / 2, rect.top - distance},
+                                    {rect.right - 1 + distance, (rect.top + rect.bottom) / 2},
+                                    {(rect.left + rect.right) / 2, rect.bottom - 1 + distance}};
+        for (const POINT& candidate : candidates) {
+            if (WindowFromPoint(candidate) == parent) {
+                *approach = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::wstring Hover(HWND control) {
     if (!IsWindow(control)) {
         return {};
+    }
+    POINT approach{};
+    if (ApproachPoint(control, &approach)) {
+        input::PostMouse(WM_MOUSEMOVE, approach, 0);
     }
     input::PostMouse(WM_MOUSEMOVE, input::CentreOnScreen(control), 0);
     // The tip is a top-level popup; look among the top-level windows for a tooltip that shows.
