@@ -32,16 +32,30 @@ protected:
         GetWindowRect(Dialog(), &outer);
         return {outer.right - outer.left, outer.bottom - outer.top};
     }
-    // The host (not the user) gives the dialog a client size, as restoring a kept size would.
+    // Gives the dialog a client size below the user's smallest one, as only a program can: for the
+    // moment of the move, the window's minimum is lifted in front of the dialog's own answer.
     void SetClientSize(int width, int height) {
         RECT outer{}, client{};
         GetWindowRect(Dialog(), &outer);
         GetClientRect(Dialog(), &client);
+        s_previousProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(Dialog(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WithoutMinimum)));
         SetWindowPos(Dialog(), NULL, 0, 0, (outer.right - outer.left) - client.right + width,
                      (outer.bottom - outer.top) - client.bottom + height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowLongPtrW(Dialog(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_previousProc));
         automation::Pump();
+        GetClientRect(Dialog(), &client);
+        ASSERT_EQ(client.right, width);
+        ASSERT_EQ(client.bottom, height);
     }
+    static LRESULT CALLBACK WithoutMinimum(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProcW(s_previousProc, hwnd, message, wParam, lParam);
+        if (message == WM_GETMINMAXINFO)
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {1, 1};
+        return result;
+    }
+    static inline WNDPROC s_previousProc = nullptr;
 
     static constexpr int kAllControls[] = {1313, 1348, 1314, 1316, 1350, 1311, 1355, 1312, 1356, 1271,
                                            1351, 1349, 5031, 1016, 1017, 5032, 1019, 1020, 1315};

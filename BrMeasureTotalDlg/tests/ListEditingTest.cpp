@@ -27,9 +27,12 @@ protected:
             first = false;
         }
     }
+    // A right-click on a selected row keeps the selection; on the empty area (nothing selected)
+    // there is nothing to keep.
     void MenuCommand(UINT command) {
+        const std::vector<int> selected = SelectedRows();
         automation::PickNextMenuCommand(command);
-        automation::RightClickList(Control(1348), -1);
+        automation::RightClickList(Control(1348), selected.empty() ? -1 : selected.front());
     }
     int SetDataRuns() const {
         int runs = 0;
@@ -138,7 +141,8 @@ TEST_F(ListEditing, DeleteAllAsksFirstAndOnlyYesEmptiesTheList) {
     ASSERT_EQ(boxes.size(), 2u);
     for (const auto& box : boxes) {
         EXPECT_EQ(box.text, L"すべて削除します。よろしいですか？");
-        EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNO));
+        // Yes and No, Yes the default; the icon is MFC's own choice for a question.
+        EXPECT_EQ(box.flags & (MB_TYPEMASK | MB_DEFMASK), static_cast<UINT>(MB_YESNO | MB_DEFBUTTON1));
     }
 }
 
@@ -283,7 +287,7 @@ TEST_F(ListEditing, AClipboardThatCannotBeOpenedIsReported) {
     const auto boxes = standin::MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"クリップボードを開けませんでした。");
-    EXPECT_EQ(boxes[0].flags, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(boxes[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_OK));
 }
 
 TEST_F(ListEditing, ACopyThatFailsAfterOpeningIsReported) {
@@ -293,7 +297,7 @@ TEST_F(ListEditing, ACopyThatFailsAfterOpeningIsReported) {
     const auto boxes = standin::MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"クリップボードへのコピーに失敗しました。");
-    EXPECT_EQ(boxes[0].flags, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(boxes[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_OK));
 }
 
 } // namespace

@@ -236,6 +236,11 @@ TEST_F(WindowCommands, ASystemCommandNearCloseGoesToTheDefaultProcessing) {
 TEST_F(WindowCommands, HoveringTheListCheckBoxShowsItsTipAtOnce) {
     ASSERT_TRUE(Measure(1));
     EXPECT_EQ(automation::Hover(Control(1313)), L"リストを作図します");
+    // Straight from one tip to the next takes the tooltip's reshow delay, which the dialog leaves
+    // as it is; after a pause over the list the next tip shows at once again.
+    RECT list{};
+    GetWindowRect(Control(1348), &list);
+    automation::MoveMouse({(list.left + list.right) / 2, (list.top + list.bottom) / 2});
     EXPECT_EQ(automation::Hover(Control(1314)), L"累計を作図します");
 }
 
@@ -262,6 +267,7 @@ TEST_F(WindowCommands, AFailureInTheBaseCancelIsShownAndTheWindowStillCloses) {
                 throw std::runtime_error("refused");
             }
         };
+        automation::Focus(Control(1348));
         m_log.clear();
         automation::PressKey(VK_ESCAPE);
         m_log.m_onEntry = nullptr;
@@ -272,7 +278,7 @@ TEST_F(WindowCommands, AFailureInTheBaseCancelIsShownAndTheWindowStillCloses) {
         const auto boxes = standin::MessageBoxes();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, c.text);
-        EXPECT_EQ(boxes[0].flags, static_cast<UINT>(MB_OK));
+        EXPECT_EQ(boxes[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_OK));
     }
 }
 
