@@ -16,65 +16,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwctype>
 
 namespace controls {
 
-int ComboCount(const ComboState& state) {
-    return static_cast<int>(state.m_items.size());
-}
-
-int ComboItemHeight(const ComboState& state) {
-    return TextLineHeight(state.m_font) + 2;
-}
-
-int ComboFaceHeight(const ComboState& state) {
-    return ComboItemHeight(state) + 6;
-}
-
-int ComboVisibleItems(const ComboState& state) {
-    const int room = state.m_droppedHeight - ComboFaceHeight(state) - 2;
-    const int fit = std::max(1, room / ComboItemHeight(state));
-    return std::max(1, std::min(fit, ComboCount(state)));
-}
-
-void ComboScrollList(HWND combo, ComboState& state, int topIndex) {
-    const int maxTop = std::max(0, ComboCount(state) - ComboVisibleItems(state));
-    const int top = std::clamp(topIndex, 0, maxTop);
-    if (top != state.m_listTop) {
-        state.m_listTop = top;
-        if (state.m_list) {
-            InvalidateRect(state.m_list, nullptr, FALSE);
-        }
-    }
-}
-
 namespace {
-
-bool ValidItem(const ComboState& state, int item) {
-    return item >= 0 && item < ComboCount(state);
-}
-
-void ShowItemInList(HWND combo, ComboState& state, int item) {
-    if (!ValidItem(state, item)) {
-        return;
-    }
-    const int visible = ComboVisibleItems(state);
-    if (item < state.m_listTop) {
-        ComboScrollList(combo, state, item);
-    } else if (item >= state.m_listTop + visible) {
-        ComboScrollList(combo, state, item - visible + 1);
-    }
-}
-
-void Select(HWND combo, ComboState& state, int item) {
-    state.m_selected = ValidItem(state, item) ? item : -1;
-    state.m_hot = state.m_selected;
-    InvalidateRect(combo, nullptr, FALSE);
-    if (state.m_list) {
-        InvalidateRect(state.m_list, nullptr, FALSE);
-    }
-}
 
 // A person choosing with the keys: the selection moves at once and the parent hears of it when it
 // really changed.
@@ -83,8 +28,8 @@ void SelectByUser(HWND combo, ComboState& state, int item) {
     if (item == state.m_selected) {
         return;
     }
-    Select(combo, state, item);
-    ShowItemInList(combo, state, item);
+    ComboSelect(combo, state, item);
+    ComboShowItemInList(combo, state, item);
     NotifyCommand(combo, CBN_SELCHANGE);
 }
 
@@ -123,7 +68,7 @@ void DropDown(HWND combo, ComboState& state) {
         return;
     }
     state.m_hot = state.m_selected;
-    ShowItemInList(combo, state, state.m_selected);
+    ComboShowItemInList(combo, state, state.m_selected);
     const RECT place = ListScreenRect(combo, state);
     SetWindowPos(state.m_list, HWND_TOP, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -194,108 +139,22 @@ void OnKeyDown(HWND combo, ComboState& state, WPARAM key) {
     }
 }
 
-int FindPrefix(const ComboState& state, int after, const std::wstring& prefix) {
-    const int count = ComboCount(state);
-    if (count == 0 || prefix.empty()) {
-        return CB_ERR;
-    }
-    const int start = (after < 0 || after >= count) ? 0 : after + 1;
-    for (int step = 0; step < count; ++step) {
-        const int item = (start + step) % count;
-        const std::wstring& text = state.m_items[static_cast<size_t>(item)].text;
-        if (text.size() < prefix.size()) {
-            continue;
-        }
-        bool matches = true;
-        for (size_t at = 0; at < prefix.size() && matches; ++at) {
-            matches = std::towlower(static_cast<wint_t>(text[at])) ==
-                      std::towlower(static_cast<wint_t>(prefix[at]));
-        }
-        if (matches) {
-            return item;
-        }
-    }
-    return CB_ERR;
-}
-
 void OnChar(HWND combo, ComboState& state, WPARAM ch) {
     if (ch < 0x20) {
         return;
     }
-    const int found = FindPrefix(state, state.m_selected, std::wstring(1, static_cast<wchar_t>(ch)));
+    const int found = ComboFindPrefix(state, state.m_selected, std::wstring(1, static_cast<wchar_t>(ch)));
     if (found != CB_ERR) {
         SelectByUser(combo, state, found);
     }
 }
 
-// ---- the items ------------------------------------------------------------------------------------
-LRESULT InsertString(HWND combo, ComboState& state, int index, LPCWSTR text, bool add) {
-    ComboItem item{text ? std::wstring(text) : std::wstring(), 0};
-    int at = index;
-    if (add) {
-        at = ComboCount(state);
-        if (GetWindowLongW(combo, GWL_STYLE) & CBS_SORT) {
-            auto place =
-                std::upper_bound(state.m_items.begin(), state.m_items.end(), item,
-                                 [](const ComboItem& a, const ComboItem& b) { return a.text < b.text; });
-            at = static_cast<int>(place - state.m_items.begin());
-        }
-    } else if (at == -1) {
-        at = ComboCount(state);
-    } else if (at < 0 || at > ComboCount(state)) {
-        return CB_ERR;
-    }
-    state.m_items.insert(state.m_items.begin() + at, std::move(item));
-    if (state.m_selected >= at) {
-        ++state.m_selected;
-    }
-    if (state.m_list) {
-        InvalidateRect(state.m_list, nullptr, FALSE);
-    }
-    return at;
-}
-
-LRESULT DeleteString(HWND combo, ComboState& state, int index) {
-    if (!ValidItem(state, index)) {
-        return CB_ERR;
-    }
-    state.m_items.erase(state.m_items.begin() + index);
-    if (state.m_selected == index) {
-        Select(combo, state, -1);
-    } else if (state.m_selected > index) {
-        --state.m_selected;
-    }
-    ComboScrollList(combo, state, state.m_listTop);
-    InvalidateRect(combo, nullptr, FALSE);
-    return ComboCount(state);
-}
-
-LRESULT SetCurrentSelection(HWND combo, ComboState& state, int index) {
-    // An index outside the items leaves no item selected, and says so with CB_ERR.
-    Select(combo, state, index);
-    ShowItemInList(combo, state, state.m_selected);
-    return ValidItem(state, index) ? index : CB_ERR;
-}
-
-LRESULT CopyItemText(const ComboState& state, int index, LPWSTR buffer) {
-    if (!ValidItem(state, index)) {
-        return CB_ERR;
-    }
-    const std::wstring& text = state.m_items[static_cast<size_t>(index)].text;
-    if (buffer) {
-        std::memcpy(buffer, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    }
-    return static_cast<LRESULT>(text.size());
-}
-
 // WM_GETTEXT of a drop-down list is the text of the selected item.
-LRESULT GetText(const ComboState& state, int size, LPWSTR buffer) {
+LRESULT CopySelectedText(const ComboState& state, int size, LPWSTR buffer) {
     if (!buffer || size <= 0) {
         return 0;
     }
-    const std::wstring text = ValidItem(state, state.m_selected)
-                                  ? state.m_items[static_cast<size_t>(state.m_selected)].text
-                                  : std::wstring();
+    const std::wstring& text = ComboSelectedText(state);
     const int copied = std::min(static_cast<int>(text.size()), size - 1);
     std::memcpy(buffer, text.data(), static_cast<size_t>(copied) * sizeof(wchar_t));
     buffer[copied] = L'\0';
@@ -363,7 +222,7 @@ void Paint(HWND combo, const ComboState& state, HDC dc, const RECT& client) {
     } else if (!enabled) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     }
-    if (ValidItem(state, state.m_selected)) {
+    if (ComboValidItem(state, state.m_selected)) {
         const std::wstring& text = state.m_items[static_cast<size_t>(state.m_selected)].text;
         RECT label = field;
         label.left += 2;
@@ -417,11 +276,9 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(state->m_font);
     case WM_GETTEXT:
-        return GetText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
+        return CopySelectedText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH:
-        return ValidItem(*state, state->m_selected)
-                   ? static_cast<LRESULT>(state->m_items[static_cast<size_t>(state->m_selected)].text.size())
-                   : 0;
+        return static_cast<LRESULT>(ComboSelectedText(*state).size());
     case WM_SETFOCUS:
         InvalidateRect(hwnd, nullptr, FALSE);
         NotifyCommand(hwnd, CBN_SETFOCUS);
@@ -457,49 +314,6 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         // The parts of a combo box ask its parent for their colours.
         return GetParent(hwnd) ? SendMessageW(GetParent(hwnd), msg, wParam, lParam) : 0;
 
-    case CB_ADDSTRING:
-        return InsertString(hwnd, *state, -1, reinterpret_cast<LPCWSTR>(lParam), true);
-    case CB_INSERTSTRING:
-        return InsertString(hwnd, *state, static_cast<int>(wParam), reinterpret_cast<LPCWSTR>(lParam), false);
-    case CB_DELETESTRING:
-        return DeleteString(hwnd, *state, static_cast<int>(wParam));
-    case CB_RESETCONTENT:
-        state->m_items.clear();
-        state->m_listTop = 0;
-        Select(hwnd, *state, -1);
-        return CB_OKAY;
-    case CB_GETCOUNT:
-        return ComboCount(*state);
-    case CB_GETCURSEL:
-        return state->m_selected;
-    case CB_SETCURSEL:
-        return SetCurrentSelection(hwnd, *state, static_cast<int>(wParam));
-    case CB_GETLBTEXT:
-        return CopyItemText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
-    case CB_GETLBTEXTLEN:
-        return ValidItem(*state, static_cast<int>(wParam))
-                   ? static_cast<LRESULT>(state->m_items[wParam].text.size())
-                   : CB_ERR;
-    case CB_FINDSTRING:
-        return FindPrefix(*state, static_cast<int>(wParam),
-                          reinterpret_cast<LPCWSTR>(lParam) ? reinterpret_cast<LPCWSTR>(lParam) : L"");
-    case CB_SELECTSTRING: {
-        const int found =
-            FindPrefix(*state, static_cast<int>(wParam),
-                       reinterpret_cast<LPCWSTR>(lParam) ? reinterpret_cast<LPCWSTR>(lParam) : L"");
-        if (found != CB_ERR) {
-            Select(hwnd, *state, found);
-        }
-        return found;
-    }
-    case CB_GETITEMDATA:
-        return ValidItem(*state, static_cast<int>(wParam)) ? state->m_items[wParam].data : CB_ERR;
-    case CB_SETITEMDATA:
-        if (!ValidItem(*state, static_cast<int>(wParam))) {
-            return CB_ERR;
-        }
-        state->m_items[wParam].data = lParam;
-        return TRUE;
     case CB_SHOWDROPDOWN:
         if (wParam) {
             DropDown(hwnd, *state);
@@ -513,26 +327,23 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DroppedRect(hwnd, *state, reinterpret_cast<RECT*>(lParam));
     case CB_GETITEMHEIGHT:
         return static_cast<int>(wParam) == -1 ? ComboFaceHeight(*state) : ComboItemHeight(*state);
-    case CB_GETTOPINDEX:
-        return state->m_listTop;
-    case CB_SETTOPINDEX:
-        if (!ValidItem(*state, static_cast<int>(wParam))) {
-            return CB_ERR;
+    default: {
+        LRESULT result = 0;
+        if (ComboItemMessage(hwnd, *state, msg, wParam, lParam, &result)) {
+            return result;
         }
-        ComboScrollList(hwnd, *state, static_cast<int>(wParam));
-        return 0;
-    default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
     }
 }
 
 } // namespace
 
 void ComboPickItem(HWND combo, ComboState& state, int item) {
-    if (!ValidItem(state, item)) {
+    if (!ComboValidItem(state, item)) {
         return;
     }
-    Select(combo, state, item);
+    ComboSelect(combo, state, item);
     ComboCloseUp(combo, state, true);
     // A pick with the mouse is reported even when it is the item that was already selected.
     if (StillAlive(combo)) {

@@ -33,6 +33,19 @@ int ComboFaceHeight(const ComboState& state);
 // Items the drop-down list shows at once: as many as fit in the height the creator gave, at least one.
 int ComboVisibleItems(const ComboState& state);
 void ComboScrollList(HWND combo, ComboState& state, int topIndex);
+
+// ---- the items (combobox_items.cpp) ----------------------------------------------------------------
+bool ComboValidItem(const ComboState& state, int item);
+// Makes the selection `item` (-1 or an index outside the items: none) and repaints.
+void ComboSelect(HWND combo, ComboState& state, int item);
+// Scrolls the drop-down list so that `item` shows.
+void ComboShowItemInList(HWND combo, ComboState& state, int item);
+// The first item after `after` (wrapping round) whose text starts with `prefix`, case ignored; CB_ERR if
+// none.
+int ComboFindPrefix(const ComboState& state, int after, const std::wstring& prefix);
+const std::wstring& ComboSelectedText(const ComboState& state); // "" without a selection
+// Answers the CB_* messages about the items and the selection; false for any other message.
+bool ComboItemMessage(HWND combo, ComboState& state, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 // What the drop-down list reports: an item was picked with the mouse, or the list is closing.
 void ComboPickItem(HWND combo, ComboState& state, int item);
 void ComboCloseUp(HWND combo, ComboState& state, bool accepted);
