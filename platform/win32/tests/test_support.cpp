@@ -99,17 +99,21 @@ void SetMessageHook(MessageHook hook) {
     Hook() = std::move(hook);
 }
 
+void RegisterJournalClass() {
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = JournalProc;
+    wc.lpszClassName = kJournalClass;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    registered = RegisterClassW(&wc) != 0;
+}
+
 HWND MakeWindow(const wchar_t* name, DWORD style, int x, int y, int w, int h, HWND parent, int id,
                 DWORD exStyle) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = JournalProc;
-        wc.lpszClassName = kJournalClass;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.cbWndExtra = sizeof(LONG_PTR);
-        registered = RegisterClassW(&wc) != 0;
-    }
+    RegisterJournalClass();
     return CreateWindowExW(exStyle, kJournalClass, name, style, x, y, w, h, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
@@ -138,6 +142,7 @@ void Pump(HWND dialog) {
 }
 
 void StandinTest::SetUp() {
+    RegisterJournalClass(); // templates name the class before any MakeWindow
     standin::ResetRecords();
     Journal().clear();
     Watched().clear();
