@@ -31,6 +31,8 @@ AUTOMATION_API BOOL ClickAt(HWND window, POINT client, unsigned modifiers = kNon
 AUTOMATION_API BOOL RightClickAt(HWND window, POINT client);
 // A key press (down, char where it has one, up) on the window with the focus, through the dialog
 // manager of its top-level window as a message loop with IsDialogMessage / PreTranslateMessage does.
+// Without a focus window the key goes to the active window as WM_SYSKEYDOWN / WM_SYSKEYUP, as on
+// Windows: a dialog shown without activation hears no keys until it is clicked or focused.
 AUTOMATION_API void PressKey(UINT vk, unsigned modifiers = kNone);
 AUTOMATION_API void Focus(HWND control); // a click-free focus change (as Tab would make)
 

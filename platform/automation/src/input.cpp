@@ -17,11 +17,6 @@ bool InClientArea(HWND hwnd, POINT client) {
     return PtInRect(&rect, client) != FALSE;
 }
 
-HWND KeyTarget() {
-    HWND focus = GetFocus();
-    return focus ? focus : GetActiveWindow();
-}
-
 } // namespace
 
 HWND MouseTarget(POINT screen) {
@@ -50,13 +45,20 @@ HWND PostMouse(UINT clientMessage, POINT screen, WPARAM keys) {
 }
 
 void PostKey(UINT vk, bool down) {
-    HWND target = KeyTarget();
+    // Keys go to the window with the focus. Without one they go to the active window as system
+    // keys, as Windows posts them; with no active window either, no window hears them.
+    HWND target = GetFocus();
+    UINT message = down ? WM_KEYDOWN : WM_KEYUP;
+    if (!target) {
+        target = GetActiveWindow();
+        message = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    }
     if (!target) {
         return;
     }
     // Repeat count 1; a release also has the previous-state and transition bits.
     const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    PostMessageW(target, down ? WM_KEYDOWN : WM_KEYUP, vk, flags);
+    PostMessageW(target, message, vk, flags);
     Pump();
 }
 
