@@ -1,6 +1,7 @@
 #include "host/MessageLoop.h"
 
 #include <afxwin.h>
+#include <automation.h>
 
 namespace host {
 
@@ -18,6 +19,8 @@ bool PumpWaitingMessages() {
     return true;
 }
 
-void RouteAutomationThroughPreTranslate() {}
+void RouteAutomationThroughPreTranslate() {
+    automation::SetPreTranslateHook([](MSG* msg) { return AfxPreTranslateMessage(msg) != FALSE; });
+}
 
 } // namespace host

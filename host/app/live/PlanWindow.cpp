@@ -4,9 +4,15 @@
 
 namespace host::live {
 
+namespace {
+
+// The dialog opens at the screen's top left (its template's place); the drawing goes below it.
+constexpr int kTop = 240;
+
+} // namespace
+
 PlanWindow::PlanWindow(const plan::PlanModel& plan) : m_plan(plan) {
-    // The drawing sits at the desktop's top left; the dialog's window comes where the stand-in puts it.
-    m_window = SDL_CreateWindow("measure-host 図面", 0, 0, plan::PlanModel::kSheetWidth,
+    m_window = SDL_CreateWindow("measure-host 図面", 0, kTop, plan::PlanModel::kSheetWidth,
                                 plan::PlanModel::kSheetHeight, 0);
 }
 

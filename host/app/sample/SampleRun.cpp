@@ -11,10 +11,12 @@ bool PrepareSampleEnvironment(const std::string& outDir) {
     if (error) {
         return false;
     }
-    if (!std::getenv("BRIO_LOG")) {
+    // An empty variable names nothing, as an unset one.
+    auto unset = [](const char* name) { return !std::getenv(name) || !*std::getenv(name); };
+    if (unset("BRIO_LOG")) {
         setenv("BRIO_LOG", (outDir + "/measure-host.log").c_str(), 1);
     }
-    if (!std::getenv("BRIO_SETTINGS")) {
+    if (unset("BRIO_SETTINGS")) {
         // Only our own file is removed; settings someone named on purpose are left alone.
         const std::string settings = outDir + "/settings.sqlite3";
         std::filesystem::remove(settings, error);

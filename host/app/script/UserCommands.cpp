@@ -52,7 +52,8 @@ void Click(ScriptContext& context, const Words& args) {
     RequireEnabled(control);
     if (context.live) {
         context.live->clickControl(control);
-    } else if (!automation::Click(control)) {
+    } else if (!automation::Click(control) && IsWindow(control)) {
+        // (A click that closed the dialog, such as "作図" with "作図後閉じる", took effect all the same.)
         throw ScriptError("control " + Narrow(args[0]) + " could not be clicked");
     }
 }

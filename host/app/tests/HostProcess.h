@@ -33,6 +33,36 @@ HostRun RunProcess(const std::string& program, const std::vector<std::string>& a
                    const std::string& workDir, const std::map<std::string, std::string>& env,
                    const std::string& input = "");
 
+// A program that keeps running while the test talks to it: lines to its standard input, lines read
+// back from its standard output as they come.
+class RunningProcess {
+public:
+    RunningProcess(const std::string& program, const std::vector<std::string>& args,
+                   const std::string& workDir, const std::map<std::string, std::string>& env);
+    ~RunningProcess(); // ends the program if it still runs
+    RunningProcess(const RunningProcess&) = delete;
+    RunningProcess& operator=(const RunningProcess&) = delete;
+
+    bool started() const { return m_pid > 0; }
+    void writeLine(const std::string& line);
+    void closeInput();
+    // The next line of standard output, waiting at most `timeoutMs`; false on timeout or end.
+    bool readLine(std::string& line, int timeoutMs);
+    // Lines until one contains `marker` (which is returned last); empty when it did not come in time.
+    std::vector<std::string> readUntil(const std::string& marker, int timeoutMs);
+    // Waits for the end; the exit status, or -1 when it did not end in time (it is then killed).
+    int wait(int timeoutMs);
+    const std::string& errorOutput();
+
+private:
+    int m_pid = -1;
+    int m_in = -1;
+    int m_out = -1;
+    int m_err = -1;
+    std::string m_buffer;
+    std::string m_errors;
+};
+
 std::vector<std::string> SplitLines(const std::string& text);
 std::string ReadFile(const std::string& path);
 

@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
