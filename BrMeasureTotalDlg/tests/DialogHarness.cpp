@@ -8,9 +8,7 @@
 
 #include <commctrl.h>
 
-#include <codecvt>
 #include <cstdlib>
-#include <locale>
 #include <sstream>
 #include <unistd.h>
 
@@ -40,21 +38,11 @@ std::string Narrow(const std::wstring& text) {
     std::string out;
     for (wchar_t c : text) {
         const auto code = static_cast<uint32_t>(c);
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        const int tail = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        static const unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        out += static_cast<char>(lead[tail] | (code >> (6 * tail)));
+        for (int i = tail - 1; i >= 0; --i)
+            out += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
     }
     return out;
 }

@@ -1,5 +1,5 @@
 // The trace object over the host's log server: what reaches the log for each threshold, a server
-// that refuses entries, direct lines, and texts longer than the trace's buffer.
+// that refuses entries, direct lines, long texts, and the exception rule.
 #include "DialogHarness.h"
 
 #include "../trace/FunctionTrace.h"
@@ -17,99 +17,57 @@ protected:
         server().setLogLevel(9);
     }
     static brio::server::BrLogServer& server() { return brio::server::BrLogServer::getInstance(); }
-
-    // One operation as the dialog writes it: a function trace, and an error line inside it.
-    void TracedOperationWithErrorLine() {
-        FunctionTrace trace;
-        trace.write(L"MeasureTotalDlg: SetData()  this=%x", 0xBEEFu);
-        WriteErrorLine(L"コントロール(ID=%d) が無効", 1350);
-    }
-
     RecordingSink m_log;
 };
 
-TEST_F(Trace, TheThresholdDecidesWhatIsWritten) {
-    struct Case {
-        int threshold;
-        std::vector<LogEntry> written;
-    };
-    const Case cases[] = {
-        {3,
-         {{3, L'>', L"MeasureTotalDlg: SetData()  this=beef"},
-          {4, L'-', L"コントロール(ID=1350) が無効"},
-          {3, L'<', L"MeasureTotalDlg: SetData()  this=beef"}}},
-        {4, {{4, L'-', L"コントロール(ID=1350) が無効"}}},
-        {5, {}},
-    };
-    for (const Case& c : cases) {
+TEST_F(Trace, TheThresholdAndARefusingServerDecideWhatIsWritten) {
+    const LogEntry entry{3, L'>', L"MeasureTotalDlg: SetData()  this=beef"};
+    const LogEntry exit{3, L'<', entry.text};
+    const LogEntry error{4, L'-', L"コントロール(ID=1350) が無効"};
+    const std::tuple<int, bool, std::vector<LogEntry>> cases[] = {
+        {3, false, {entry, error, exit}}, {4, false, {error}}, {5, false, {}}, {3, true, {error}}};
+    for (const auto& [threshold, refuse, written] : cases) {
         m_log.clear();
-        server().setLogLevel(c.threshold);
-        TracedOperationWithErrorLine();
-        EXPECT_EQ(m_log.transcript(), Transcript(c.written)) << "threshold " << c.threshold;
+        server().setLogLevel(threshold);
+        server().setRefuseEntries(refuse);
+        {
+            FunctionTrace trace;
+            trace.write(L"MeasureTotalDlg: SetData()  this=%x", 0xBEEFu);
+            WriteErrorLine(L"コントロール(ID=%d) が無効", 1350);
+        }
+        EXPECT_EQ(m_log.transcript(), Transcript(written)) << threshold << refuse;
     }
 }
 
-TEST_F(Trace, ARefusedEntryWritesNoExit) {
-    server().setLogLevel(3);
-    server().setRefuseEntries(true);
-    TracedOperationWithErrorLine();
-    server().setRefuseEntries(false);
-    EXPECT_EQ(m_log.transcript(), Transcript({{4, L'-', L"コントロール(ID=1350) が無効"}}));
-}
-
-TEST_F(Trace, ADirectLineIsWrittenOnceAndNothingAtClose) {
-    server().setLogLevel(3);
-    {
-        FunctionTrace line(3, true);
-        line.write(L"MeasureTotalDlg: OnPaint(): client rect = {l%d t%d r%d b%d}", 0, 0, 16, 40);
-    }
-    EXPECT_EQ(m_log.transcript(),
-              Transcript({{3, L'-', L"MeasureTotalDlg: OnPaint(): client rect = {l0 t0 r16 b40}"}}));
-}
-
-TEST_F(Trace, AnEmptyFormatSilencesTheTrace) {
-    server().setLogLevel(3);
-    {
-        FunctionTrace trace;
-        trace.write(L"");
-        trace.write(L"too late");
-    }
-    EXPECT_EQ(m_log.transcript(), "");
-}
-
-TEST_F(Trace, ATextLongerThanTheBufferIsCut) {
+TEST_F(Trace, DirectLinesEmptyFormatsAndLongTexts) {
     server().setLogLevel(3);
     const std::wstring longText(3000, L'累');
     {
-        FunctionTrace trace;
-        trace.write(L"%ls", longText.c_str());
+        FunctionTrace direct(3, true);
+        direct.write(L"client rect = {l%d t%d r%d b%d}", 0, 0, 16, 40);
+        FunctionTrace empty;
+        empty.write(L"");
+        FunctionTrace cut;
+        cut.write(L"%ls", longText.c_str());
     }
-    ASSERT_EQ(m_log.entries().size(), 2u);
-    EXPECT_EQ(m_log.entries()[0].text, longText.substr(0, FunctionTrace::kBufferChars - 1));
-    EXPECT_EQ(m_log.entries()[1].text, m_log.entries()[0].text);
+    const std::wstring kept = longText.substr(0, FunctionTrace::kBufferChars - 1);
+    EXPECT_EQ(m_log.transcript(),
+              Transcript({{3, L'-', L"client rect = {l0 t0 r16 b40}"}, {3, L'>', kept}, {3, L'<', kept}}));
 }
 
-// The exception rule: the operation's own exit first, then its error line, then the same exception.
 TEST_F(Trace, AnExceptionClosesTheTraceThenWritesTheErrorLineAndGoesOn) {
     server().setLogLevel(3);
-    const std::runtime_error original("boom");
-    try {
-        GuardedOperation(L"MeasureTotalDlg: OnClose() 例外", [&] {
-            FunctionTrace trace;
-            trace.write(L"MeasureTotalDlg: OnClose()  this=%x", 0x1234u);
-            throw original;
-        });
-        FAIL() << "the exception must go on";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "boom");
-    }
+    EXPECT_THROW(GuardedOperation(L"MeasureTotalDlg: OnClose() 例外",
+                                  [] {
+                                      FunctionTrace trace;
+                                      trace.write(L"MeasureTotalDlg: OnClose()  this=%x", 0x1234u);
+                                      throw std::out_of_range("boom");
+                                  }),
+                 std::out_of_range);
     EXPECT_EQ(m_log.transcript(), Transcript({{3, L'>', L"MeasureTotalDlg: OnClose()  this=1234"},
                                               {3, L'<', L"MeasureTotalDlg: OnClose()  this=1234"},
                                               {4, L'-', L"MeasureTotalDlg: OnClose() 例外"}}));
-}
-
-TEST_F(Trace, AnAddressPrintsItsLowThirtyTwoBits) {
-    EXPECT_EQ(TraceAddress(reinterpret_cast<const void*>(uintptr_t{0x7f12'89ab'cdefULL})), 0x89abcdefu);
+    EXPECT_EQ(TraceAddress(reinterpret_cast<const void*>(uintptr_t{0x7f1289abcdefULL})), 0x89abcdefu);
 }
 
 } // namespace

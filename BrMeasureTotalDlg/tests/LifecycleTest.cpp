@@ -12,28 +12,31 @@
 namespace brio::ui::measure::test {
 namespace {
 
-class Lifecycle : public DialogTest {};
+using Texts = std::vector<std::wstring>;
 
-// A dialog of someone else's: the entry must not take it for ours.
+class Lifecycle : public DialogTest {
+protected:
+    std::vector<std::wstring> ComboItems(int combo) const {
+        Texts texts;
+        for (int i = 0; i < SendMessageW(Control(combo), CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t text[64] = {};
+            SendMessageW(Control(combo), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+};
+
+// Someone else's dialog: the entry must not take it for ours.
 class ForeignDialog : public IMeasureTotalDlg {
 public:
     const wchar_t* GetString() override { return L""; }
-    void SetListData(const TMSRDATA*) override { ++m_nRowsHandedIn; }
+    void SetListData(const TMSRDATA*) override { ++m_nRows; }
     bool isHWnd() const override { return false; }
-    int m_nRowsHandedIn = 0;
+    int m_nRows = 0;
 };
 
-HWND MakeOtherHostWindow() {
-    return CreateWindowExW(0, L"STATIC", L"other host window", WS_OVERLAPPED, 0, 0, 100, 100, NULL, NULL,
-                           GetModuleHandleW(NULL), NULL);
-}
-
-void TickDrawTotalAndDraw(HWND dialog) {
-    automation::Click(GetDlgItem(dialog, 1314));
-    automation::Click(GetDlgItem(dialog, 1271));
-}
-
-TEST_F(Lifecycle, FirstCallOpensTheWindowWithRowOneAndReturnsTrue) {
+TEST_F(Lifecycle, FirstCallOpensTheWindowWithRowOne) {
     ASSERT_TRUE(Measure(12.5));
     ASSERT_NE(m_pDlg, nullptr);
     EXPECT_TRUE(m_pDlg->isHWnd());
@@ -41,48 +44,42 @@ TEST_F(Lifecycle, FirstCallOpensTheWindowWithRowOneAndReturnsTrue) {
     wchar_t title[64] = {};
     GetWindowTextW(Dialog(), title, 64);
     EXPECT_EQ(std::wstring(title), L"累計ダイアログ");
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"1"}));
+    EXPECT_EQ(Column(0), Texts{L"1"});
 }
 
-TEST_F(Lifecycle, LaterCallsAddRowsToTheSameWindowAndKeepTheFirstMainFrame) {
-    ASSERT_TRUE(Measure(10));
-    const HWND window = Dialog();
+// A later call adds to the open window and ignores its main frame; after a close the next call
+// makes a new window with only its row and its own main frame (the host's, which records requests).
+TEST_F(Lifecycle, OneWindowPerOpeningAndTheMainFrameOfTheCallThatMadeIt) {
     CWnd otherFrame;
-    otherFrame.Attach(MakeOtherHostWindow());
-    EXPECT_TRUE(doMeasureTotalDlg(m_pDlg, &otherFrame, Measurement(20)));
-    EXPECT_EQ(Dialog(), window);
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"1", L"2"}));
-
-    TickDrawTotalAndDraw(Dialog());
-    EXPECT_EQ(m_drawRequests.size(), 1u) << "the request went to the main frame of the first call";
-    DestroyWindow(otherFrame.Detach());
-}
-
-TEST_F(Lifecycle, AfterClosingTheNextCallOpensAFreshWindowWithThatCallsMainFrame) {
-    CWnd otherFrame;
-    otherFrame.Attach(MakeOtherHostWindow());
+    otherFrame.Attach(CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPED, 0, 0, 50, 50, NULL, NULL,
+                                      GetModuleHandleW(NULL), NULL));
     ASSERT_TRUE(doMeasureTotalDlg(m_pDlg, &otherFrame, Measurement(10)));
+    automation::Pump();
+    const HWND first = Dialog();
     ASSERT_TRUE(Measure(20));
+    EXPECT_EQ(Dialog(), first);
+    EXPECT_EQ(Column(0), (Texts{L"1", L"2"}));
+    automation::Click(Control(1314));
+    automation::Click(Control(1271));
+    EXPECT_TRUE(m_drawRequests.empty()) << "the request went to the first call's frame";
+
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(m_pDlg->isHWnd());
-
     ASSERT_TRUE(Measure(30));
-    EXPECT_TRUE(m_pDlg->isHWnd());
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"1"}));
-    EXPECT_EQ(Column(5), (std::vector<std::wstring>{L"30.000000"}));
-    TickDrawTotalAndDraw(Dialog());
-    EXPECT_EQ(m_drawRequests.size(), 1u) << "the new window uses the main frame of the call that made it";
+    EXPECT_EQ(Column(5), Texts{L"30.000000"});
+    automation::Click(Control(1271)); // 累計 is still ticked: it was saved at closing
+    EXPECT_EQ(m_drawRequests.size(), 1u);
     DestroyWindow(otherFrame.Detach());
 }
 
 TEST_F(Lifecycle, AForeignDialogGivesFalseAndChangesNothing) {
     ForeignDialog foreign;
     IMeasureTotalDlg* dlg = &foreign;
-    const int windowsBefore = standin::CountLiveObjects().windows;
+    const int windows = standin::CountLiveObjects().windows;
     EXPECT_FALSE(doMeasureTotalDlg(dlg, &m_mainFrame, Measurement(1)));
     EXPECT_EQ(dlg, &foreign);
-    EXPECT_EQ(foreign.m_nRowsHandedIn, 0);
-    EXPECT_EQ(standin::CountLiveObjects().windows, windowsBefore);
+    EXPECT_EQ(foreign.m_nRows, 0);
+    EXPECT_EQ(standin::CountLiveObjects().windows, windows);
 }
 
 TEST_F(Lifecycle, ARecordHandedToAClosedDialogThroughTheInterfaceIsRefused) {
@@ -92,7 +89,7 @@ TEST_F(Lifecycle, ARecordHandedToAClosedDialogThroughTheInterfaceIsRefused) {
     m_pDlg->SetListData(&late);
     EXPECT_FALSE(m_pDlg->isHWnd());
     ASSERT_TRUE(Measure(3));
-    EXPECT_EQ(Column(5), (std::vector<std::wstring>{L"3.000000"}));
+    EXPECT_EQ(Column(5), Texts{L"3.000000"});
 }
 
 TEST_F(Lifecycle, DeletingThroughTheInterfaceRunsTheDestructor) {
@@ -104,92 +101,65 @@ TEST_F(Lifecycle, DeletingThroughTheInterfaceRunsTheDestructor) {
               Transcript({{3, L'>', text}, {3, L'<', text}}));
 }
 
-TEST_F(Lifecycle, SetUpWithoutStoredSettingsShowsTheDefaults) {
+TEST_F(Lifecycle, SetUpWithoutStoredSettings) {
     ASSERT_TRUE(Measure(1));
     EXPECT_EQ(ComboSelection(1355), 1);
     EXPECT_EQ(ComboSelection(1356), 0);
-    EXPECT_TRUE(Checked(1016));
-    EXPECT_FALSE(Checked(1017));
-    EXPECT_TRUE(Checked(1019));
-    EXPECT_FALSE(Checked(1020));
-    for (int checkBox : {1313, 1314, 1315})
-        EXPECT_FALSE(Checked(checkBox)) << checkBox;
-    EXPECT_FALSE(Enabled(1271));
-    EXPECT_FALSE(Enabled(1315));
+    EXPECT_TRUE(Checked(1016) && Checked(1019));
+    for (int id : {1017, 1020, 1313, 1314, 1315})
+        EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_FALSE(Enabled(1271) || Enabled(1315));
     EXPECT_EQ(Text(1350), L"mm");
-}
+    EXPECT_EQ(ComboItems(1355),
+              (Texts{L"10の位", L"整数", L"小数点以下1位", L"小数点以下2位", L"小数点以下3位",
+                     L"小数点以下4位", L"小数点以下5位", L"小数点以下6位"}));
+    EXPECT_EQ(ComboItems(1356), (Texts{L"四捨五入", L"切り上げ", L"切り捨て"}));
 
-TEST_F(Lifecycle, SetUpMakesSixColumnsAndTheComboItemsInOrder) {
-    ASSERT_TRUE(Measure(1));
-    struct Expected {
-        const wchar_t* heading;
-        int format;
-        int width;
-    };
-    const Expected columns[] = {{L"No", LVCFMT_LEFT, 30},        {L"スケール", LVCFMT_RIGHT, 66},
-                                {L"要素種別", LVCFMT_LEFT, 81},  {L"±", LVCFMT_CENTER, 30},
-                                {L"値     ", LVCFMT_RIGHT, 105}, {L"", LVCFMT_RIGHT, 0}};
-    for (int column = 0; column < 6; ++column) {
+    const wchar_t* headings[] = {L"No", L"スケール", L"要素種別", L"±", L"値     ", L""};
+    const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT, LVCFMT_RIGHT};
+    const int widths[] = {30, 66, 81, 30, 105, 0};
+    for (int column = 0; column < 7; ++column) {
         wchar_t heading[64] = {};
         LVCOLUMNW info{};
         info.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
         info.pszText = heading;
         info.cchTextMax = 64;
-        ASSERT_TRUE(SendMessageW(Control(1348), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info)));
-        EXPECT_EQ(std::wstring(heading), columns[column].heading) << column;
-        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, columns[column].format) << column;
-        EXPECT_EQ(info.cx, columns[column].width) << column;
-    }
-    EXPECT_FALSE(SendMessageW(Control(1348), LVM_GETCOLUMNW, 6, 0));
-
-    auto items = [&](int combo) {
-        std::vector<std::wstring> texts;
-        const int count = static_cast<int>(SendMessageW(Control(combo), CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            wchar_t text[64] = {};
-            SendMessageW(Control(combo), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            texts.push_back(text);
+        const bool exists =
+            SendMessageW(Control(1348), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(Control(1348), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+        ASSERT_EQ(exists, column < 6) << column;
+        if (exists) {
+            EXPECT_EQ(std::make_tuple(std::wstring(heading), info.fmt & LVCFMT_JUSTIFYMASK, info.cx),
+                      std::make_tuple(std::wstring(headings[column]), formats[column], widths[column]));
         }
-        return texts;
-    };
-    EXPECT_EQ(items(1355), (std::vector<std::wstring>{L"10の位", L"整数", L"小数点以下1位", L"小数点以下2位",
-                                                      L"小数点以下3位", L"小数点以下4位", L"小数点以下5位",
-                                                      L"小数点以下6位"}));
-    EXPECT_EQ(items(1356), (std::vector<std::wstring>{L"四捨五入", L"切り上げ", L"切り捨て"}));
-    EXPECT_TRUE(SendMessageW(Control(1348), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
+    }
 }
 
-// The font and the two brushes are made by each new window and deleted once, by the teardown or by
-// the destructor, whichever comes first.
-TEST_F(Lifecycle, FontAndBrushesLiveExactlyAsLongAsTheirWindow) {
+// Each window makes its font and two brushes; each is deleted once, by the teardown or the destructor.
+TEST_F(Lifecycle, FontAndBrushesLiveAsLongAsTheirWindow) {
     const standin::LiveObjects before = standin::CountLiveObjects();
+    auto live = [] {
+        const standin::LiveObjects now = standin::CountLiveObjects();
+        return std::make_pair(now.fonts, now.brushes);
+    };
     ASSERT_TRUE(Measure(1));
-    const standin::LiveObjects open = standin::CountLiveObjects();
-    EXPECT_GE(open.fonts - before.fonts, 1);
-    EXPECT_GE(open.brushes - before.brushes, 2);
-
+    const auto open = live();
+    EXPECT_GE(open.first, before.fonts + 1);
+    EXPECT_GE(open.second, before.brushes + 2);
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
-    automation::Pump();
-    EXPECT_EQ(standin::CountLiveObjects().fonts, before.fonts);
-    EXPECT_EQ(standin::CountLiveObjects().brushes, before.brushes);
-
+    EXPECT_EQ(live(), std::make_pair(before.fonts, before.brushes));
     ASSERT_TRUE(Measure(2));
-    EXPECT_EQ(standin::CountLiveObjects().fonts, open.fonts);
-    EXPECT_EQ(standin::CountLiveObjects().brushes, open.brushes);
+    EXPECT_EQ(live(), open);
     DeleteDialog();
-    automation::Pump();
-    EXPECT_EQ(standin::CountLiveObjects().fonts, before.fonts);
-    EXPECT_EQ(standin::CountLiveObjects().brushes, before.brushes);
+    EXPECT_EQ(live(), std::make_pair(before.fonts, before.brushes));
 }
 
-TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBackWithTheNextWindow) {
+TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
     ASSERT_TRUE(Measure(1));
     automation::ChooseComboItem(Control(1355), 4); // 小数点以下3位
     automation::ChooseComboItem(Control(1356), 2); // 切り捨て
     automation::Click(Control(1314));              // 累計
     automation::ClickFrameButton(Dialog(), SC_CLOSE);
-    ASSERT_FALSE(m_pDlg->isHWnd());
-
     EXPECT_EQ(StoredSettings(), (std::map<std::wstring, long long>{{L"close", 0},
                                                                    {L"drawList", 0},
                                                                    {L"drawTotal", 1},
@@ -200,29 +170,25 @@ TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBackWithTheNextWindow) {
     ASSERT_TRUE(Measure(2));
     EXPECT_EQ(ComboSelection(1355), 4);
     EXPECT_EQ(ComboSelection(1356), 2);
-    EXPECT_TRUE(Checked(1314));
-    EXPECT_TRUE(Enabled(1271));
-    EXPECT_TRUE(Enabled(1315));
+    EXPECT_TRUE(Checked(1314) && Enabled(1271) && Enabled(1315));
 }
 
 TEST_F(Lifecycle, AStoredFlagOtherThanZeroIsReadAndWrittenBackAsOne) {
     StoreSetting(L"drawList", _variant_t(5, VT_INT));
     ASSERT_TRUE(Measure(1));
-    EXPECT_TRUE(Checked(1313));
-    EXPECT_TRUE(Enabled(1271));
+    EXPECT_TRUE(Checked(1313) && Enabled(1271));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_EQ(StoredSettings()[L"drawList"], 1);
 }
 
-TEST_F(Lifecycle, ATextThatIsNoNumberStopsTheWindowCreationWithTheConversionError) {
+TEST_F(Lifecycle, AStoredTextThatIsNoNumberStopsTheWindowCreation) {
     StoreSetting(L"marume1", _variant_t(L"abc"));
     EXPECT_THROW(Measure(1), _com_error);
     const std::string log = m_log.transcript();
-    const std::string initExit = "3 < MeasureTotalDlg: OnInitDialog()";
-    const std::string errorLine = "4 - MeasureTotalDlg: OnInitDialog() 例外\n";
-    ASSERT_NE(log.find(initExit), std::string::npos) << log;
-    ASSERT_NE(log.find(errorLine), std::string::npos) << log;
-    EXPECT_LT(log.find(initExit), log.find(errorLine)) << "the trace closes before the error line";
+    const size_t exit = log.find("3 < MeasureTotalDlg: OnInitDialog()");
+    const size_t error = log.find("4 - MeasureTotalDlg: OnInitDialog() 例外\n");
+    ASSERT_NE(error, std::string::npos) << log;
+    EXPECT_LT(exit, error) << "the trace closes before the error line";
     EXPECT_NE(m_pDlg, nullptr) << "the object was made and belongs to the host";
 }
 
@@ -231,7 +197,7 @@ TEST_F(Lifecycle, AStoredPositionOutsideTheItemsLeavesTheComboEmptyAndRoundsToHu
     ASSERT_TRUE(Measure(1234.5));
     ASSERT_TRUE(Measure(100));
     EXPECT_EQ(ComboSelection(1355), CB_ERR);
-    EXPECT_EQ(Column(4), (std::vector<std::wstring>{L"1200", L"100"}));
+    EXPECT_EQ(Column(4), (Texts{L"1200", L"100"}));
     EXPECT_EQ(Text(1316), L"1300");
 }
 

@@ -1,5 +1,5 @@
-// Measurements as rows, the values as the user reads them, the total and the summary text the host
-// draws, and the trace the host's log receives for one measurement.
+// Measurements as rows, the values as the user reads them, the total, the summary text the host
+// draws, and the trace the host's log receives for a measurement.
 #include "DialogHarness.h"
 
 #include <MeasureTotalDlg.h>
@@ -10,22 +10,22 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 
 namespace brio::ui::measure::test {
 namespace {
 
-class RowsAndTotals : public DialogTest {};
+using Texts = std::vector<std::wstring>;
 
-LPARAM ItemData(HWND list, int row) {
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    return item.lParam;
-}
+class RowsAndTotals : public DialogTest {
+protected:
+    void Options(int position, int drawList = 0, int drawTotal = 0) {
+        StoreSetting(L"marume1", _variant_t(position, VT_INT));
+        StoreSetting(L"drawList", _variant_t(drawList, VT_INT));
+        StoreSetting(L"drawTotal", _variant_t(drawTotal, VT_INT));
+    }
+};
 
-TEST_F(RowsAndTotals, EachMeasurementBecomesOneRowWithNumberSignRawValueAndKind) {
+TEST_F(RowsAndTotals, EachMeasurementBecomesARowWithNumberSignRawValueAndKind) {
     struct Case {
         double value;
         BOOL minus;
@@ -33,56 +33,44 @@ TEST_F(RowsAndTotals, EachMeasurementBecomesOneRowWithNumberSignRawValueAndKind)
         const wchar_t* sign;
         const wchar_t* raw;
     };
-    const Case cases[] = {
-        {12.5, 0, 0, L" ", L"12.500000"},     {3, 1, 0, L"-", L"3.000000"},
-        {4, -1, 0, L"-", L"4.000000"},        {5, 5, 0, L"-", L"5.000000"},
-        {0.0000004, 0, 0, L" ", L"0.000000"}, {500, 0, -1, L" ", L"500.000000"},
-        {600, 0, 2, L" ", L"600.000000"},
-    };
+    const Case cases[] = {{12.5, 0, 0, L" ", L"12.500000"}, {3, 1, 0, L"-", L"3.000000"},
+                          {4, -1, 0, L"-", L"4.000000"},    {5, 5, 0, L"-", L"5.000000"},
+                          {4e-7, 0, 0, L" ", L"0.000000"},  {500, 0, -1, L" ", L"500.000000"},
+                          {600, 0, 2, L" ", L"600.000000"}};
     for (const Case& c : cases)
         ASSERT_TRUE(Measure(Measurement(c.value, c.minus, c.areaFlag, L"1/50", L"円弧")));
-    ASSERT_EQ(Rows(), static_cast<int>(std::size(cases)));
-    for (int row = 0; row < Rows(); ++row) {
-        const Case& c = cases[row];
-        EXPECT_EQ(Cell(row, 0), std::to_wstring(row + 1));
-        EXPECT_EQ(Cell(row, 1), L"1/50");
-        EXPECT_EQ(Cell(row, 2), L"円弧");
-        EXPECT_EQ(Cell(row, 3), c.sign) << "row " << row;
-        EXPECT_EQ(Cell(row, 5), c.raw) << "row " << row;
-        EXPECT_EQ(ItemData(Control(1348), row), static_cast<LPARAM>(c.areaFlag)) << "row " << row;
+    for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        SendMessageW(Control(1348), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(std::make_tuple(Cell(row, 0), Cell(row, 1), Cell(row, 2), Cell(row, 3), Cell(row, 5),
+                                  item.lParam),
+                  std::make_tuple(std::to_wstring(row + 1), std::wstring(L"1/50"), std::wstring(L"円弧"),
+                                  std::wstring(cases[row].sign), std::wstring(cases[row].raw),
+                                  static_cast<LPARAM>(cases[row].areaFlag)));
     }
 }
 
-// With lengths in mm and areas in m2 the two forms of a value differ, so the area form shows.
-TEST_F(RowsAndTotals, AnAreaRowShowsItsAreaFormAsSoonAsItIsAdded) {
-    StoreSetting(L"unit2", _variant_t(1, VT_INT));
-    StoreSetting(L"marume1", _variant_t(7, VT_INT));
-    ASSERT_TRUE(Measure(500, FALSE, 1));
-    EXPECT_EQ(Cell(0, 4), L"0.000500");
-    EXPECT_EQ(Text(1350), L"m2");
-}
-
-TEST_F(RowsAndTotals, OnlyTheNewRowIsSelectedFocusedAndTheHostKeepsTheFocus) {
+TEST_F(RowsAndTotals, OnlyTheNewRowIsSelectedAndTheHostKeepsTheFocus) {
     for (double value : {1.0, 2.0, 3.0})
         ASSERT_TRUE(Measure(value));
     automation::PickListRow(Control(1348), 0);
     automation::PickListRow(Control(1348), 1, automation::kCtrl);
     ASSERT_EQ(SelectedRows(), (std::vector<int>{0, 1}));
-
     SetFocus(m_hMainWindow);
     ASSERT_TRUE(Measure(4));
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{3}));
+    EXPECT_EQ(SelectedRows(), std::vector<int>{3});
     EXPECT_EQ(FocusedRow(), 3);
     EXPECT_EQ(GetFocus(), m_hMainWindow);
-    EXPECT_TRUE(IsWindowVisible(Dialog()));
 }
 
-// Stored options first, then the measurements: what the rows and the total show.
+// Stored options, then the measurements: what the rows and the total show.
 struct FormattingCase {
     const char* name;
     int unit1, unit2, position, method;
     std::vector<TMSRDATA> rows;
-    std::vector<std::wstring> shown;
+    Texts shown;
     std::wstring total;
 };
 
@@ -90,57 +78,39 @@ class Formatting : public DialogTest, public ::testing::WithParamInterface<Forma
 
 TEST_P(Formatting, RowsAndTotalShowTheRoundedValues) {
     const FormattingCase& c = GetParam();
-    StoreSetting(L"unit1", _variant_t(c.unit1, VT_INT));
-    StoreSetting(L"unit2", _variant_t(c.unit2, VT_INT));
-    StoreSetting(L"marume1", _variant_t(c.position, VT_INT));
-    StoreSetting(L"marume2", _variant_t(c.method, VT_INT));
+    const std::pair<const wchar_t*, int> stored[] = {
+        {L"unit1", c.unit1}, {L"unit2", c.unit2}, {L"marume1", c.position}, {L"marume2", c.method}};
+    for (const auto& [key, value] : stored)
+        StoreSetting(key, _variant_t(value, VT_INT));
     for (const TMSRDATA& row : c.rows)
         ASSERT_TRUE(Measure(row));
     EXPECT_EQ(Column(4), c.shown);
     EXPECT_EQ(Text(1316), c.total);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, Formatting,
-    ::testing::Values(
-        // 12.5 mm is 0.0125 m; half up goes away from zero.
-        FormattingCase{"MetresToThreePlacesHalfUp", 1, 0, 4, 0, {Measurement(12.5)}, {L"0.013"}, L"0.013"},
-        FormattingCase{"SquareMetres", 0, 1, 7, 0, {Measurement(500, 0, 1)}, {L"0.000500"}, L"0.000500"},
-        // The total sums what the rows show: two rows of 0.4 show 0 and total 0, not 1.
-        FormattingCase{
-            "TotalOfShownValues", 0, 0, 1, 0, {Measurement(0.4), Measurement(0.4)}, {L"0", L"0"}, L"0"},
-        FormattingCase{"SubtractedRow",
-                       0,
-                       0,
-                       1,
-                       0,
-                       {Measurement(10), Measurement(4, 1), Measurement(1)},
-                       {L"10", L"4", L"1"},
-                       L"7"},
-        FormattingCase{"NegativeTotalKeepsItsSign",
-                       0,
-                       0,
-                       2,
-                       0,
-                       {Measurement(3), Measurement(5, 1)},
-                       {L"3.0", L"5.0"},
-                       L"-2.0"},
-        FormattingCase{"TensHalfUp", 0, 0, 0, 0, {Measurement(1235)}, {L"1240"}, L"1240"},
-        FormattingCase{"TensUp", 0, 0, 0, 1, {Measurement(1231)}, {L"1240"}, L"1240"},
-        FormattingCase{"TensDown", 0, 0, 0, 2, {Measurement(1239)}, {L"1230"}, L"1230"},
-        FormattingCase{"OnePlaceUp", 0, 0, 2, 1, {Measurement(1.21)}, {L"1.3"}, L"1.3"},
-        FormattingCase{"OnePlaceDown", 0, 0, 2, 2, {Measurement(1.29)}, {L"1.2"}, L"1.2"},
-        FormattingCase{"SixPlaces", 0, 0, 7, 0, {Measurement(1.0000005)}, {L"1.000001"}, L"1.000001"},
-        // A method outside the items rounds half up.
-        FormattingCase{"UnknownMethodIsHalfUp", 0, 0, 1, 9, {Measurement(2.5)}, {L"3"}, L"3"}),
-    [](const ::testing::TestParamInfo<FormattingCase>& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, Formatting, ::testing::Values(
+    // 12.5 mm is 0.0125 m; half up goes away from zero. An area row shows its area form.
+    FormattingCase{"MetresHalfUp", 1, 0, 4, 0, {Measurement(12.5)}, {L"0.013"}, L"0.013"},
+    FormattingCase{"SquareMetres", 0, 1, 7, 0, {Measurement(500, 0, 1)}, {L"0.000500"}, L"0.000500"},
+    // The total sums what the rows show: two rows of 0.4 show 0 and total 0, not 1.
+    FormattingCase{"TotalOfShownValues", 0, 0, 1, 0, {Measurement(0.4), Measurement(0.4)}, {L"0", L"0"}, L"0"},
+    FormattingCase{"Subtracted", 0, 0, 1, 0, {Measurement(10), Measurement(4, 1), Measurement(1)}, {L"10", L"4", L"1"}, L"7"},
+    FormattingCase{"NegativeTotal", 0, 0, 2, 0, {Measurement(3), Measurement(5, 1)}, {L"3.0", L"5.0"}, L"-2.0"},
+    FormattingCase{"TensHalfUp", 0, 0, 0, 0, {Measurement(1235)}, {L"1240"}, L"1240"},
+    FormattingCase{"TensUp", 0, 0, 0, 1, {Measurement(1231)}, {L"1240"}, L"1240"},
+    FormattingCase{"TensDown", 0, 0, 0, 2, {Measurement(1239)}, {L"1230"}, L"1230"},
+    FormattingCase{"OnePlaceUp", 0, 0, 2, 1, {Measurement(1.21)}, {L"1.3"}, L"1.3"},
+    FormattingCase{"OnePlaceDown", 0, 0, 2, 2, {Measurement(1.29)}, {L"1.2"}, L"1.2"},
+    FormattingCase{"SixPlaces", 0, 0, 7, 0, {Measurement(1.0000005)}, {L"1.000001"}, L"1.000001"},
+    FormattingCase{"UnknownMethodIsHalfUp", 0, 0, 1, 9, {Measurement(2.5)}, {L"3"}, L"3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RowsAndTotals, MixedKindsHideTheUnitLabelAndDisableEveryUnitRadio) {
     ASSERT_TRUE(Measure(10));
-    EXPECT_TRUE(Visible(1350));
-    EXPECT_TRUE(Enabled(1016) && Enabled(1017));
+    EXPECT_TRUE(Visible(1350) && Enabled(1016) && Enabled(1017));
     EXPECT_FALSE(Enabled(1019) || Enabled(1020));
-
     ASSERT_TRUE(Measure(20, FALSE, 1));
     EXPECT_FALSE(Visible(1350));
     EXPECT_EQ(Text(1350), L"mm") << "the hidden label keeps its last text";
@@ -150,22 +120,14 @@ TEST_F(RowsAndTotals, MixedKindsHideTheUnitLabelAndDisableEveryUnitRadio) {
 }
 
 TEST_F(RowsAndTotals, TheSummaryHoldsWhatTheDrawOptionsAskFor) {
-    struct Case {
-        int drawList, drawTotal;
-        std::wstring summary;
-    };
-    const Case cases[] = {
-        {0, 0, L" "},
-        {0, 1, L"累計 8 mm\\n"},
-        {1, 0, L"1 1/100 線分  12 mm\\n2 1/100 線分 -4 mm\\n"},
-        {1, 1, L"1 1/100 線分  12 mm\\n2 1/100 線分 -4 mm\\n累計 8 mm\\n"},
-    };
-    for (const Case& c : cases) {
-        StoreSetting(L"drawList", _variant_t(c.drawList, VT_INT));
-        StoreSetting(L"drawTotal", _variant_t(c.drawTotal, VT_INT));
+    const std::wstring rows = L"1 1/100 線分  12 mm\\n2 1/100 線分 -4 mm\\n";
+    const std::tuple<int, int, std::wstring> cases[] = {
+        {0, 0, L" "}, {0, 1, L"累計 8 mm\\n"}, {1, 0, rows}, {1, 1, rows + L"累計 8 mm\\n"}};
+    for (const auto& [drawList, drawTotal, summary] : cases) {
+        Options(1, drawList, drawTotal);
         ASSERT_TRUE(Measure(12));
         ASSERT_TRUE(Measure(4, TRUE));
-        EXPECT_EQ(std::wstring(m_pDlg->GetString()), c.summary) << c.drawList << c.drawTotal;
+        EXPECT_EQ(std::wstring(m_pDlg->GetString()), summary) << drawList << drawTotal;
         SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     }
 }
@@ -173,59 +135,39 @@ TEST_F(RowsAndTotals, TheSummaryHoldsWhatTheDrawOptionsAskFor) {
 TEST_F(RowsAndTotals, WithoutAWindowGetStringGivesTheLastTextOrNothing) {
     MeasureTotalDlg neverShown;
     EXPECT_EQ(std::wstring(neverShown.GetString()), L"");
-
-    StoreSetting(L"drawTotal", _variant_t(1, VT_INT));
+    Options(1, 0, 1);
     ASSERT_TRUE(Measure(5));
     ASSERT_EQ(std::wstring(m_pDlg->GetString()), L"累計 5 mm\\n");
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_EQ(std::wstring(m_pDlg->GetString()), L"累計 5 mm\\n");
 }
 
-TEST_F(RowsAndTotals, OneMeasurementWritesTheseTracesInThisOrder) {
+TEST_F(RowsAndTotals, TheFirstMeasurementWritesTheseTracesInThisOrder) {
     ASSERT_TRUE(Measure(1));
-    m_log.clear();
-    ASSERT_TRUE(Measure(2));
-    const std::wstring setData = WithThis(L"MeasureTotalDlg: SetData()");
-    EXPECT_EQ(m_log.transcript(), Transcript({
-                                      {3, L'>', L"doMeasureTotalDlg()"},
-                                      {3, L'>', L"MeasureTotalDlg: SetListData()"},
-                                      {3, L'>', setData},
-                                      {3, L'>', L"MeasureTotalDlg: SetTotalLength()"},
-                                      {3, L'<', L"MeasureTotalDlg: SetTotalLength()"},
-                                      {3, L'<', setData},
-                                      {3, L'<', L"MeasureTotalDlg: SetListData()"},
-                                      {3, L'<', L"doMeasureTotalDlg()"},
-                                  }));
-}
-
-TEST_F(RowsAndTotals, TheFirstMeasurementMakesTheDialogBeforeItsRow) {
-    ASSERT_TRUE(Measure(1));
-    std::vector<LogEntry> lifecycle;
+    std::vector<LogEntry> lifecycle; // sizing during creation is the layout's business
     for (const LogEntry& entry : m_log.entries())
         if (entry.text.find(L"OnSize") == std::wstring::npos)
             lifecycle.push_back(entry);
     const std::wstring ctor = WithThis(L"MeasureTotalDlg: コンストラクタ");
     const std::wstring init = WithThis(L"MeasureTotalDlg: OnInitDialog()");
     const std::wstring setData = WithThis(L"MeasureTotalDlg: SetData()");
-    EXPECT_EQ(Transcript(lifecycle), Transcript({
-                                         {3, L'>', L"doMeasureTotalDlg()"},
-                                         {3, L'>', ctor},
-                                         {3, L'<', ctor},
-                                         {3, L'>', init},
-                                         {3, L'<', init},
-                                         {3, L'>', L"MeasureTotalDlg: SetListData()"},
-                                         {3, L'>', setData},
-                                         {3, L'>', L"MeasureTotalDlg: SetTotalLength()"},
-                                         {3, L'<', L"MeasureTotalDlg: SetTotalLength()"},
-                                         {3, L'<', setData},
-                                         {3, L'<', L"MeasureTotalDlg: SetListData()"},
-                                         {3, L'<', L"doMeasureTotalDlg()"},
-                                     }));
+    EXPECT_EQ(Transcript(lifecycle), Transcript({{3, L'>', L"doMeasureTotalDlg()"},
+                                                 {3, L'>', ctor},
+                                                 {3, L'<', ctor},
+                                                 {3, L'>', init},
+                                                 {3, L'<', init},
+                                                 {3, L'>', L"MeasureTotalDlg: SetListData()"},
+                                                 {3, L'>', setData},
+                                                 {3, L'>', L"MeasureTotalDlg: SetTotalLength()"},
+                                                 {3, L'<', L"MeasureTotalDlg: SetTotalLength()"},
+                                                 {3, L'<', setData},
+                                                 {3, L'<', L"MeasureTotalDlg: SetListData()"},
+                                                 {3, L'<', L"doMeasureTotalDlg()"}}));
 }
 
-// A host running with a decimal-comma locale must not change a single number text.
+// A host running in a decimal-comma locale must not change a single number text.
 TEST_F(RowsAndTotals, ADecimalCommaLocaleChangesNoNumberText) {
-    const std::filesystem::path localeDir = std::filesystem::temp_directory_path() / "measure-locales";
+    const auto localeDir = std::filesystem::temp_directory_path() / "measure-locales";
     std::filesystem::create_directories(localeDir);
     const std::string build =
         "localedef -i de_DE -f UTF-8 " + (localeDir / "de_DE.UTF-8").string() + " 2>/dev/null";
@@ -233,17 +175,14 @@ TEST_F(RowsAndTotals, ADecimalCommaLocaleChangesNoNumberText) {
         GTEST_SKIP() << "localedef cannot build a decimal-comma locale here";
     setenv("LOCPATH", localeDir.c_str(), 1);
     ASSERT_NE(setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
-
-    StoreSetting(L"marume1", _variant_t(3, VT_INT));
-    StoreSetting(L"drawTotal", _variant_t(1, VT_INT));
+    Options(3, 0, 1);
     ASSERT_TRUE(Measure(12.5));
     ASSERT_TRUE(Measure(0.25));
     const std::wstring summary = m_pDlg->GetString();
     setlocale(LC_NUMERIC, "C");
     unsetenv("LOCPATH");
-
-    EXPECT_EQ(Column(5), (std::vector<std::wstring>{L"12.500000", L"0.250000"}));
-    EXPECT_EQ(Column(4), (std::vector<std::wstring>{L"12.50", L"0.25"}));
+    EXPECT_EQ(Column(5), (Texts{L"12.500000", L"0.250000"}));
+    EXPECT_EQ(Column(4), (Texts{L"12.50", L"0.25"}));
     EXPECT_EQ(Text(1316), L"12.75");
     EXPECT_EQ(summary, L"累計 12.75 mm\\n");
 }
