@@ -49,6 +49,7 @@ double EmForCellHeight(PangoFontDescription* description, int cell) {
 
 } // namespace
 
+// The font map lives as long as the process, as fontconfig's and pango's own caches do.
 PangoFontMap* SharedFontMap() {
     static PangoFontMap* map = [] {
         PangoFontMap* fontMap = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
