@@ -104,7 +104,7 @@ protected:
 
 TEST_F(MessageMapTest, CreationMessagesAlreadyReachTheMap) {
     ASSERT_TRUE(m_window.CreatePlain());
-    EXPECT_EQ(Joined(m_window.log), "base create 200");
+    EXPECT_EQ(Joined(m_window.log), "base create 200 | base size 0 200x100");
 }
 
 struct Dispatch {

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Edit{"Mid", [](CString s) { return s.Mid(2, 5); }, L"12.50"},
                       Edit{"MidToEnd", [](CString s) { return s.Mid(7); }, L"mm  "},
                       Edit{"MidPastEnd", [](CString s) { return s.Mid(50, 3); }, L""},
-                      Edit{"Right", [](CString s) { return s.Right(4); }, L"m  "},
+                      Edit{"Right", [](CString s) { return s.Right(4); }, L"mm  "},
                       Edit{"Trim", [](CString s) { return s.Trim(); }, L"12.50mm"},
                       Edit{"TrimLeft", [](CString s) { return s.TrimLeft(); }, L"12.50mm  "},
                       Edit{"TrimCharacters", [](CString s) { return s.Trim().TrimRight(L"m"); }, L"12.50"},
