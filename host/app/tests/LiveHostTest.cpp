@@ -31,7 +31,8 @@ namespace {
 using host::testing::RunningProcess;
 using host::testing::ScratchDir;
 
-// Xvfb on the first free display number, which it tells through a pipe.
+// Xvfb on the first free display number, which it tells through a pipe. The pipe stays open while the
+// server runs: Xvfb writes to it again later and gives up when nobody reads.
 class VirtualDisplay {
 public:
     VirtualDisplay() {
@@ -68,12 +69,15 @@ public:
         if (m_pid > 0 && poll(&ready, 1, 10000) > 0 && read(number[0], text, sizeof text - 1) > 0) {
             m_name = ":" + std::to_string(std::atoi(text));
         }
-        close(number[0]);
+        m_numberPipe = number[0];
     }
     ~VirtualDisplay() {
         if (m_pid > 0) {
             kill(m_pid, SIGTERM);
             waitpid(m_pid, nullptr, 0);
+        }
+        if (m_numberPipe >= 0) {
+            close(m_numberPipe);
         }
     }
     bool started() const { return !m_name.empty(); }
@@ -81,6 +85,7 @@ public:
 
 private:
     pid_t m_pid = -1;
+    int m_numberPipe = -1;
     std::string m_name;
 };
 
@@ -148,6 +153,40 @@ std::string DesktopClipboard(Display* display) {
     return text;
 }
 
+// Where the top-level window with this title (as the desktop shows it, UTF-8) has its top left corner.
+bool FindWindow(Display* display, const std::string& title, int& x, int& y) {
+    Window root = DefaultRootWindow(display);
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) {
+        return false;
+    }
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    bool found = false;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        Atom type = None;
+        int format = 0;
+        unsigned long length = 0;
+        unsigned long after = 0;
+        unsigned char* name = nullptr;
+        XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &length,
+                           &after, &name);
+        if (name && title == reinterpret_cast<char*>(name)) {
+            Window ignored = 0;
+            found = XTranslateCoordinates(display, children[i], root, 0, 0, &x, &y, &ignored);
+        }
+        if (name) {
+            XFree(name);
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return found;
+}
+
 std::string FindEvent(const std::vector<std::string>& lines, const std::string& kind) {
     for (const std::string& line : lines) {
         if (line.find("\"event\":\"" + kind + "\"") != std::string::npos) {
@@ -179,8 +218,14 @@ TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesk
                          {"BRIO_SETTINGS", dir.path() + "/settings.sqlite3"},
                          {"BRIO_LOG", dir.path() + "/measure-host.log"}});
     ASSERT_TRUE(host.started());
-    Display* display = XOpenDisplay(x.name().c_str());
-    ASSERT_NE(display, nullptr);
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 50 && !display; ++attempt) {
+        display = XOpenDisplay(x.name().c_str());
+        if (!display) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    ASSERT_NE(display, nullptr) << "no connection to " << x.name();
 
     // Two elements of the drawing: the kitchen counter (3000 mm) and the skirting run (6900 mm).
     host.writeLine("plan-click 120 101");
@@ -234,10 +279,13 @@ TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesk
     EXPECT_NE(draw.find("累計 9900 mm"), std::string::npos) << draw;
     {
         // The drawn text sits right below the last clicked point (100, 336) in the drawing's window.
+        int planX = 0;
+        int planY = 0;
+        ASSERT_TRUE(FindWindow(display, "measure-host 図面", planX, planY));
         ScreenShot screen(display);
         int ink = 0;
-        for (int y = 342; y < 362; ++y) {
-            for (int x0 = 106; x0 < 220; ++x0) {
+        for (int y = planY + 342; y < planY + 362; ++y) {
+            for (int x0 = planX + 106; x0 < planX + 220; ++x0) {
                 const bool underDialog = x0 >= left && x0 < right && y >= top && y < bottom;
                 const Rgb c = screen.at(x0, y);
                 ink += !underDialog && c[2] > 120 && c[0] < 60 && c[1] < 60;

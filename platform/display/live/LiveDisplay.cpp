@@ -94,8 +94,12 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     g_session = std::make_unique<LiveSession>();
     g_session->modal = std::make_unique<live::LiveModal>(ForwardDuringModal);
     standin::SetInteractiveModal(g_session->modal.get());
-    standin::SetClipboardObserver(
-        [](const std::wstring& text) { SDL_SetClipboardText(live::ToUtf8(text).c_str()); });
+    standin::SetClipboardObserver([observer = std::move(clipboardObserver)](const std::wstring& text) {
+        SDL_SetClipboardText(live::ToUtf8(text).c_str());
+        if (observer) {
+            observer(text);
+        }
+    });
     SDL_StartTextInput();
     return true;
 }
