@@ -1,4 +1,7 @@
 // Rectangle helpers of user32. Null pointers give FALSE instead of a crash.
+//
+// Does NOT: normalise rectangles (a rectangle with right < left is empty, as on Windows), or offer
+// SubtractRect and the region functions.
 #include <windows.h>
 
 #include <algorithm>

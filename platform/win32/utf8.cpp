@@ -1,5 +1,8 @@
 // UTF-8 conversion without locale dependence: the C library's converters follow the process locale,
 // which is "C" in tests.
+//
+// Does NOT: handle UTF-16 surrogate pairs (wchar_t is 32 bits here) or reject overlong encodings;
+// malformed bytes come back as U+FFFD.
 #include "win32/utf8.h"
 
 namespace standin {
@@ -40,7 +43,8 @@ std::wstring FromUtf8(std::string_view text) {
                     : (lead >> 4) == 0xE  ? 2
                     : (lead >> 3) == 0x1E ? 3
                                           : -1;
-        if (extra < 0 || i + static_cast<size_t>(extra) >= text.size() + (extra == 0 ? 1 : 0)) {
+        bool cutShort = extra > 0 && i + static_cast<size_t>(extra) >= text.size();
+        if (extra < 0 || cutShort) {
             out += L'\uFFFD';
             ++i;
             continue;

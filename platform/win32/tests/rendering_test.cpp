@@ -225,6 +225,66 @@ TEST_F(Rendering, JapaneseTextLeavesInkWhereItIsDrawn) {
     DestroyWindow(hwnd);
 }
 
+TEST_F(Rendering, DrawTextMeasuresWrapsAndHidesMnemonicPrefixes) {
+    HDC dc = GetDC(nullptr);
+    HFONT font =
+        CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW tm{};
+    ASSERT_TRUE(GetTextMetricsW(dc, &tm));
+    auto measure = [dc](const wchar_t* text, UINT flags, LONG width = 1000) {
+        RECT rect{0, 0, width, 0};
+        int height = DrawTextW(dc, text, -1, &rect, flags | DT_CALCRECT);
+        EXPECT_EQ(rect.bottom, height) << "the returned height is the measured one";
+        return rect;
+    };
+    RECT line = measure(L"長さの合計", DT_SINGLELINE);
+    EXPECT_EQ(line.bottom, tm.tmHeight);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, L"長さの合計", 5, &extent);
+    EXPECT_EQ(line.right, extent.cx);
+    EXPECT_EQ(measure(L"&File", DT_SINGLELINE).right, measure(L"File", DT_SINGLELINE).right);
+    EXPECT_GT(measure(L"&File", DT_SINGLELINE | DT_NOPREFIX).right, measure(L"File", DT_SINGLELINE).right);
+    EXPECT_EQ(measure(L"A&&B", DT_SINGLELINE).right, measure(L"A&B", DT_SINGLELINE | DT_NOPREFIX).right);
+    RECT wrapped = measure(L"すべての行をクリップボードにコピーします", DT_WORDBREAK, 60);
+    EXPECT_GE(wrapped.bottom, 3 * tm.tmHeight) << "a narrow box wraps the text onto more lines";
+    EXPECT_EQ(wrapped.right, 60) << "DT_WORDBREAK keeps the given width";
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+}
+
+TEST_F(Rendering, DrawTextAlignsWithinItsRectangle) {
+    struct Case {
+        UINT flags;
+        int expectedCentre; // of the ink, in a 200 px wide box
+        int tolerance;
+    };
+    const Case cases[] = {{DT_LEFT, 6, 6}, {DT_CENTER, 100, 3}, {DT_RIGHT, 194, 6}};
+    for (const Case& c : cases) {
+        PaintWith([&](HWND, HDC dc) {
+            RECT box{0, 0, 200, 20};
+            SetBkMode(dc, TRANSPARENT);
+            DrawTextW(dc, L"mm", -1, &box, c.flags | DT_SINGLELINE | DT_VCENTER);
+        });
+        HWND hwnd = MakeWindow(L"a", WS_POPUP | WS_VISIBLE, 0, 0, 200, 20);
+        auto* surface = static_cast<cairo_surface_t*>(standin::RenderWindowSurface(hwnd));
+        int first = -1, last = -1;
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        int stride = cairo_image_surface_get_stride(surface);
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 20; ++y)
+                if (((reinterpret_cast<const uint32_t*>(data + y * stride)[x] >> 8) & 0xFF) < 128) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+        cairo_surface_destroy(surface);
+        ASSERT_GE(first, 0) << c.flags;
+        EXPECT_NEAR((first + last) / 2, c.expectedCentre, c.tolerance) << c.flags;
+        DestroyWindow(hwnd);
+    }
+}
+
 TEST_F(Rendering, PngOfADialogHasItsOuterSize) {
     HWND dialog = VisibleDialog();
     std::string path = ::testing::TempDir() + "win32_rendering_dialog.png";
