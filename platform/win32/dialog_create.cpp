@@ -228,7 +228,19 @@ INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
     HWND dialog = CreateDialogIndirectParamW(instance, tmpl, owner, proc, initParam);
     if (!dialog)
         return -1;
-    bool reenable = owner && IsWindowEnabled(owner) && !EnableWindow(owner, FALSE);
+    // The owner is enabled again and the dialog destroyed however the loop ends, a handler's exception
+    // included.
+    struct ModalScope {
+        HWND owner;
+        HWND dialog;
+        bool reenable;
+        ~ModalScope() {
+            if (reenable && IsWindow(owner))
+                EnableWindow(owner, TRUE);
+            if (IsWindow(dialog))
+                DestroyWindow(dialog);
+        }
+    } scope{owner, dialog, owner && IsWindowEnabled(owner) && !EnableWindow(owner, FALSE)};
     if (!DialogOf(dialog)->m_ended)
         ShowWindow(dialog, SW_SHOWNORMAL);
     while (IsWindow(dialog) && !DialogOf(dialog)->m_ended) {
@@ -248,12 +260,7 @@ INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
             DispatchMessageW(&msg);
         }
     }
-    INT_PTR result = IsWindow(dialog) && DialogOf(dialog)->m_ended ? DialogOf(dialog)->m_result : IDCANCEL;
-    if (reenable && IsWindow(owner))
-        EnableWindow(owner, TRUE);
-    if (IsWindow(dialog))
-        DestroyWindow(dialog);
-    return result;
+    return IsWindow(dialog) && DialogOf(dialog)->m_ended ? DialogOf(dialog)->m_result : IDCANCEL;
 }
 
 BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect) {

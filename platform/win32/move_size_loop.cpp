@@ -87,6 +87,22 @@ void MarkFrame(HWND hwnd, int pressed) {
     }
 }
 
+// Holds the mouse for a loop and lets it go however the loop ends, a handler's exception included.
+class MouseHeld {
+public:
+    explicit MouseHeld(HWND hwnd) : m_hwnd(hwnd) { SetCapture(hwnd); }
+    ~MouseHeld() {
+        if (GetCapture() == m_hwnd)
+            ReleaseCapture();
+        MarkFrame(m_hwnd, 0);
+    }
+    MouseHeld(const MouseHeld&) = delete;
+    MouseHeld& operator=(const MouseHeld&) = delete;
+
+private:
+    HWND m_hwnd;
+};
+
 } // namespace
 
 MINMAXINFO DefaultMinMaxInfo() {
@@ -107,7 +123,7 @@ void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start) {
     if (!moving && (!(window->m_style & WS_THICKFRAME) || edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT))
         return;
     RECT origin = window->m_rect;
-    SetCapture(hwnd);
+    MouseHeld held(hwnd);
     SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
     MSG msg;
     while (LookupWindow(hwnd) && NextMessageForNestedLoop(&msg, false)) {
@@ -151,32 +167,31 @@ void TrackFrameButton(HWND hwnd, LRESULT hit, POINT start) {
     if (!LookupWindow(hwnd))
         return;
     MarkFrame(hwnd, static_cast<int>(hit));
-    SetCapture(hwnd);
     bool over = true;
     POINT last = start;
-    MSG msg;
-    while (LookupWindow(hwnd) && NextMessageForNestedLoop(&msg, false)) {
-        if (IsMouseMessage(msg.message)) {
-            last = ScreenPointOfMouseMessage(msg);
-            over = HitTestFrame(*LookupWindow(hwnd), last) == hit;
-            MarkFrame(hwnd, over ? static_cast<int>(hit) : 0);
-            if (IsRelease(msg.message))
+    {
+        MouseHeld held(hwnd);
+        MSG msg;
+        while (LookupWindow(hwnd) && NextMessageForNestedLoop(&msg, false)) {
+            if (IsMouseMessage(msg.message)) {
+                last = ScreenPointOfMouseMessage(msg);
+                over = HitTestFrame(*LookupWindow(hwnd), last) == hit;
+                MarkFrame(hwnd, over ? static_cast<int>(hit) : 0);
+                if (IsRelease(msg.message))
+                    break;
+                continue;
+            }
+            if (IsKeyMessage(msg.message))
+                continue;
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
                 break;
-            continue;
+            }
+            DispatchMessageW(&msg);
         }
-        if (IsKeyMessage(msg.message))
-            continue;
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        DispatchMessageW(&msg);
     }
-    if (GetCapture() == hwnd)
-        ReleaseCapture();
     if (!LookupWindow(hwnd))
         return;
-    MarkFrame(hwnd, 0);
     if (over)
         SendMessageW(hwnd, WM_SYSCOMMAND, hit == HTCLOSE ? SC_CLOSE : SC_CONTEXTHELP,
                      MAKELPARAM(last.x, last.y));
