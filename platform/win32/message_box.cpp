@@ -8,6 +8,7 @@
 // not possible for a person either: the default button answers instead and the record says so.
 #include "win32/internal.h"
 #include "win32/records.h"
+#include "win32/ui_thread.h"
 
 #include <algorithm>
 
@@ -68,6 +69,10 @@ private:
 using namespace standin;
 
 extern "C" int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    if (!OnUiThread()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return 0;
+    }
     if (owner && !LookupWindowOrFail(owner))
         return 0;
     MessageBoxRecord record;
