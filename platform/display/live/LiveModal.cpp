@@ -110,8 +110,7 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
     const POINT place = BoxPlace(owner, layout.width, layout.height);
     SDL_Window* window = SDL_CreateWindow(ToUtf8(caption).c_str(), place.x, place.y, layout.width,
                                           layout.height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
-    const int fallback =
-        layout.escapeAnswer ? layout.escapeAnswer : layout.buttons[layout.defaultButton].answer;
+    const int fallback = layout.dismissAnswer;
     if (!window) {
         return fallback; // no window could be shown: the box answers as if dismissed
     }

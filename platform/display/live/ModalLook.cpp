@@ -124,6 +124,13 @@ BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags) {
     if ((flags & MB_TYPEMASK) == MB_OK) {
         layout.escapeAnswer = IDOK;
     }
+    layout.dismissAnswer =
+        layout.escapeAnswer ? layout.escapeAnswer : layout.buttons[layout.defaultButton].answer;
+    for (const BoxButton& button : layout.buttons) {
+        if (!layout.escapeAnswer && button.answer == IDNO) {
+            layout.dismissAnswer = IDNO;
+        }
+    }
     const bool hasIcon = (flags & MB_ICONMASK) != 0;
     const auto [textWidth, textHeight] = MeasureText(text, kMaxTextWidth);
     const int buttonsWidth =

@@ -31,6 +31,9 @@ struct BoxLayout {
     std::vector<BoxButton> buttons;
     size_t defaultButton = 0;
     int escapeAnswer = 0; // 0: Esc and × do nothing (a Yes/No box)
+    // The answer when the box must go without the person's choice (the program is asked to quit, or no
+    // window could be shown): Esc's answer, else No, else the default button; never a destructive Yes.
+    int dismissAnswer = 0;
 };
 
 BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags);

@@ -29,22 +29,24 @@ TEST(LiveMessageBox, ButtonsEscapeAndDefaultFollowTheBoxType) {
         std::vector<int> buttons;
         int escape;
         size_t defaultButton;
+        int dismiss; // when the program quits with the box up
     } cases[] = {
-        {MB_OK, {IDOK}, IDOK, 0},
-        {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL, 0},
-        {MB_YESNO, {IDYES, IDNO}, 0, 0}, // a Yes/No question must be answered
-        {MB_YESNO | MB_DEFBUTTON2, {IDYES, IDNO}, 0, 1},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, IDCANCEL, 2},
-        {MB_RETRYCANCEL, {IDRETRY, IDCANCEL}, IDCANCEL, 0},
-        {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}, 0, 0},
-        {MB_OKCANCEL | MB_DEFBUTTON3, {IDOK, IDCANCEL}, IDCANCEL, 0}, // no third button: the first
-        {MB_OK | MB_ICONEXCLAMATION, {IDOK}, IDOK, 0},
+        {MB_OK, {IDOK}, IDOK, 0, IDOK},
+        {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL, 0, IDCANCEL},
+        {MB_YESNO, {IDYES, IDNO}, 0, 0, IDNO}, // a Yes/No question must be answered; quitting says No
+        {MB_YESNO | MB_DEFBUTTON2, {IDYES, IDNO}, 0, 1, IDNO},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, IDCANCEL, 2, IDCANCEL},
+        {MB_RETRYCANCEL, {IDRETRY, IDCANCEL}, IDCANCEL, 0, IDCANCEL},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, {IDABORT, IDRETRY, IDIGNORE}, 0, 1, IDRETRY},
+        {MB_OKCANCEL | MB_DEFBUTTON3, {IDOK, IDCANCEL}, IDCANCEL, 0, IDCANCEL}, // no third button
+        {MB_OK | MB_ICONEXCLAMATION, {IDOK}, IDOK, 0, IDOK},
     };
     for (const auto& c : cases) {
         const BoxLayout box = LayoutMessageBox(L"すべて削除します。よろしいですか？", c.flags);
         EXPECT_EQ(Answers(box), c.buttons) << std::hex << c.flags;
         EXPECT_EQ(box.escapeAnswer, c.escape) << std::hex << c.flags;
         EXPECT_EQ(box.defaultButton, c.defaultButton) << std::hex << c.flags;
+        EXPECT_EQ(box.dismissAnswer, c.dismiss) << std::hex << c.flags;
     }
 }
 
