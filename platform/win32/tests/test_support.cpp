@@ -169,9 +169,3 @@ void StandinTest::TearDown() {
 }
 
 } // namespace win32test
-
-// The project's suppressions of third-party caches (fontconfig, pango, cairo), also when the test runs
-// without the environment CTest would give it.
-extern "C" const char* __lsan_default_options() {
-    return "suppressions=" BR_LSAN_SUPPRESSIONS ":print_suppressions=0";
-}
