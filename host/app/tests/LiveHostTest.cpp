@@ -154,7 +154,7 @@ std::string DesktopClipboard(Display* display) {
 }
 
 // Where the top-level window with this title (as the desktop shows it, UTF-8) has its top left corner.
-bool FindWindow(Display* display, const std::string& title, int& x, int& y) {
+bool FindWindow(Display* display, const std::string& title, int& x, int& y, Window* found = nullptr) {
     Window root = DefaultRootWindow(display);
     Window parent = 0;
     Window* children = nullptr;
@@ -164,8 +164,8 @@ bool FindWindow(Display* display, const std::string& title, int& x, int& y) {
     }
     const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) {
+    bool seen = false;
+    for (unsigned i = 0; i < count && !seen; ++i) {
         Atom type = None;
         int format = 0;
         unsigned long length = 0;
@@ -175,7 +175,10 @@ bool FindWindow(Display* display, const std::string& title, int& x, int& y) {
                            &after, &name);
         if (name && title == reinterpret_cast<char*>(name)) {
             Window ignored = 0;
-            found = XTranslateCoordinates(display, children[i], root, 0, 0, &x, &y, &ignored);
+            seen = XTranslateCoordinates(display, children[i], root, 0, 0, &x, &y, &ignored);
+            if (found) {
+                *found = children[i];
+            }
         }
         if (name) {
             XFree(name);
@@ -184,7 +187,7 @@ bool FindWindow(Display* display, const std::string& title, int& x, int& y) {
     if (children) {
         XFree(children);
     }
-    return found;
+    return seen;
 }
 
 std::string FindEvent(const std::vector<std::string>& lines, const std::string& kind) {
@@ -206,35 +209,95 @@ int Count(const std::string& text, const std::string& part) {
 
 constexpr int kWaitMs = 30000;
 
-TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesktop) {
-    VirtualDisplay x;
-    if (!x.started()) {
-        GTEST_SKIP() << "Xvfb is not installed";
+// What the person does with the mouse, sent to a window as the X server would deliver it.
+void SendMouse(Display* display, Window window, int type, int x, int y, unsigned state) {
+    XEvent event{};
+    event.xbutton.type = type;
+    event.xbutton.window = window;
+    event.xbutton.root = DefaultRootWindow(display);
+    event.xbutton.x = x;
+    event.xbutton.y = y;
+    event.xbutton.state = state;
+    event.xbutton.button = Button1;
+    event.xbutton.same_screen = True;
+    const long mask = type == MotionNotify  ? PointerMotionMask
+                      : type == ButtonPress ? ButtonPressMask
+                                            : ButtonReleaseMask;
+    XSendEvent(display, window, True, mask, &event);
+    XFlush(display);
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+}
+
+// A left-button drag in window coordinates (a click when both points are the same).
+void Drag(Display* display, Window window, int x0, int y0, int x1, int y1) {
+    SendMouse(display, window, MotionNotify, x0, y0, 0);
+    SendMouse(display, window, ButtonPress, x0, y0, 0);
+    for (int step = 1; step <= 4; ++step) {
+        SendMouse(display, window, MotionNotify, x0 + (x1 - x0) * step / 4, y0 + (y1 - y0) * step / 4,
+                  Button1Mask);
     }
-    ScratchDir dir;
-    RunningProcess host(BR_MEASURE_HOST, {"--live", "--script", "-"}, dir.path(),
-                        {{"DISPLAY", x.name()},
-                         {"WAYLAND_DISPLAY", ""},
-                         {"BRIO_SETTINGS", dir.path() + "/settings.sqlite3"},
-                         {"BRIO_LOG", dir.path() + "/measure-host.log"}});
-    ASSERT_TRUE(host.started());
-    Display* display = nullptr;
-    for (int attempt = 0; attempt < 50 && !display; ++attempt) {
-        display = XOpenDisplay(x.name().c_str());
-        if (!display) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    SendMouse(display, window, ButtonRelease, x1, y1, Button1Mask);
+}
+
+// The live host on its own virtual display, with the test connected as another X client.
+class LiveHost : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!m_x.started()) {
+            GTEST_SKIP() << "Xvfb is not installed";
+        }
+        m_host = std::make_unique<RunningProcess>(
+            BR_MEASURE_HOST, std::vector<std::string>{"--live", "--script", "-"}, m_dir.path(),
+            std::map<std::string, std::string>{{"DISPLAY", m_x.name()},
+                                               {"WAYLAND_DISPLAY", ""},
+                                               {"BRIO_SETTINGS", m_dir.path() + "/settings.sqlite3"},
+                                               {"BRIO_LOG", m_dir.path() + "/measure-host.log"}});
+        ASSERT_TRUE(m_host->started());
+        for (int attempt = 0; attempt < 50 && !m_display; ++attempt) {
+            m_display = XOpenDisplay(m_x.name().c_str());
+            if (!m_display) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+        }
+        ASSERT_NE(m_display, nullptr) << "no connection to " << m_x.name();
+    }
+    void TearDown() override {
+        if (m_display) {
+            XCloseDisplay(m_display);
+        }
+        if (m_host && m_host->started()) {
+            m_host->writeLine("quit");
+            EXPECT_EQ(m_host->wait(kWaitMs), 0) << m_host->errorOutput();
         }
     }
-    ASSERT_NE(display, nullptr) << "no connection to " << x.name();
+    // Runs script lines and returns what they printed, up to a mark of their end.
+    std::vector<std::string> run(const std::vector<std::string>& script) {
+        for (const std::string& line : script) {
+            m_host->writeLine(line);
+        }
+        m_host->writeLine("mark end");
+        auto lines = m_host->readUntil(R"({"event":"mark","text":"end"})", kWaitMs);
+        EXPECT_FALSE(lines.empty()) << m_host->errorOutput();
+        return lines;
+    }
 
+    VirtualDisplay m_x;
+    ScratchDir m_dir;
+    std::unique_ptr<RunningProcess> m_host;
+    Display* m_display = nullptr;
+};
+
+std::array<int, 4> WindowRect(const std::string& dump) {
+    std::smatch rect;
+    if (!std::regex_search(dump, rect, std::regex(R"("window_rect":\[(-?\d+),(-?\d+),(-?\d+),(-?\d+)\])"))) {
+        return {0, 0, 0, 0};
+    }
+    return {std::stoi(rect[1]), std::stoi(rect[2]), std::stoi(rect[3]), std::stoi(rect[4])};
+}
+
+TEST_F(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesktop) {
     // Two elements of the drawing: the kitchen counter (3000 mm) and the skirting run (6900 mm).
-    host.writeLine("plan-click 120 101");
-    host.writeLine("plan-click 100 336");
-    host.writeLine("dump");
-    host.writeLine("snapshot dialog.png");
-    host.writeLine("mark measured");
-    auto lines = host.readUntil("\"mark\"", kWaitMs);
-    ASSERT_FALSE(lines.empty()) << host.errorOutput();
+    auto lines = run({"plan-click 120 101", "plan-click 100 336", "dump", "snapshot dialog.png"});
     int measured = 0;
     for (const std::string& line : lines) {
         measured += line.find(R"("event":"measure")") != std::string::npos &&
@@ -243,16 +306,14 @@ TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesk
     EXPECT_EQ(measured, 2);
     const std::string dump = FindEvent(lines, "dump");
     EXPECT_EQ(Count(dump, "\"no\":"), 2) << dump;
-    std::smatch rect;
-    ASSERT_TRUE(
-        std::regex_search(dump, rect, std::regex(R"("window_rect":\[(-?\d+),(-?\d+),(-?\d+),(-?\d+)\])")));
-    const int left = std::stoi(rect[1]), top = std::stoi(rect[2]), right = std::stoi(rect[3]),
-              bottom = std::stoi(rect[4]);
+    const auto [left, top, right, bottom] = WindowRect(dump);
+    ASSERT_GT(right, left) << dump;
 
     // The screen shows the dialog where the stand-in has it, as the stand-in paints it.
     {
-        ScreenShot screen(display);
-        cairo_surface_t* picture = cairo_image_surface_create_from_png((dir.path() + "/dialog.png").c_str());
+        ScreenShot screen(m_display);
+        cairo_surface_t* picture =
+            cairo_image_surface_create_from_png((m_dir.path() + "/dialog.png").c_str());
         ASSERT_EQ(cairo_surface_status(picture), CAIRO_STATUS_SUCCESS);
         ASSERT_EQ(cairo_image_surface_get_width(picture), right - left);
         const unsigned char* data = cairo_image_surface_get_data(picture);
@@ -271,18 +332,15 @@ TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesk
     }
 
     // "累計" checked, then "作図", both clicked on the dialog's window on the desktop.
-    host.writeLine("click 1314");
-    host.writeLine("click 1271");
-    host.writeLine("mark drawn");
-    lines = host.readUntil("\"mark\"", kWaitMs);
+    lines = run({"click 1314", "click 1271"});
     const std::string draw = FindEvent(lines, "draw");
     EXPECT_NE(draw.find("累計 9900 mm"), std::string::npos) << draw;
     {
         // The drawn text sits right below the last clicked point (100, 336) in the drawing's window.
         int planX = 0;
         int planY = 0;
-        ASSERT_TRUE(FindWindow(display, "measure-host 図面", planX, planY));
-        ScreenShot screen(display);
+        ASSERT_TRUE(FindWindow(m_display, "measure-host 図面", planX, planY));
+        ScreenShot screen(m_display);
         int ink = 0;
         for (int y = planY + 342; y < planY + 362; ++y) {
             for (int x0 = planX + 106; x0 < planX + 220; ++x0) {
@@ -295,16 +353,38 @@ TEST(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDesk
     }
 
     // Both rows copied through the context menu reach the desktop's clipboard.
-    host.writeLine("select all");
-    host.writeLine("rclick 1002");
-    host.writeLine("mark copied");
-    lines = host.readUntil("\"mark\"", kWaitMs);
+    lines = run({"select all", "rclick 1002"});
     EXPECT_NE(FindEvent(lines, "clipboard"), "");
-    EXPECT_EQ(DesktopClipboard(display), "1\t1/100\t線分\t 3000\tmm\r\n2\t1/100\tポリライン\t 6900\tmm\r\n");
+    EXPECT_EQ(DesktopClipboard(m_display),
+              "1\t1/100\t線分\t 3000\tmm\r\n2\t1/100\tポリライン\t 6900\tmm\r\n");
+}
 
-    XCloseDisplay(display);
-    host.writeLine("quit");
-    EXPECT_EQ(host.wait(kWaitMs), 0) << host.errorOutput();
+// The dialog's own frame, used from the desktop: the sizing border, the help button and ×. Their
+// places follow the stand-in's frame metrics (4-pixel border, 19-pixel caption with 16-pixel buttons).
+TEST_F(LiveHost, TheDialogsFrameIsUsedWithTheMouse) {
+    auto lines = run({"measure 1200 1/100 線分", "dump"});
+    const auto [left, top, right, bottom] = WindowRect(FindEvent(lines, "dump"));
+    int x = 0;
+    int y = 0;
+    Window dialog = 0;
+    ASSERT_TRUE(FindWindow(m_display, "累計ダイアログ", x, y, &dialog));
+    EXPECT_EQ(x, left);
+    EXPECT_EQ(y, top);
+    const int width = right - left;
+    const int height = bottom - top;
+
+    Drag(m_display, dialog, width - 2, height - 2, width + 38, height + 28);
+    lines = run({"dump"});
+    EXPECT_EQ(WindowRect(FindEvent(lines, "dump")), (std::array<int, 4>{left, top, right + 40, bottom + 30}));
+
+    Drag(m_display, dialog, width + 40 - 32, 12, width + 40 - 32, 12);
+    lines = run({"dump"});
+    EXPECT_EQ(FindEvent(lines, "help"), R"({"event":"help","topic":"DLG_HLP_MEASURE_TOTAL"})");
+    EXPECT_NE(FindEvent(lines, "dump").find(R"("window":"open")"), std::string::npos);
+
+    Drag(m_display, dialog, width + 40 - 13, 12, width + 40 - 13, 12);
+    lines = run({"dump"});
+    EXPECT_EQ(FindEvent(lines, "dump"), R"({"event":"dump","window":"closed"})");
 }
 
 } // namespace

@@ -68,6 +68,25 @@ void Dispatch(const SDL_Event& e) {
     }
 }
 
+// One round: the desktop's events become window messages (waiting up to `waitMs` for the first), and
+// the mirrors follow the stand-in's windows.
+void PumpRound(Uint32 waitMs) {
+    SDL_Event e;
+    bool pending = SDL_WaitEventTimeout(&e, static_cast<int>(waitMs)) != 0;
+    while (pending) {
+        Dispatch(e);
+        pending = SDL_PollEvent(&e) != 0;
+    }
+    const Uint32 now = SDL_GetTicks();
+    const bool repaint = g_session->repaintNext || now - g_session->lastRepaint >= kRepaintMs;
+    // Input posted in this round is handled after we return; its effect is painted in the next round.
+    g_session->repaintNext = g_session->input.takeDelivered();
+    g_session->mirrors.sync(repaint);
+    if (repaint) {
+        g_session->lastRepaint = now;
+    }
+}
+
 } // namespace
 
 bool Available() {
@@ -94,13 +113,19 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     g_session = std::make_unique<LiveSession>();
     g_session->modal = std::make_unique<live::LiveModal>(ForwardDuringModal);
     standin::SetInteractiveModal(g_session->modal.get());
+    // The stand-in's nested loops (a border or caption drag, a pressed caption button) wait here for
+    // the person's next input; the queue's own short sleep follows, so nothing waits in SDL.
+    standin::SetIdleHook([] {
+        if (g_session) {
+            PumpRound(0);
+        }
+    });
     standin::SetClipboardObserver([observer = std::move(clipboardObserver)](const std::wstring& text) {
         SDL_SetClipboardText(live::ToUtf8(text).c_str());
         if (observer) {
             observer(text);
         }
     });
-    SDL_StartTextInput();
     return true;
 }
 
@@ -108,21 +133,7 @@ bool PumpLive() {
     if (!g_session) {
         return false;
     }
-    SDL_Event e;
-    bool pending = SDL_WaitEventTimeout(&e, kWaitMs) != 0;
-    while (pending) {
-        Dispatch(e);
-        pending = SDL_PollEvent(&e) != 0;
-    }
-    const Uint32 now = SDL_GetTicks();
-    const bool repaint = g_session->repaintNext || now - g_session->lastRepaint >= kRepaintMs;
-    // Input posted in this round is handled by the host's loop after we return; its effect is painted
-    // at the start of the next round.
-    g_session->repaintNext = g_session->input.takeDelivered();
-    g_session->mirrors.sync(repaint);
-    if (repaint) {
-        g_session->lastRepaint = now;
-    }
+    PumpRound(kWaitMs);
     return !g_session->quit;
 }
 
@@ -130,9 +141,9 @@ void StopLive() {
     if (!g_session) {
         return;
     }
+    standin::SetIdleHook(nullptr);
     standin::SetInteractiveModal(nullptr);
     standin::SetClipboardObserver(nullptr);
-    SDL_StopTextInput();
     g_session.reset();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }

@@ -85,12 +85,6 @@ bool LiveInput::handle(const SDL_Event& event) {
             return true;
         }
         return false;
-    case SDL_TEXTINPUT:
-        if (HWND top = m_mirrors.windowOf(event.text.windowID)) {
-            text(top, event.text.text);
-            return true;
-        }
-        return false;
     case SDL_WINDOWEVENT:
         if (HWND top = m_mirrors.windowOf(event.window.windowID)) {
             window(top, event.window);
@@ -198,25 +192,6 @@ void LiveInput::key(HWND top, const SDL_KeyboardEvent& event) {
     }
     const UINT message = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     PostMessageW(focus, message, vk, info);
-    m_delivered = true;
-}
-
-void LiveInput::text(HWND top, const char* utf8) {
-    HWND focus = GetFocus();
-    if (!focus || (focus != top && !IsChild(top, focus))) {
-        focus = top;
-    }
-    // Decode UTF-8 into the characters of WM_CHAR, one message per character.
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
-        char32_t c = *p;
-        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        c &= extra == 0 ? 0x7F : extra == 1 ? 0x1F : extra == 2 ? 0x0F : 0x07;
-        ++p;
-        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) {
-            c = (c << 6) | (*p & 0x3F);
-        }
-        PostMessageW(focus, WM_CHAR, static_cast<WPARAM>(c), 1);
-    }
     m_delivered = true;
 }
 

@@ -4,7 +4,8 @@
 // or to the window holding the capture, keys to the focus window.
 //
 // Not done here: double-click messages (a second click arrives as a plain button-down), the right and
-// middle buttons on the frame, WM_MOUSELEAVE tracking, WM_SETCURSOR shapes, drag and drop, IME.
+// middle buttons on the frame, WM_MOUSELEAVE tracking, WM_SETCURSOR shapes, drag and drop, text input
+// beyond keys (characters come from TranslateMessage in the host's loop, as on Windows; no IME).
 #pragma once
 
 #include "Mirrors.h"
@@ -27,7 +28,6 @@ private:
     void mouseMotion(HWND top, int x, int y);
     void wheel(HWND top, int steps);
     void key(HWND top, const SDL_KeyboardEvent& key);
-    void text(HWND top, const char* utf8);
     void window(HWND top, const SDL_WindowEvent& event);
 
     Mirrors& m_mirrors;
