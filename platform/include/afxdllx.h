@@ -2,7 +2,7 @@
 //
 //     extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
 //
-// and links the object library `mfc_dllentry` (target_link_libraries(lib PRIVATE mfc_dllentry))
+// and links `mfc_dllentry` (target_link_libraries(lib PRIVATE mfc_dllentry))
 // gets it called as Windows calls it: DLL_PROCESS_ATTACH when the library is loaded (after its static
 // objects are built, with the library's own HINSTANCE), DLL_PROCESS_DETACH when it is unloaded (before
 // its static objects are destroyed). The glue also runs MFC's raw extension start-up step around the

@@ -9,11 +9,13 @@
 // in turn calls AfxDlgProc). Any other window gets a temporary CWnd from FromHandle (GetDlgItem); it
 // lives until that window is destroyed and is then freed by the next look-up that notices.
 //
+// A window an object creates is given to the object by a creation hook (WH_CBT) before its first
+// message, so WM_NCCREATE and WM_CREATE already run through the maps, whatever its class.
+//
 // What it does NOT do: frame windows, documents and views (CFrameWnd, CView, CDocument), command
 // routing to an owner frame, UPDATE_COMMAND_UI, OLE controls on dialogs, DLGINIT resources, the
-// Shift+F1 help mode, per-thread handle maps (there is one user-interface thread), creation hooks for
-// windows of foreign classes (CreateEx subclasses them right after CreateWindowEx, so their WM_CREATE
-// is not seen by the map), DoModal with MFC's own modal loop (the dialog manager's loop runs it).
+// Shift+F1 help mode, per-thread handle maps (there is one user-interface thread), DoModal with MFC's
+// own modal loop (the dialog manager's loop runs it), CWnd::MessageBox (use AfxMessageBox).
 #pragma once
 
 #include "afx.h"

@@ -19,11 +19,11 @@ extern "C" __attribute__((visibility("default"))) void MfcSampleDllEvent(const c
 
 namespace {
 
-std::wstring LibraryPath() {
+std::wstring LibraryPath(const wchar_t* name = L"libmfc_sample_dll.so") {
     wchar_t exe[1024] = {};
     DWORD length = ::GetModuleFileNameW(nullptr, exe, 1024);
     std::wstring path(exe, length);
-    return path.substr(0, path.find_last_of(L'/') + 1) + L"libmfc_sample_dll.so";
+    return path.substr(0, path.find_last_of(L'/') + 1) + name;
 }
 
 bool InChain(HMODULE module) {
@@ -87,6 +87,16 @@ TEST_F(ExtensionLibraryTest, TheCurrentResourceHandleIsSearchedBeforeTheChain) {
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEW(sample::kDialogId + 1), RT_DIALOG), saved)
         << "a resource nobody has: the current handle";
     ::FreeLibrary(library);
+}
+
+// dlopen cannot be made to fail from inside: the refused library is detached at once, as Windows
+// detaches it before failing the load, and its unload does not detach it again.
+TEST_F(ExtensionLibraryTest, ARefusedAttachIsUndoneAtOnceAndOnlyOnce) {
+    HMODULE library = ::LoadLibraryW(LibraryPath(L"libmfc_refusing_dll.so").c_str());
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(Joined(g_libraryEvents), "refused attach | detach");
+    ::FreeLibrary(library);
+    EXPECT_EQ(Joined(g_libraryEvents), "refused attach | detach");
 }
 
 TEST(ExtensionModule, ANullModuleCannotBeInitialised) {
