@@ -48,6 +48,7 @@ struct DeleteCase {
     Texts remaining;
     RowList selectedAfter;
     std::wstring total;
+    friend void PrintTo(const DeleteCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class DeleteSelected : public ListEditing, public ::testing::WithParamInterface<DeleteCase> {};

@@ -72,6 +72,7 @@ struct FormattingCase {
     std::vector<TMSRDATA> rows;
     Texts shown;
     std::wstring total;
+    friend void PrintTo(const FormattingCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Formatting : public DialogTest, public ::testing::WithParamInterface<FormattingCase> {};
