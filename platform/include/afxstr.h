@@ -14,6 +14,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <utility>
 
 class AFX_API CString {
 public:
@@ -111,6 +112,10 @@ public:
     LPWSTR GetBufferSetLength(int length);
     void ReleaseBuffer(int newLength = -1);
 
+    // A temporary on the left is appended to in place, so a chain of + copies nothing twice.
+    friend CString operator+(CString&& a, const CString& b) { return std::move(a += b); }
+    friend CString operator+(CString&& a, LPCWSTR b) { return std::move(a += b); }
+    friend CString operator+(CString&& a, WCHAR b) { return std::move(a += b); }
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
     friend CString operator+(const CString& a, LPCWSTR b) { return CString(a.m_str + (b ? b : L"")); }
     friend CString operator+(LPCWSTR a, const CString& b) { return CString((a ? a : L"") + b.m_str); }
