@@ -132,6 +132,8 @@ public:
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
     BOOL Attach(HWND hWndNew);
+    // Lets go of the window without touching it: a subclassed window is given back its own
+    // procedure with UnsubclassWindow instead.
     HWND Detach();
     // Attaches and routes the window's messages through this object's maps; FALSE for a window that
     // already has a permanent object.

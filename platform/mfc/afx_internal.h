@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <string>
+
 namespace afx_internal {
 
 // Per thread, as MFC keeps it: the message AfxWndProc is dispatching (for CWnd::Default), the object
@@ -41,6 +43,17 @@ public:
 private:
     ScopedSet<CWnd*> m_pending;
 };
+
+// The text a Windows call copies into a caller's buffer, given its length first: one buffer of that
+// length (and the terminator), cut to what was copied.
+template <class CopyInto> CString TextOfLength(int length, CopyInto copyInto) {
+    if (length < 0)
+        return CString();
+    std::wstring text(size_t(length) + 1, L'\0');
+    int copied = copyInto(text.data(), length + 1);
+    text.resize(size_t(copied < 0 ? 0 : copied < length ? copied : length));
+    return CString(text);
+}
 
 // ---- handle maps ----------------------------------------------------------------------------------------
 // Permanent objects are the caller's; the maps only point at them.

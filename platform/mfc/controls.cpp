@@ -1,8 +1,6 @@
 // The standard controls' out-of-line members (the rest are inline message wrappers in afxctrl_.h).
 #include "afx_internal.h"
 
-#include <string>
-
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -23,12 +21,6 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
     int length = GetLBTextLen(nIndex);
-    if (length == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    std::wstring text(size_t(length) + 1, L'\0');
-    int copied = GetLBText(nIndex, text.data());
-    text.resize(size_t(copied < 0 ? 0 : copied));
-    rString = CString(text);
+    rString = afx_internal::TextOfLength(length == CB_ERR ? -1 : length,
+                                         [&](LPWSTR buffer, int) { return GetLBText(nIndex, buffer); });
 }

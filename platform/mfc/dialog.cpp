@@ -34,6 +34,19 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM l
     return FALSE;
 }
 
+namespace {
+
+// The template from the module that has it (the current resource handle, then the extension
+// libraries); null when none has it.
+LPCDLGTEMPLATEW FindTemplate(LPCWSTR name, HINSTANCE* module) {
+    *module = AfxFindResourceHandle(name, RT_DIALOG);
+    HRSRC resource = ::FindResourceW(*module, name, RT_DIALOG);
+    return resource ? static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(*module, resource)))
+                    : nullptr;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_pParentWnd(pParentWnd) {}
 
@@ -50,14 +63,9 @@ BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
     m_lpszTemplateName = lpszTemplateName;
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = UINT(reinterpret_cast<UINT_PTR>(lpszTemplateName));
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
-    HRSRC resource = ::FindResourceW(hInst, lpszTemplateName, RT_DIALOG);
-    if (resource == nullptr)
-        return FALSE;
-    auto tmpl = static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(hInst, resource)));
-    if (tmpl == nullptr)
-        return FALSE;
-    return CreateIndirect(tmpl, pParentWnd, hInst);
+    HINSTANCE hInst = nullptr;
+    LPCDLGTEMPLATEW tmpl = FindTemplate(lpszTemplateName, &hInst);
+    return tmpl != nullptr && CreateIndirect(tmpl, pParentWnd, hInst);
 }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst) {
@@ -87,10 +95,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
 INT_PTR CDialog::DoModal() {
     if (m_hWnd != nullptr)
         return -1;
-    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
-    HRSRC resource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
-    auto tmpl =
-        resource ? static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(hInst, resource))) : nullptr;
+    HINSTANCE hInst = nullptr;
+    LPCDLGTEMPLATEW tmpl = FindTemplate(m_lpszTemplateName, &hInst);
     if (tmpl == nullptr)
         return -1;
     CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();

@@ -4,7 +4,8 @@
 //
 // Order at load: the raw step (constructor priority 101) runs before the library's static objects;
 // the DllMain attach runs from an unprioritised constructor, which follows the library's own because
-// this object is linked after them (a whole archive, after the library's object files). At unload the detach runs before the static objects are destroyed.
+// this object is linked after them (a whole archive, after the library's object files). At unload the detach
+// runs before the static objects are destroyed.
 //
 // What it does NOT do: DLL_THREAD_ATTACH/DETACH, failing the load (see afxdllx.h).
 #include <afxdllx.h>

@@ -1,8 +1,6 @@
 // CMenu: the menu functions on m_hMenu; the object destroys the menu it holds when it ends.
 #include "afx_internal.h"
 
-#include <string>
-
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
 CMenu::~CMenu() {
@@ -56,11 +54,9 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
-    int length = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    std::wstring text(size_t(length < 0 ? 0 : length) + 1, L'\0');
-    int copied = ::GetMenuStringW(m_hMenu, nIDItem, text.data(), length + 1, nFlags);
-    text.resize(size_t(copied < 0 ? 0 : copied));
-    rString = CString(text);
+    rString = afx_internal::TextOfLength(
+        ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags),
+        [&](LPWSTR buffer, int size) { return ::GetMenuStringW(m_hMenu, nIDItem, buffer, size, nFlags); });
     return rString.GetLength();
 }
 

@@ -2,8 +2,6 @@
 // which is the default processing of the message being handled.
 #include "afx_internal.h"
 
-#include <string>
-
 // ---- messages and state
 // ------------------------------------------------------------------------------------
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -31,11 +29,9 @@ int CWnd::GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const {
     return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
 }
 void CWnd::GetWindowText(CString& rString) const {
-    int length = ::GetWindowTextLengthW(m_hWnd);
-    std::wstring text(size_t(length) + 1, L'\0');
-    int copied = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
-    text.resize(size_t(copied < 0 ? 0 : copied));
-    rString = CString(text);
+    rString = afx_internal::TextOfLength(::GetWindowTextLengthW(m_hWnd), [&](LPWSTR buffer, int size) {
+        return ::GetWindowTextW(m_hWnd, buffer, size);
+    });
 }
 int CWnd::GetWindowTextLength() const {
     return ::GetWindowTextLengthW(m_hWnd);
