@@ -183,7 +183,15 @@ TEST_F(Lifecycle, AStoredFlagOtherThanZeroIsReadAndWrittenBackAsOne) {
 
 TEST_F(Lifecycle, AStoredTextThatIsNoNumberStopsTheWindowCreation) {
     StoreSetting(L"marume1", _variant_t(L"abc"));
+    // The host looks for its resources somewhere of its own; that comes back after the failure.
+    AFX_MODULE_STATE* state = AfxGetModuleState();
+    const HINSTANCE original = state->m_hCurrentResourceHandle;
+    const HINSTANCE hostResources = BrModuleOfAddress(reinterpret_cast<const void*>(&AfxGetModuleState));
+    ASSERT_NE(hostResources, state->m_hCurrentInstanceHandle);
+    state->m_hCurrentResourceHandle = hostResources;
     EXPECT_THROW(Measure(1), _com_error);
+    EXPECT_EQ(state->m_hCurrentResourceHandle, hostResources);
+    state->m_hCurrentResourceHandle = original;
     const std::string log = m_log.transcript();
     const size_t exit = log.find("3 < MeasureTotalDlg: OnInitDialog()");
     const size_t error = log.find("4 - MeasureTotalDlg: OnInitDialog() 例外\n");
