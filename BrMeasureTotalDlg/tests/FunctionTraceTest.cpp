@@ -55,6 +55,20 @@ TEST_F(Trace, DirectLinesEmptyFormatsAndLongTexts) {
               Transcript({{3, L'-', L"client rect = {l0 t0 r16 b40}"}, {3, L'>', kept}, {3, L'<', kept}}));
 }
 
+TEST_F(Trace, ALogFailingAtTheExitLosesOnlyThatLine) {
+    server().setLogLevel(3);
+    m_log.m_onEntry = [](const LogEntry& entry) {
+        if (entry.mark == L'<')
+            throw std::runtime_error("disk full");
+    };
+    {
+        FunctionTrace trace;
+        trace.write(L"MeasureTotalDlg: OnSize(%d, %d, %d)", 0, 374, 203);
+    }
+    m_log.m_onEntry = nullptr;
+    EXPECT_EQ(m_log.transcript(), Transcript({{3, L'>', L"MeasureTotalDlg: OnSize(0, 374, 203)"}}));
+}
+
 TEST_F(Trace, AnExceptionClosesTheTraceThenWritesTheErrorLineAndGoesOn) {
     server().setLogLevel(3);
     EXPECT_THROW(GuardedOperation(L"MeasureTotalDlg: OnClose() 例外",

@@ -11,9 +11,15 @@ FunctionTrace::FunctionTrace(int level, bool direct) : m_nLevel(level), m_bDirec
         m_pServer = server;
 }
 
+// Closing runs during unwinding too, where a second exception would end the host: a log that fails
+// at the exit loses that one line, and the operation's own outcome goes on.
 FunctionTrace::~FunctionTrace() {
-    if (m_pServer != nullptr && !m_strText.empty())
+    if (m_pServer == nullptr || m_strText.empty())
+        return;
+    try {
         m_pServer->writeTrace(m_nLevel, m_strText.c_str(), false);
+    } catch (...) {
+    }
 }
 
 void FunctionTrace::write(const wchar_t* format, ...) {
