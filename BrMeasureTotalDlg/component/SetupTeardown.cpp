@@ -14,14 +14,14 @@
 namespace brio::ui::measure {
 namespace {
 
-struct ColumnSpec {
+struct ListColumn {
     const wchar_t* heading;
     int format;
     int width;
 };
 
 // The last column holds the raw value and is never shown.
-constexpr ColumnSpec kColumns[] = {
+constexpr ListColumn kColumns[] = {
     {L"No", LVCFMT_LEFT, 30},  {L"スケール", LVCFMT_RIGHT, 66}, {L"要素種別", LVCFMT_LEFT, 81},
     {L"±", LVCFMT_CENTER, 30}, {L"値     ", LVCFMT_RIGHT, 105}, {L"", LVCFMT_RIGHT, 0},
 };
