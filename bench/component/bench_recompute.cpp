@@ -1,0 +1,245 @@
+// The dialog's recomputation and the list commands, each against its floor (FloorList) in the same
+// run: appending the n-th row (SetListData), SetData alone, the summary the host reads
+// (UpdateString), copying every row, deleting every other row, and switching the unit.
+// The rows are "小数点以下2位" (2 decimals), half up, lengths, unless a benchmark says otherwise.
+#include "FloorList.h"
+#include "HostedDialog.h"
+#include "SideBySide.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace bench {
+namespace {
+
+constexpr int kMaxRows = 100000;
+
+// One dialog for the whole run, as one host keeps one; each benchmark first brings the dialog and
+// the floor to the same rows and options.
+struct Scene {
+    HostedDialog dialog;
+    FloorList floor;
+    RowMix mix{kMaxRows};
+    Rounding rounding;
+
+    Scene() {
+        dialog.Measure(mix.at(0)); // the host's first measurement makes the dialog
+        floor.FillTo(1, mix);
+        Choose(rounding.position);
+    }
+
+    void Choose(int position) {
+        rounding.position = position;
+        dialog.ChoosePosition(position);
+        floor.Recompute(rounding);
+    }
+
+    // `rows` rows in both, every shown value and the total written with the current options.
+    void Prepare(int rows) {
+        while (dialog.Rows() > rows)
+            dialog.DropLastRow();
+        while (floor.rows() > rows)
+            floor.DropLastRow();
+        dialog.FillTo(rows, mix);
+        floor.FillTo(rows, mix);
+        Choose(rounding.position);
+    }
+
+    // A benchmark that timed different work from its floor's is worthless: both must show the
+    // same total.
+    bool Agree(benchmark::State& state) {
+        const std::wstring shown = dialog.Text(1316);
+        if (shown == floor.total())
+            return true;
+        state.SkipWithError("the dialog's total differs from the floor's");
+        return false;
+    }
+};
+
+std::unique_ptr<Scene> g_scene;
+
+Scene& TheScene() {
+    if (!g_scene)
+        g_scene = std::make_unique<Scene>();
+    return *g_scene;
+}
+
+void BM_SetListData(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    s.Prepare(rows - 1);
+    const Measurement& next = s.mix.at(rows - 1);
+    {
+        SideBySide pair(state, rows);
+        for (auto _ : state) {
+            pair.Operation([&] { s.dialog.Measure(next); });
+            pair.Floor([&] { s.floor.Append(next, s.rounding); });
+            if (!s.Agree(state))
+                break;
+            s.dialog.DropLastRow();
+            s.floor.DropLastRow();
+        }
+    }
+    state.SetComplexityN(rows);
+}
+
+// Re-run by a change of the rounding position, 2 and 3 decimals in turn, so every text changes.
+void BM_SetData(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    s.Prepare(rows);
+    {
+        SideBySide pair(state, rows);
+        int position = 3;
+        for (auto _ : state) {
+            position = position == 3 ? 4 : 3;
+            s.rounding.position = position;
+            pair.Operation([&] { s.dialog.ChoosePosition(position); });
+            pair.Floor([&] { s.floor.Recompute(s.rounding); });
+            if (!s.Agree(state))
+                break;
+        }
+    }
+    s.Choose(3);
+    state.SetComplexityN(rows);
+}
+
+// The host's GetString with the draw options of range(1): 1 the list, 2 the total, 3 both.
+void BM_UpdateString(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    const bool drawList = state.range(1) & 1;
+    const bool drawTotal = state.range(1) & 2;
+    s.Prepare(rows);
+    for (auto [box, wanted] : {std::pair{1313, drawList}, std::pair{1314, drawTotal}})
+        if ((SendMessageW(s.dialog.Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED) != wanted)
+            s.dialog.Click(box);
+    const std::wstring unit = s.dialog.Text(1350);
+    {
+        SideBySide pair(state, rows);
+        for (auto _ : state) {
+            const wchar_t* summary = nullptr;
+            std::wstring floorSummary;
+            pair.Operation([&] { summary = s.dialog.HostReadsSummary(); });
+            pair.Floor([&] { floorSummary = s.floor.Summary(drawList, drawTotal, unit); });
+            if (floorSummary != summary) {
+                state.SkipWithError("the summary differs from the floor's");
+                break;
+            }
+        }
+    }
+    state.SetComplexityN(rows);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// "クリップボードにすべてコピー" from the list's menu.
+void BM_ListToClipBoard(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    s.Prepare(rows);
+    const std::wstring unit = s.dialog.Text(1350);
+    {
+        SideBySide pair(state, rows);
+        for (auto _ : state) {
+            std::vector<wchar_t> floorText;
+            pair.Operation([&] { s.dialog.Command(1002); });
+            pair.Floor([&] { floorText = s.floor.Clipboard(unit); });
+            if (ClipboardText() != floorText.data()) {
+                state.SkipWithError("the clipboard text differs from the floor's");
+                break;
+            }
+        }
+    }
+    state.SetComplexityN(rows);
+}
+
+// Every other row selected, then the user clicks "削除": half the rows go, the rest are numbered
+// again and everything is recomputed.
+void BM_OnDeleteItem(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    {
+        SideBySide pair(state, rows);
+        for (auto _ : state) {
+            s.Prepare(rows);
+            s.dialog.SelectEveryOtherRow();
+            s.floor.SelectEveryOtherRow();
+            pair.Operation([&] { s.dialog.Click(1351); });
+            pair.Floor([&] { s.floor.DeleteSelected(s.rounding); });
+            if (s.dialog.Rows() != s.floor.rows() || !s.Agree(state)) {
+                state.SkipWithError("the dialog kept other rows than the floor");
+                break;
+            }
+        }
+    }
+    state.SetComplexityN(rows);
+}
+
+// The user clicks "m", then "mm", and so on: every row and the total in the other unit.
+void BM_UnitSwitch(benchmark::State& state) {
+    Scene& s = TheScene();
+    const int rows = static_cast<int>(state.range(0));
+    s.Prepare(rows);
+    {
+        SideBySide pair(state, rows);
+        for (auto _ : state) {
+            s.rounding.lengthUnit = 1 - s.rounding.lengthUnit;
+            pair.Operation([&] { s.dialog.Click(s.rounding.lengthUnit == 1 ? 1017 : 1016); });
+            pair.Floor([&] { s.floor.Recompute(s.rounding); });
+            if (!s.Agree(state))
+                break;
+        }
+    }
+    if (s.rounding.lengthUnit == 1)
+        s.dialog.Click(1016);
+    s.rounding.lengthUnit = 0;
+    s.Choose(s.rounding.position);
+    state.SetComplexityN(rows);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (int rows : {100, 1000, 10000, kMaxRows})
+        b->Arg(rows);
+    b->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_SetListData)->Apply(Sizes);
+BENCHMARK(BM_SetData)->Apply(Sizes);
+BENCHMARK(BM_UpdateString)
+    ->ArgsProduct({{1000, 10000}, {1, 2, 3}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListToClipBoard)->Args({1000})->Args({10000})->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnDeleteItem)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnitSwitch)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The dialog goes before the libraries unload, as a host deletes it before it ends.
+void ReleaseScene() {
+    g_scene.reset();
+}
+
+} // namespace bench
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    bench::ReleaseScene();
+    return 0;
+}
