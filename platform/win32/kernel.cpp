@@ -21,12 +21,16 @@ std::atomic<std::thread::id> g_uiThread{};
 
 namespace standin {
 
+// Asked on every handle lookup, so the settled case is a plain load: only the very first call of
+// the process races to claim the thread, and the claim never changes afterwards.
 bool OnUiThread() {
-    std::thread::id none{};
-    std::thread::id self = std::this_thread::get_id();
-    if (g_uiThread.compare_exchange_strong(none, self))
+    const std::thread::id self = std::this_thread::get_id();
+    std::thread::id owner = g_uiThread.load(std::memory_order_acquire);
+    if (owner != std::thread::id{})
+        return owner == self;
+    if (g_uiThread.compare_exchange_strong(owner, self))
         return true;
-    return none == self;
+    return owner == self;
 }
 
 } // namespace standin
