@@ -113,20 +113,8 @@ int AFXAPI AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT /*nIDHelp*/) {
         owner = AfxGetMainWnd() ? AfxGetMainWnd()->GetSafeHwnd() : nullptr;
     if (owner != nullptr && (::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD))
         owner = ::GetAncestor(owner, GA_ROOT);
-    if ((nType & MB_ICONMASK) == 0) {
-        switch (nType & MB_TYPEMASK) {
-        case MB_OK:
-        case MB_OKCANCEL:
-            nType |= MB_ICONEXCLAMATION;
-            break;
-        case MB_YESNO:
-        case MB_YESNOCANCEL:
-            nType |= MB_ICONQUESTION;
-            break;
-        default:
-            break;
-        }
-    }
+    // The box shows exactly the type it is given. The application-wide icon default of a full
+    // framework is left out: our components' questions and notices are meant to appear without one.
     return ::MessageBoxW(owner, lpszText ? lpszText : L"", AfxGetAppName(), nType);
 }
 
