@@ -67,10 +67,12 @@ bool IsInputMessage(UINT message) {
 
 class CurrentMessage {
 public:
+    // A sent message carries no time or position of its own: as on Windows, it shares those of the
+    // last message the loop retrieved (what GetMessageTime and GetMessagePos report meanwhile).
+    // Reading the clock here would cost more than many a message's handling.
     CurrentMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        MSG msg{hwnd, message, wParam, lParam, GetTickCount(), {}};
-        GetCursorPos(&msg.pt);
-        Q().current.push_back(msg);
+        const MSG& retrieved = Q().lastRetrieved;
+        Q().current.push_back(MSG{hwnd, message, wParam, lParam, retrieved.time, retrieved.pt});
     }
     ~CurrentMessage() { Q().current.pop_back(); }
     CurrentMessage(const CurrentMessage&) = delete;
