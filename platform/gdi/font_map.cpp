@@ -24,6 +24,13 @@ namespace {
 
 constexpr int kDefaultPixels = 12;
 
+// The IPA faces that stand in for the Japanese Windows fonts set their kana and many kanji a little
+// wider than the fonts the dialog templates were laid out with, so texts that fit on Windows would be
+// cut at their controls' edges. Drawing every face at 11/12 of the em it asks for brings the widths
+// back to what the templates' rectangles were made for; heights are unaffected where it matters,
+// since control geometry comes from the fixed dialog base units, never from the font.
+constexpr double kTemplateFit = 11.0 / 12.0;
+
 FcConfig* BuildConfig() {
     FcConfig* config = FcInitLoadConfigAndFonts();
     if (!config)
@@ -90,7 +97,7 @@ PangoFontDescription* DescribeLogFont(const LOGFONTW& logFont) {
         pixels = -static_cast<double>(logFont.lfHeight);
     else if (logFont.lfHeight > 0)
         pixels = EmForCellHeight(description, logFont.lfHeight);
-    pango_font_description_set_absolute_size(description, pixels * PANGO_SCALE);
+    pango_font_description_set_absolute_size(description, pixels * kTemplateFit * PANGO_SCALE);
     return description;
 }
 
