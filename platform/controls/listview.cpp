@@ -35,11 +35,11 @@ int CopyText(const std::wstring& text, LPWSTR buffer, int size) {
     return copied;
 }
 
-std::wstring TextOf(LPCWSTR text) {
+std::wstring_view TextOf(LPCWSTR text) {
     if (!text || text == LPSTR_TEXTCALLBACKW) {
         return {};
     }
-    return std::wstring(text);
+    return std::wstring_view(text);
 }
 
 void Changed(HWND list, ListViewState& state) {
@@ -63,7 +63,7 @@ LRESULT InsertColumn(HWND list, ListViewState& state, int index, const LVCOLUMNW
     ListColumn column;
     column.format = (info->mask & LVCF_FMT) ? info->fmt : LVCFMT_LEFT;
     column.width = (info->mask & LVCF_WIDTH) ? std::max(0, info->cx) : 0;
-    column.text = (info->mask & LVCF_TEXT) ? TextOf(info->pszText) : std::wstring();
+    column.text = (info->mask & LVCF_TEXT) ? TextOf(info->pszText) : std::wstring_view();
     column.subItem =
         (info->mask & LVCF_SUBITEM) ? info->iSubItem : std::clamp(index, 0, state.m_model.columnCount());
     const int at = state.m_model.insertColumn(index, std::move(column));
@@ -129,7 +129,7 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
     }
     ListRow row;
     if (item->mask & LVIF_TEXT) {
-        row.cells.push_back(TextOf(item->pszText));
+        row.cells.emplace_back(TextOf(item->pszText));
     }
     if (item->mask & LVIF_STATE) {
         row.state = item->state & item->stateMask;

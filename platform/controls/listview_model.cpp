@@ -108,7 +108,9 @@ const std::wstring& ListModel::cellText(int row, int subItem) const {
     return static_cast<size_t>(subItem) < cells.size() ? cells[static_cast<size_t>(subItem)] : kNoText;
 }
 
-bool ListModel::setCellText(int row, int subItem, std::wstring text) {
+// The text is copied into the cell's own string, whose room a rewrite of similar length reuses: a
+// recomputation that rewrites every row's value allocates nothing.
+bool ListModel::setCellText(int row, int subItem, std::wstring_view text) {
     if (!hasRow(row) || subItem < 0 || !hasSubItem(subItem)) {
         return false;
     }
@@ -116,7 +118,7 @@ bool ListModel::setCellText(int row, int subItem, std::wstring text) {
     if (static_cast<size_t>(subItem) >= cells.size()) {
         cells.resize(static_cast<size_t>(subItem) + 1);
     }
-    cells[static_cast<size_t>(subItem)] = std::move(text);
+    cells[static_cast<size_t>(subItem)].assign(text);
     return true;
 }
 

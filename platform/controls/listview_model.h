@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace controls {
@@ -43,7 +44,7 @@ public:
     // A sub-item exists when a column shows it; sub-item 0 always exists.
     bool hasSubItem(int subItem) const;
     const std::wstring& cellText(int row, int subItem) const;
-    bool setCellText(int row, int subItem, std::wstring text);
+    bool setCellText(int row, int subItem, std::wstring_view text);
     LPARAM param(int row) const { return m_rows.at(row).param; }
     void setParam(int row, LPARAM param) { m_rows.at(row).param = param; }
 
