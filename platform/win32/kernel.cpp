@@ -21,16 +21,19 @@ std::atomic<std::thread::id> g_uiThread{};
 
 namespace standin {
 
-// Asked on every handle lookup, so the settled case is a plain load: only the very first call of
-// the process races to claim the thread, and the claim never changes afterwards.
+// Asked on every handle lookup. A thread's answer never changes once the first caller of the
+// process has claimed the UI thread, so each thread works it out once and then reads its own copy
+// (initial-exec: one load, no call into the dynamic loader).
 bool OnUiThread() {
+    enum : signed char { kUnknown, kUiThread, kOtherThread };
+    static thread_local signed char answer __attribute__((tls_model("initial-exec"))) = kUnknown;
+    if (answer != kUnknown)
+        return answer == kUiThread;
     const std::thread::id self = std::this_thread::get_id();
-    std::thread::id owner = g_uiThread.load(std::memory_order_acquire);
-    if (owner != std::thread::id{})
-        return owner == self;
-    if (g_uiThread.compare_exchange_strong(owner, self))
-        return true;
-    return owner == self;
+    std::thread::id owner{};
+    const bool mine = g_uiThread.compare_exchange_strong(owner, self) || owner == self;
+    answer = mine ? kUiThread : kOtherThread;
+    return mine;
 }
 
 } // namespace standin
