@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -71,12 +72,22 @@ struct Window {
     bool m_frameDirty = false;
 
     cairo_surface_t* m_surface = nullptr; // top-levels: the picture of the whole window
+
+    // GetDlgItem's index of the children: (id, handle) in z-order, valid while the tree's version
+    // is the one it was built at. A dialog asks for its controls far more often than they change.
+    std::vector<std::pair<LONG_PTR, HWND>> m_childIds;
+    unsigned long long m_childIdsVersion = 0; // 0: never built
 };
 
 // Null for null, stale, foreign or other-thread handles.
 Window* LookupWindow(HWND hwnd);
 // As LookupWindow, and sets ERROR_INVALID_WINDOW_HANDLE when nothing is found.
 Window* LookupWindowOrFail(HWND hwnd);
+
+// Every change of a window's children (their set, their order) or of a child's id calls TreeChanged;
+// what is worked out from the tree is valid while TreeVersion stays the same.
+void TreeChanged();
+unsigned long long TreeVersion();
 
 HWND InsertWindow(std::unique_ptr<Window> window);
 std::unique_ptr<Window> EraseWindow(HWND hwnd);

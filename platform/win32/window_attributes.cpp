@@ -159,6 +159,7 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
     case GWLP_ID:
         old = window->m_id;
         window->m_id = value;
+        TreeChanged();
         return old;
     case GWLP_USERDATA:
         old = window->m_userData;

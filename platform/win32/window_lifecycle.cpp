@@ -22,6 +22,7 @@ constexpr DWORD kErrorAccessDenied = 5;
 constexpr DWORD kErrorTopLevelWithChildStyle = 1406;
 
 void Detach(Window& window) {
+    TreeChanged();
     if (Window* parent = LookupWindow(window.m_parent)) {
         auto& siblings = parent->m_children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), window.m_handle), siblings.end());
@@ -123,6 +124,7 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
         return nullptr;
     }
     cls->m_liveWindows++;
+    TreeChanged();
     if (child)
         LookupWindow(parent)->m_children.push_back(hwnd);
     else

@@ -23,6 +23,7 @@ void Reorder(Window& window, HWND after) {
     auto it = std::find(siblings->begin(), siblings->end(), self);
     if (it == siblings->end())
         return;
+    TreeChanged();
     siblings->erase(it);
     if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
         siblings->insert(siblings->begin(), self);

@@ -16,6 +16,7 @@ HandleTable<Window, HandleKind::Window>& Table() {
 }
 
 HWND g_desktop = nullptr;
+unsigned long long g_treeVersion = 1;
 
 } // namespace
 
@@ -32,6 +33,14 @@ Window* LookupWindowOrFail(HWND hwnd) {
     return window;
 }
 
+void TreeChanged() {
+    ++g_treeVersion;
+}
+
+unsigned long long TreeVersion() {
+    return g_treeVersion;
+}
+
 HWND InsertWindow(std::unique_ptr<Window> window) {
     Window* raw = window.get();
     auto value = Table().Insert(std::move(window));
@@ -42,6 +51,7 @@ HWND InsertWindow(std::unique_ptr<Window> window) {
 }
 
 std::unique_ptr<Window> EraseWindow(HWND hwnd) {
+    TreeChanged();
     return Table().Erase(hwnd);
 }
 

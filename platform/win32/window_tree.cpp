@@ -85,6 +85,7 @@ HWND WINAPI SetParent(HWND hwnd, HWND parent) {
         return nullptr;
     }
     HWND old = window->m_parent;
+    TreeChanged();
     if (Window* oldParent = LookupWindow(old)) {
         auto& siblings = oldParent->m_children;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
@@ -136,12 +137,20 @@ HWND WINAPI GetAncestor(HWND hwnd, UINT flags) {
     return nullptr;
 }
 
+// The first child in z-order with the id, found in the window's index of its children's ids.
 HWND WINAPI GetDlgItem(HWND dialog, int id) {
     Window* window = LookupWindowOrFail(dialog);
     if (!window)
         return nullptr;
-    for (HWND child : window->m_children)
-        if (Window* c = LookupWindow(child); c && static_cast<int>(c->m_id) == id)
+    if (window->m_childIdsVersion != TreeVersion()) {
+        window->m_childIds.clear();
+        for (HWND child : window->m_children)
+            if (Window* c = LookupWindow(child))
+                window->m_childIds.emplace_back(c->m_id, child);
+        window->m_childIdsVersion = TreeVersion();
+    }
+    for (const auto& [childId, child] : window->m_childIds)
+        if (static_cast<int>(childId) == id)
             return child;
     SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
     return nullptr;

@@ -78,6 +78,39 @@ TEST_F(WindowTree, ParentsOwnersAndControlIds) {
     EXPECT_FALSE(IsWindow(popup)) << "owned windows go with their owner";
 }
 
+// GetDlgItem keeps an index of its children's ids; every change of the tree between two look-ups
+// must show in the second one, the first child in z-order winning when ids repeat.
+TEST_F(WindowTree, ControlIdsFollowEveryChangeOfTheChildren) {
+    HWND top = MakeWindow(L"T", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200);
+    HWND other = MakeWindow(L"O", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200);
+    HWND a = MakeWindow(L"a", WS_CHILD, 0, 0, 10, 10, top, 1);
+    HWND b = MakeWindow(L"b", WS_CHILD, 0, 0, 10, 10, top, 2);
+    ASSERT_EQ(GetDlgItem(top, 2), b);
+    HWND later = nullptr;
+    const std::pair<const char*, std::function<HWND()>> steps[] = {
+        {"a new child with a new id", [&] { return later = MakeWindow(L"c", WS_CHILD, 0, 0, 5, 5, top, 3); }},
+        {"a later child with a repeated id loses",
+         [&] { return MakeWindow(L"d", WS_CHILD, 0, 0, 5, 5, top, 1), a; }},
+        {"the id given to another child", [&] { return SetWindowLongPtrW(later, GWLP_ID, 4), later; }},
+        {"brought to the top, the repeat wins",
+         [&] {
+             SetWindowPos(GetDlgItem(top, 4), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+             SetWindowLongPtrW(later, GWLP_ID, 2);
+             return later;
+         }},
+        {"the winner destroyed", [&] { return DestroyWindow(later), b; }},
+        {"moved to another parent", [&] { return SetParent(b, other), static_cast<HWND>(nullptr); }},
+    };
+    const int asked[] = {3, 1, 4, 2, 2, 2};
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        const HWND expected = steps[i].second();
+        EXPECT_EQ(GetDlgItem(top, asked[i]), expected) << steps[i].first;
+    }
+    EXPECT_EQ(GetDlgItem(other, 2), b);
+    DestroyWindow(top);
+    DestroyWindow(other);
+}
+
 TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
     struct Case {
         const char* name;
