@@ -1,7 +1,5 @@
 #include "HostedDialog.h"
 
-#include <MeasureTotalDlg.h>
-
 #include <automation.h>
 #include <brio/core/Application.h>
 #include <brio/server/BrLogServer.h>
@@ -161,8 +159,12 @@ std::wstring HostedDialog::Text(int controlId) const {
 }
 
 HWND HostedDialog::Control(int controlId) const {
-    auto* dialog = dynamic_cast<brio::ui::measure::MeasureTotalDlg*>(m_pDlg);
+    auto* dialog = Dialog();
     return dialog != nullptr ? GetDlgItem(dialog->GetSafeHwnd(), controlId) : nullptr;
+}
+
+brio::ui::measure::MeasureTotalDlg* HostedDialog::Dialog() const {
+    return dynamic_cast<brio::ui::measure::MeasureTotalDlg*>(m_pDlg);
 }
 
 } // namespace bench

@@ -11,7 +11,7 @@
 
 #include "RowMix.h"
 
-#include <IMeasureTotalDlg.h>
+#include <MeasureTotalDlg.h>
 
 #include <filesystem>
 #include <string>
@@ -44,6 +44,7 @@ public:
     std::wstring Cell(int row, int column) const;
     std::wstring Text(int controlId) const;
     HWND Control(int controlId) const;
+    brio::ui::measure::MeasureTotalDlg* Dialog() const;
 
 private:
     brio::ui::measure::IMeasureTotalDlg* m_pDlg = nullptr;

@@ -3,7 +3,7 @@
 // the ratio of neighbours does not). Times are the thread's CPU time, so that waiting for a core
 // another process holds counts for neither. The benchmark's own time is the operation's; the counters are
 //   floor_us  the floor's time per iteration,
-//   us_row    the operation's time per row (for operations over every row),
+//   ns_row    the operation's time per row (per item for the small ones),
 //   x_floor   operation / floor, the headline.
 // Register with UseManualTime().
 #pragma once
@@ -46,7 +46,7 @@ private:
         if (iterations == 0)
             return;
         m_state.counters["floor_us"] = m_floor / iterations * 1e6;
-        m_state.counters["us_row"] = m_operation / iterations / m_rows * 1e6;
+        m_state.counters["ns_row"] = m_operation / iterations / m_rows * 1e9;
         m_state.counters["x_floor"] = m_floor > 0 ? m_operation / m_floor : 0.0;
     }
 
