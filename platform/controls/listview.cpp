@@ -123,6 +123,22 @@ LRESULT SetColumnWidth(HWND list, ListViewState& state, int index, int width) {
 }
 
 // ---- rows -----------------------------------------------------------------------------------------
+// A cell that does not show changes no pixel: as on Windows, only a row that may be in view is
+// repainted. Every row of a long list is rewritten by each recomputation, and nearly all of them lie
+// outside the view. The test errs towards repainting: before the rows were measured, or for any row
+// that the client area could hold from the top row on, the whole list is invalidated.
+void RowChanged(HWND list, const ListViewState& state, int row) {
+    if (state.m_rowHeight > 0) {
+        RECT client{};
+        GetClientRect(list, &client);
+        const int rowsThatFit = static_cast<int>(client.bottom - client.top) / state.m_rowHeight + 1;
+        if (row < state.m_topRow || row > state.m_topRow + rowsThatFit) {
+            return;
+        }
+    }
+    InvalidateRect(list, nullptr, FALSE);
+}
+
 LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
     if (!item || item->iSubItem != 0 || item->iItem < 0) {
         return -1;
@@ -156,7 +172,12 @@ LRESULT SetItem(HWND list, ListViewState& state, const LVITEMW* item) {
     if (item->mask & LVIF_PARAM) {
         state.m_model.setParam(item->iItem, item->lParam);
     }
-    InvalidateRect(list, nullptr, FALSE);
+    // A selection may change other rows as well (single selection).
+    if (item->mask & LVIF_STATE) {
+        InvalidateRect(list, nullptr, FALSE);
+    } else {
+        RowChanged(list, state, item->iItem);
+    }
     return TRUE;
 }
 
@@ -164,7 +185,7 @@ LRESULT SetItemText(HWND list, ListViewState& state, int row, const LVITEMW* ite
     if (!item || !state.m_model.setCellText(row, item->iSubItem, TextOf(item->pszText))) {
         return FALSE;
     }
-    InvalidateRect(list, nullptr, FALSE);
+    RowChanged(list, state, row);
     return TRUE;
 }
 

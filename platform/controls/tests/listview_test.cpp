@@ -129,6 +129,27 @@ TEST_F(ListView, DeletingRowsKeepsCountsFocusAndOrder) {
     EXPECT_EQ(FocusedRow(list()), -1);
 }
 
+// A recomputation rewrites every row of a long list; only a row that can show repaints the list.
+TEST_F(ListView, ACellWriteRepaintsOnlyWhenItsRowCanShow) {
+    dialog.fillList(kOwnerList, 40);
+    UpdateWindow(list()); // the rows are measured and painted
+    const struct {
+        int top;
+        int row;
+        bool repaints;
+    } cases[] = {{0, 0, true}, {0, 1, true}, {0, 39, false}, {35, 39, true}, {35, 2, false}, {35, 34, false}};
+    for (const auto& each : cases) {
+        SendMessageW(list(), LVM_ENSUREVISIBLE, 0, FALSE);
+        SendMessageW(list(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(each.top + PerPage() - 1), FALSE);
+        ASSERT_EQ(Top(), each.top);
+        UpdateWindow(list());
+        ASSERT_FALSE(GetUpdateRect(list(), nullptr, FALSE));
+        SetCell(each.row, 1, L"changed");
+        EXPECT_EQ(GetUpdateRect(list(), nullptr, FALSE) != FALSE, each.repaints) << "row " << each.row;
+        EXPECT_EQ(Cell(each.row, 1), L"changed");
+    }
+}
+
 TEST_F(ListView, EnsureVisibleScrollsARowWhollyIntoView) {
     dialog.fillList(kOwnerList, 20);
     const int page = PerPage();
