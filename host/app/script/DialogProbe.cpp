@@ -73,6 +73,10 @@ HWND FindDialogWindow() {
     return nullptr;
 }
 
+HWND DialogWindowOf(brio::ui::measure::IMeasureTotalDlg* dialog) {
+    return dialog && dialog->isHWnd() ? FindDialogWindow() : nullptr;
+}
+
 std::vector<ListRow> ReadRows(HWND list) {
     std::vector<ListRow> rows;
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
@@ -100,7 +104,7 @@ std::vector<ListRow> ReadRows(HWND list) {
 
 void WriteDump(JsonWriter& json, brio::ui::measure::IMeasureTotalDlg* dialog) {
     json.beginObject().field("event", "dump");
-    const HWND hwnd = dialog && dialog->isHWnd() ? FindDialogWindow() : nullptr;
+    const HWND hwnd = DialogWindowOf(dialog);
     if (!hwnd) {
         json.field("window", dialog ? "closed" : "none");
         json.endObject();

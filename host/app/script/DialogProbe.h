@@ -23,6 +23,8 @@ constexpr int kMethodComboId = 1356;
 
 // The dialog's top-level window (shown or hidden), null when it has none.
 HWND FindDialogWindow();
+// The window of this dialog object: null without an object or when the object has no window.
+HWND DialogWindowOf(brio::ui::measure::IMeasureTotalDlg* dialog);
 
 struct ListRow {
     std::wstring no, scale, element, sign, value, raw;

@@ -152,8 +152,7 @@ void Settings(ScriptContext& context, const Words&) {
 }
 
 void Snapshot(ScriptContext& context, const Words& args) {
-    const HWND dialog =
-        context.session.dialog() && context.session.dialog()->isHWnd() ? FindDialogWindow() : nullptr;
+    const HWND dialog = DialogWindowOf(context.session.dialog());
     if (!dialog) {
         throw ScriptError("the dialog has no window");
     }

@@ -19,8 +19,7 @@ std::string Narrow(const std::wstring& text) {
 }
 
 HWND RequireDialog(ScriptContext& context) {
-    auto* dialog = context.session.dialog();
-    const HWND hwnd = dialog && dialog->isHWnd() ? FindDialogWindow() : nullptr;
+    const HWND hwnd = DialogWindowOf(context.session.dialog());
     if (!hwnd) {
         throw ScriptError("the dialog has no window");
     }

@@ -93,21 +93,16 @@ bool Available() {
     if (!DisplayNamed()) {
         return false;
     }
-    if (g_session) {
-        return true;
-    }
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        return false;
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return true;
+    // Asking opens the display; it stays open for the live session that usually follows (and, as in
+    // StopLive, is not shut down before the process ends).
+    return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
 bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     if (g_session) {
         return true;
     }
-    if (!DisplayNamed() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!DisplayNamed() || (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)) {
         return false;
     }
     g_session = std::make_unique<LiveSession>();
@@ -145,7 +140,9 @@ void StopLive() {
     standin::SetInteractiveModal(nullptr);
     standin::SetClipboardObserver(nullptr);
     g_session.reset();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // SDL's video subsystem stays up until the process ends: shutting it down unloads the X11 libraries
+    // it opened, and their caches would then be left behind as memory nobody can name. Every window
+    // of ours is gone already; a later StartLive finds the subsystem ready.
 }
 
 void SetForeignEventHandler(std::function<void(const SDL_Event&)> handler) {
