@@ -10,20 +10,34 @@
 namespace standin {
 namespace {
 
-HandleTable<Window, HandleKind::Window>& Table() {
-    static HandleTable<Window, HandleKind::Window> table;
+using WindowTable = HandleTable<Window, HandleKind::Window>;
+
+WindowTable& Table() {
+    static WindowTable table;
     return table;
 }
 
 HWND g_desktop = nullptr;
 unsigned long long g_treeVersion = 1;
 
+// The table as this thread sees it: the windows on the UI thread, an empty table on any other.
+// Every handle is looked up here, so the answer is worked out once per thread and then read with
+// one load of the thread's own pointer.
+const WindowTable& VisibleTable() {
+    static thread_local const WindowTable* visible __attribute__((tls_model("initial-exec"))) = nullptr;
+    if (visible == nullptr) {
+        static const WindowTable noWindows;
+        visible = OnUiThread() ? &Table() : &noWindows;
+    }
+    return *visible;
+}
+
 } // namespace
 
 Window* LookupWindow(HWND hwnd) {
-    if (!hwnd || !OnUiThread())
+    if (!hwnd)
         return nullptr;
-    return Table().Find(hwnd);
+    return VisibleTable().Find(hwnd);
 }
 
 Window* LookupWindowOrFail(HWND hwnd) {
