@@ -35,7 +35,6 @@ struct QueueState {
     int quitCode = 0;
     std::vector<Timer> timers;
     UINT_PTR nextThreadTimerId = 1;
-    std::vector<MSG> current; // messages being delivered, innermost last
     MSG lastRetrieved{};
     std::function<void()> idleHook;
 };
@@ -65,18 +64,28 @@ bool IsInputMessage(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
 }
 
+// The messages being delivered form a stack of these objects, each on the stack frame of the call
+// that delivers it: delivering a message costs no allocation and no search.
 class CurrentMessage {
 public:
     // A sent message carries no time or position of its own: as on Windows, it shares those of the
     // last message the loop retrieved (what GetMessageTime and GetMessagePos report meanwhile).
-    // Reading the clock here would cost more than many a message's handling.
-    CurrentMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        const MSG& retrieved = Q().lastRetrieved;
-        Q().current.push_back(MSG{hwnd, message, wParam, lParam, retrieved.time, retrieved.pt});
+    CurrentMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+        : m_msg{hwnd, message, wParam, lParam, Q().lastRetrieved.time, Q().lastRetrieved.pt},
+          m_outer(s_innermost) {
+        s_innermost = this;
     }
-    ~CurrentMessage() { Q().current.pop_back(); }
+    ~CurrentMessage() { s_innermost = m_outer; }
     CurrentMessage(const CurrentMessage&) = delete;
     CurrentMessage& operator=(const CurrentMessage&) = delete;
+
+    MSG& msg() { return m_msg; }
+    static CurrentMessage* Innermost() { return s_innermost; }
+
+private:
+    MSG m_msg;
+    CurrentMessage* m_outer = nullptr;
+    static inline CurrentMessage* s_innermost = nullptr; // the UI thread's only
 };
 
 bool TakePosted(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
@@ -298,8 +307,8 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     LRESULT result;
     {
         CurrentMessage current(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-        Q().current.back().pt = msg->pt;
-        Q().current.back().time = msg->time;
+        current.msg().pt = msg->pt;
+        current.msg().time = msg->time;
         result = proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     }
     // A procedure that ignores WM_PAINT would get it forever; as its area was dispatched, it counts as
@@ -311,9 +320,9 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
 }
 
 const MSG* WINAPI BrGetCurrentMessage(void) {
-    if (!OnUiThread() || Q().current.empty())
+    if (!OnUiThread() || CurrentMessage::Innermost() == nullptr)
         return nullptr;
-    return &Q().current.back();
+    return &CurrentMessage::Innermost()->msg();
 }
 
 DWORD WINAPI GetMessagePos(void) {
