@@ -6,6 +6,8 @@
 #include "afx_internal.h"
 #include "temporary_map.h"
 
+#include <cstdint>
+#include <iterator>
 #include <unordered_map>
 
 namespace afx_internal {
@@ -43,23 +45,47 @@ Maps& TheMaps() {
     return *maps;
 }
 
+// Every message to a window of an object asks which object that is, and a dialog's work talks to a
+// handful of windows over and over: their answers (objects or none) are kept in a few slots by the
+// handle's low bits, which hold its table index. The two functions that change the map keep the
+// slots exact.
+struct RecentWindow {
+    HWND hWnd = nullptr;
+    CWnd* pWnd = nullptr;
+};
+RecentWindow g_recentWindows[16];
+
+RecentWindow& RecentSlot(HWND hWnd) {
+    return g_recentWindows[reinterpret_cast<uintptr_t>(hWnd) % std::size(g_recentWindows)];
+}
+
 } // namespace
 
+// Read on every message: initial-exec keeps the read to one instruction (the library is loaded with
+// the program, never opened later).
 ThreadState& Thread() {
-    thread_local ThreadState state;
+    static thread_local ThreadState state __attribute__((tls_model("initial-exec")));
     return state;
 }
 
 void MapPermanentWindow(HWND hWnd, CWnd* pWnd) {
     TheMaps().permanentWindows[hWnd] = pWnd;
+    RecentSlot(hWnd) = RecentWindow{hWnd, pWnd};
 }
 void UnmapPermanentWindow(HWND hWnd) {
     TheMaps().permanentWindows.erase(hWnd);
+    if (RecentSlot(hWnd).hWnd == hWnd)
+        RecentSlot(hWnd) = RecentWindow{};
 }
 CWnd* PermanentWindow(HWND hWnd) {
+    RecentWindow& recent = RecentSlot(hWnd);
+    if (recent.hWnd == hWnd && hWnd != nullptr)
+        return recent.pWnd;
     auto& map = TheMaps().permanentWindows;
     auto found = map.find(hWnd);
-    return found == map.end() ? nullptr : found->second;
+    CWnd* pWnd = found == map.end() ? nullptr : found->second;
+    recent = RecentWindow{hWnd, pWnd};
+    return pWnd;
 }
 CWnd* TemporaryWindow(HWND hWnd) {
     return TheMaps().windows.Get(hWnd);
