@@ -1,0 +1,161 @@
+// The window-manager calls a dialog's per-row work is made of, each against a plain indirect call
+// that reads the same field (the least a message can cost): a message to a control, a message to a
+// control that an MFC object has subclassed, GetDlgItem, GetWindow, and UpdateData over two radio
+// groups and three check boxes, as the running-total dialog exchanges them for every value it formats.
+// ns_row is per call; x_floor is the call against its floor, measured in the same iteration.
+#include <afxcmn.h>
+#include <afxwin.h>
+
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kBatch = 1024;
+
+double Now() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Times the call and its floor in turn, kBatch of each per iteration.
+template <typename Call, typename Floor> void Pair(benchmark::State& state, Call call, Floor floor) {
+    double callSeconds = 0;
+    double floorSeconds = 0;
+    for (auto _ : state) {
+        double start = Now();
+        for (int i = 0; i < kBatch; ++i)
+            call();
+        const double elapsed = Now() - start;
+        state.SetIterationTime(elapsed);
+        callSeconds += elapsed;
+        start = Now();
+        for (int i = 0; i < kBatch; ++i)
+            floor();
+        floorSeconds += Now() - start;
+    }
+    const double calls = static_cast<double>(state.iterations()) * kBatch;
+    state.counters["ns_row"] = callSeconds / calls * 1e9;
+    state.counters["floor_us"] = floorSeconds / static_cast<double>(state.iterations()) * 1e6;
+    state.counters["x_floor"] = floorSeconds > 0 ? callSeconds / floorSeconds : 0;
+}
+
+struct Field {
+    int value = 0;
+};
+__attribute__((noinline)) LRESULT ReadField(Field* field) {
+    benchmark::DoNotOptimize(field);
+    return field->value;
+}
+LRESULT (*volatile g_readField)(Field*) = &ReadField;
+
+// A parent with the controls of the dialog's option area, in the template's order: a group box,
+// two radios, a group box, two radios, a check box; then a list the MFC object subclasses.
+class Form : public CWnd {
+public:
+    Form() {
+        CreateEx(0, AfxRegisterWndClass(0), L"form", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr);
+        const struct {
+            int id;
+            DWORD style;
+        } controls[] = {
+            {5031, BS_GROUPBOX | WS_GROUP},
+            {1016, BS_AUTORADIOBUTTON | WS_GROUP},
+            {1017, BS_AUTORADIOBUTTON},
+            {5032, BS_GROUPBOX | WS_GROUP},
+            {1019, BS_AUTORADIOBUTTON | WS_GROUP},
+            {1020, BS_AUTORADIOBUTTON},
+            {1313, BS_AUTOCHECKBOX | WS_GROUP},
+            {1314, BS_AUTOCHECKBOX},
+            {1315, BS_AUTOCHECKBOX | WS_GROUP},
+        };
+        for (const auto& c : controls)
+            CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | c.style, 0, 0, 40, 10, m_hWnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), nullptr, nullptr);
+        m_list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), this, 1348);
+        m_list.InsertColumn(0, L"No", LVCFMT_LEFT, 30);
+        m_list.InsertItem(0, L"1");
+        ::SendMessageW(::GetDlgItem(m_hWnd, 1016), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessageW(::GetDlgItem(m_hWnd, 1019), BM_SETCHECK, BST_CHECKED, 0);
+    }
+    ~Form() override { DestroyWindow(); }
+
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Radio(pDX, 1016, m_nUnit1);
+        DDX_Radio(pDX, 1019, m_nUnit2);
+        DDX_Check(pDX, 1313, m_bDrawList);
+        DDX_Check(pDX, 1314, m_bDrawTotal);
+        DDX_Check(pDX, 1315, m_bClose);
+    }
+
+    CListCtrl m_list;
+    int m_nUnit1 = 0;
+    int m_nUnit2 = 0;
+    BOOL m_bDrawList = FALSE;
+    BOOL m_bDrawTotal = FALSE;
+    BOOL m_bClose = FALSE;
+};
+
+Form& TheForm() {
+    static Form* form = new Form(); // the window manager outlives it; left to the process end
+    return *form;
+}
+
+void BM_SendToControl(benchmark::State& state) {
+    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, 1017);
+    Field field;
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(::SendMessageW(radio, BM_GETCHECK, 0, 0)); },
+        [&] { benchmark::DoNotOptimize(g_readField(&field)); });
+}
+BENCHMARK(BM_SendToControl)->UseManualTime();
+
+void BM_SendToMfcObjectsControl(benchmark::State& state) {
+    CListCtrl& list = TheForm().m_list;
+    Field field;
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(list.GetItemCount()); },
+        [&] { benchmark::DoNotOptimize(g_readField(&field)); });
+}
+BENCHMARK(BM_SendToMfcObjectsControl)->UseManualTime();
+
+void BM_GetDlgItem(benchmark::State& state) {
+    const HWND form = TheForm().m_hWnd;
+    Field field;
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(::GetDlgItem(form, 1315)); },
+        [&] { benchmark::DoNotOptimize(g_readField(&field)); });
+}
+BENCHMARK(BM_GetDlgItem)->UseManualTime();
+
+void BM_GetWindowNext(benchmark::State& state) {
+    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, 1019);
+    Field field;
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(::GetWindow(radio, GW_HWNDNEXT)); },
+        [&] { benchmark::DoNotOptimize(g_readField(&field)); });
+}
+BENCHMARK(BM_GetWindowNext)->UseManualTime();
+
+// The floor: the five members copied from five fields.
+void BM_UpdateData(benchmark::State& state) {
+    Form& form = TheForm();
+    Field fields[5];
+    int members[5];
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(form.UpdateData(TRUE)); },
+        [&] {
+            for (int i = 0; i < 5; ++i)
+                members[i] = static_cast<int>(g_readField(&fields[i]));
+            benchmark::DoNotOptimize(members);
+        });
+}
+BENCHMARK(BM_UpdateData)->UseManualTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
