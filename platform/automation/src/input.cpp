@@ -2,6 +2,9 @@
 
 #include "automation.h"
 
+#include <algorithm>
+#include <exception>
+
 namespace automation::input {
 
 namespace {
@@ -24,7 +27,7 @@ HWND MouseTarget(POINT screen) {
     return capture ? capture : WindowFromPoint(screen);
 }
 
-HWND PostMouse(UINT clientMessage, POINT screen, WPARAM keys) {
+HWND QueueMouse(UINT clientMessage, POINT screen, WPARAM keys) {
     SetCursorPos(screen.x, screen.y);
     HWND target = MouseTarget(screen);
     if (!target) {
@@ -40,58 +43,112 @@ HWND PostMouse(UINT clientMessage, POINT screen, WPARAM keys) {
         PostMessageW(target, NonClientForm(clientMessage), static_cast<WPARAM>(hit),
                      MAKELPARAM(screen.x, screen.y));
     }
+    return target;
+}
+
+HWND PostMouse(UINT clientMessage, POINT screen, WPARAM keys) {
+    HWND target = QueueMouse(clientMessage, screen, keys);
     Pump();
     return target;
 }
 
-void PostKey(UINT vk, bool down) {
+void QueueKey(UINT vk, bool down) {
     // Keys go to the window with the focus. Without one they go to the active window as system
-    // keys, as Windows posts them; with no active window either, no window hears them.
+    // keys, as Windows posts them; with no active window either, no window hears them. A release
+    // still reaches the loop then, as a message for no window: a key that went down (on a window
+    // that has gone since) comes back up in the keyboard state whatever is left to hear it.
     HWND target = GetFocus();
     UINT message = down ? WM_KEYDOWN : WM_KEYUP;
     if (!target) {
         target = GetActiveWindow();
         message = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     }
-    if (!target) {
+    if (!target && down) {
         return;
     }
     // Repeat count 1; a release also has the previous-state and transition bits.
     const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
     PostMessageW(target, message, vk, flags);
+}
+
+void PostKey(UINT vk, bool down) {
+    QueueKey(vk, down);
     Pump();
+}
+
+HeldInput::HeldInput() : m_nUnwinding(std::uncaught_exceptions()) {}
+
+// Only while an exception leaves the action: on the ordinary path every release was already
+// made, with the loop run after it.
+HeldInput::~HeldInput() {
+    if (std::uncaught_exceptions() <= m_nUnwinding) {
+        return;
+    }
+    // A second exception here would end the program; a release that cannot be queued is lost.
+    try {
+        if (m_nButtonUp != 0) {
+            QueueMouse(m_nButtonUp, m_buttonAt, m_nButtonKeys);
+        }
+        for (auto key = m_keys.rbegin(); key != m_keys.rend(); ++key) {
+            QueueKey(*key, false);
+        }
+    } catch (...) {
+    }
+}
+
+void HeldInput::pressKey(UINT vk) {
+    m_keys.push_back(vk);
+    PostKey(vk, true);
+}
+
+void HeldInput::releaseKey(UINT vk) {
+    m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), vk), m_keys.end());
+    PostKey(vk, false);
+}
+
+HWND HeldInput::pressButton(UINT downMessage, POINT screen, WPARAM keys) {
+    m_nButtonUp = downMessage + 1; // WM_LBUTTONUP / WM_RBUTTONUP
+    m_buttonAt = screen;
+    m_nButtonKeys = keys;
+    return PostMouse(downMessage, screen, keys | (downMessage == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON));
+}
+
+void HeldInput::releaseButton() {
+    const UINT up = m_nButtonUp;
+    m_nButtonUp = 0;
+    PostMouse(up, m_buttonAt, m_nButtonKeys);
 }
 
 WPARAM ModifierKeys(unsigned modifiers) {
     return ((modifiers & kShift) ? MK_SHIFT : 0) | ((modifiers & kCtrl) ? MK_CONTROL : 0);
 }
 
-void PressModifiers(unsigned modifiers) {
+void PressModifiers(HeldInput& held, unsigned modifiers) {
     if (modifiers & kCtrl) {
-        PostKey(VK_CONTROL, true);
+        held.pressKey(VK_CONTROL);
     }
     if (modifiers & kShift) {
-        PostKey(VK_SHIFT, true);
+        held.pressKey(VK_SHIFT);
     }
 }
 
-void ReleaseModifiers(unsigned modifiers) {
+void ReleaseModifiers(HeldInput& held, unsigned modifiers) {
     if (modifiers & kShift) {
-        PostKey(VK_SHIFT, false);
+        held.releaseKey(VK_SHIFT);
     }
     if (modifiers & kCtrl) {
-        PostKey(VK_CONTROL, false);
+        held.releaseKey(VK_CONTROL);
     }
 }
 
 HWND ClickScreen(POINT screen, UINT downMessage, unsigned modifiers) {
     const WPARAM keys = ModifierKeys(modifiers);
-    const WPARAM button = downMessage == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
-    PressModifiers(modifiers);
+    HeldInput held;
+    PressModifiers(held, modifiers);
     PostMouse(WM_MOUSEMOVE, screen, keys);
-    HWND pressed = PostMouse(downMessage, screen, keys | button);
-    PostMouse(downMessage + 1, screen, keys); // WM_LBUTTONUP / WM_RBUTTONUP
-    ReleaseModifiers(modifiers);
+    HWND pressed = held.pressButton(downMessage, screen, keys);
+    held.releaseButton();
+    ReleaseModifiers(held, modifiers);
     return pressed;
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace automation::input {
 
 // The window a pointer at `screen` talks to: the one holding the mouse capture, else the one under
@@ -14,14 +16,43 @@ HWND MouseTarget(POINT screen);
 // Moves the pointer to `screen` and posts one mouse message there (a WM_NC* one when the point is
 // outside the target's client area), then runs the loop. Returns the window that got it.
 HWND PostMouse(UINT clientMessage, POINT screen, WPARAM keys);
+// The same without running the loop.
+HWND QueueMouse(UINT clientMessage, POINT screen, WPARAM keys);
 
-// One key going down or up on the window with the focus (the active window without one).
+// One key going down or up on the window with the focus (the active window without one), then the
+// loop; QueueKey leaves running the loop to the caller.
 void PostKey(UINT vk, bool down);
+void QueueKey(UINT vk, bool down);
+
+// The keys and the mouse button an action holds down. A handler may throw while they are down; the
+// person's fingers come up all the same: while an exception leaves the action, the releases of
+// whatever is still held are posted for the program's loop to take.
+class HeldInput {
+public:
+    HeldInput();
+    ~HeldInput();
+    HeldInput(const HeldInput&) = delete;
+    HeldInput& operator=(const HeldInput&) = delete;
+
+    void pressKey(UINT vk);
+    void releaseKey(UINT vk);
+    // WM_LBUTTONDOWN or WM_RBUTTONDOWN at `screen` with the MK_* `keys` of the modifiers; returns
+    // the window that got it.
+    HWND pressButton(UINT downMessage, POINT screen, WPARAM keys);
+    void releaseButton();
+
+private:
+    int m_nUnwinding = 0;
+    std::vector<UINT> m_keys;
+    UINT m_nButtonUp = 0;
+    POINT m_buttonAt{};
+    WPARAM m_nButtonKeys = 0;
+};
 
 // MK_* bits of the modifiers, and holding them down around an action.
 WPARAM ModifierKeys(unsigned modifiers);
-void PressModifiers(unsigned modifiers);
-void ReleaseModifiers(unsigned modifiers);
+void PressModifiers(HeldInput& held, unsigned modifiers);
+void ReleaseModifiers(HeldInput& held, unsigned modifiers);
 
 // A whole click of `button` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) at `screen`: move, press, release.
 // Returns the window that got the press.

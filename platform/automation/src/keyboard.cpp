@@ -7,10 +7,11 @@
 namespace automation {
 
 void PressKey(UINT vk, unsigned modifiers) {
-    input::PressModifiers(modifiers);
-    input::PostKey(vk, true);
-    input::PostKey(vk, false);
-    input::ReleaseModifiers(modifiers);
+    input::HeldInput held;
+    input::PressModifiers(held, modifiers);
+    held.pressKey(vk);
+    held.releaseKey(vk);
+    input::ReleaseModifiers(held, modifiers);
 }
 
 } // namespace automation

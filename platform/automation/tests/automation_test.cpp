@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
 #include <string>
 #include <vector>
 
@@ -127,6 +130,70 @@ TEST_F(Automation, ModifierKeysAreHeldForTheClickAndReleasedAfter) {
                                   "down at 5,6\n"
                                   "up\n");
     EXPECT_GE(GetKeyState(VK_CONTROL), 0);
+}
+
+// A window whose handler of one input message throws, or that goes away on a key: the person's
+// keys and buttons come up all the same, and nothing keeps believing they are down.
+struct UnluckyInput {
+    const char* name;
+    UINT failing;      // the message whose handler throws
+    bool goesOnEscape; // the window destroys itself on Esc instead
+    std::function<void(HWND)> act;
+};
+
+LRESULT CALLBACK UnluckyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto* failing = reinterpret_cast<const UnluckyInput*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (failing != nullptr && msg == failing->failing)
+        throw std::runtime_error("a handler fails");
+    if (failing != nullptr && failing->goesOnEscape && msg == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        DestroyWindow(hwnd);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(Automation, HeldKeysAndButtonsComeUpWhateverTheHandlerDoes) {
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = UnluckyProc;
+        wc.lpszClassName = L"AutomationUnlucky";
+        return RegisterClassW(&wc) != 0;
+    }();
+    ASSERT_TRUE(registered);
+    const UnluckyInput cases[] = {
+        {"ctrl+shift click, the press throws", WM_LBUTTONDOWN, false,
+         [](HWND w) {
+             automation::ClickAt(w, POINT{10, 10}, automation::kCtrl | automation::kShift);
+         }},
+        {"right click, the press throws", WM_RBUTTONDOWN, false,
+         [](HWND w) {
+             automation::RightClickAt(w, POINT{10, 10});
+         }},
+        {"shift+Esc, the key throws", WM_KEYDOWN, false,
+         [](HWND w) { automation::PressKey(VK_ESCAPE, automation::kShift); }},
+        {"shift+Esc closes the window", 0, true,
+         [](HWND w) { automation::PressKey(VK_ESCAPE, automation::kShift); }},
+    };
+    for (const UnluckyInput& unlucky : cases) {
+        SCOPED_TRACE(unlucky.name);
+        HWND window = CreateWindowExW(0, L"AutomationUnlucky", L"Unlucky", WS_POPUP | WS_VISIBLE, 700, 400,
+                                      200, 150, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&unlucky));
+        SetActiveWindow(window);
+        SetFocus(window);
+        try {
+            unlucky.act(window);
+        } catch (const std::runtime_error&) {
+        }
+        // The program's loop goes on and takes what was left for it.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        automation::Pump();
+        for (const int key : {VK_CONTROL, VK_SHIFT, VK_LBUTTON, VK_RBUTTON, VK_ESCAPE})
+            EXPECT_GE(GetKeyState(key), 0) << "key " << key << " is still down";
+        EXPECT_EQ(GetCapture(), nullptr);
+        if (IsWindow(window))
+            DestroyWindow(window);
+    }
 }
 
 TEST_F(Automation, MessageBoxesTakeTheQueuedAnswer) {
