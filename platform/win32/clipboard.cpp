@@ -91,6 +91,8 @@ BOOL WINAPI EmptyClipboard(void) {
 HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
     if (!RequireOpen())
         return nullptr;
+    if (ConsumeFault(Fault::SetClipboardData))
+        return nullptr;
     if (!C().emptied || !data || !IsGlobalBlock(data)) {
         SetLastError(C().emptied ? ERROR_INVALID_PARAMETER : ERROR_CLIPBOARD_NOT_OPEN);
         return nullptr;

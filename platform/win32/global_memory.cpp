@@ -96,6 +96,8 @@ HGLOBAL WINAPI GlobalFree(HGLOBAL memory) {
 }
 
 LPVOID WINAPI GlobalLock(HGLOBAL memory) {
+    if (ConsumeFault(Fault::GlobalLock))
+        return nullptr;
     Block* block = Find(memory);
     if (!block) {
         SetLastError(ERROR_INVALID_HANDLE);

@@ -47,23 +47,31 @@ TEST_F(ClipboardCopy, TextArrivesWhereReadersLook) {
     }
 }
 
-TEST_F(ClipboardCopy, FailuresGiveTheirCodesAndKeepTheEarlierText) {
+// Every failure before the clipboard is emptied keeps the earlier text; a refusal of the data comes
+// after emptying, which Windows requires before new data is set, so the clipboard is then empty.
+TEST_F(ClipboardCopy, FailuresGiveTheirCodesAndKeepTheEarlierTextWhileTheyCan) {
     struct Case {
         const char* name;
         void (*arrange)();
         const wchar_t* text;
         int code;
+        const wchar_t* after;
     } const cases[] = {
-        {"clipboard cannot be opened", [] { standin::SetClipboardOpenFails(true); }, L"new", 3},
-        {"no memory for the text", [] { standin::FailNext(standin::Fault::GlobalAlloc); }, L"new", 1},
-        {"null text", [] {}, nullptr, 1},
+        {"clipboard cannot be opened", [] { standin::SetClipboardOpenFails(true); }, L"new", 3, L"earlier"},
+        {"no memory for the text", [] { standin::FailNext(standin::Fault::GlobalAlloc); }, L"new", 1,
+         L"earlier"},
+        {"memory cannot be locked", [] { standin::FailNext(standin::Fault::GlobalLock); }, L"new", 2,
+         L"earlier"},
+        {"the clipboard refuses the data", [] { standin::FailNext(standin::Fault::SetClipboardData); },
+         L"new", 4, L""},
+        {"null text", [] {}, nullptr, 1, L"earlier"},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(ClipBoardCopy(L"earlier"), 0) << c.name;
         c.arrange();
         EXPECT_EQ(ClipBoardCopy(c.text), c.code) << c.name;
         standin::ResetRecords();
-        EXPECT_EQ(readClipboard(), L"earlier") << c.name << ": the clipboard must be closed and unchanged";
+        EXPECT_EQ(readClipboard(), c.after) << c.name << ": the clipboard must be closed again";
     }
 }
 

@@ -75,8 +75,9 @@ WINBASEAPI std::wstring ClipboardText(); // CF_UNICODETEXT as it stands, "" when
 WINBASEAPI void SetClipboardObserver(std::function<void(const std::wstring&)> observer);
 
 // ---- faults ---------------------------------------------------------------------------------------
-enum class Fault { CreateFont, CreateSolidBrush, GlobalAlloc };
-// The next `count` calls of the function fail as Windows reports failure (a null handle).
+enum class Fault { CreateFont, CreateSolidBrush, GlobalAlloc, GlobalLock, SetClipboardData };
+// The next `count` calls of the function fail as Windows reports failure (a null handle or address;
+// SetClipboardData keeps no data and leaves the memory with the caller).
 WINBASEAPI void FailNext(Fault fault, int count = 1);
 
 // ---- interactive modal loops ----------------------------------------------------------------------
