@@ -241,6 +241,10 @@ void Drag(Display* display, Window window, int x0, int y0, int x1, int y1) {
         Mouse(display, window, MotionNotify, x0 + (x1 - x0) * step / 4, y0 + (y1 - y0) * step / 4);
     }
     Mouse(display, window, ButtonRelease, x1, y1);
+    // The host reads its script and the desktop's events separately: give the events time to arrive
+    // before the next script line asks about their effect.
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
 }
 
 // The live host on its own virtual display, with the test connected as another X client.
