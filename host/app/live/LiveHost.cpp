@@ -73,13 +73,21 @@ int RunLive(const LiveOptions& options, MeasureSession& session, plan::PlanModel
             }
             // The person's clicks on the drawing are measurements, handed to the dialog here, outside
             // the desktop's event handling.
-            for (const PlanClick& click : planWindow.takeClicks()) {
-                const auto result = session.clickPlan(click.at, click.minus);
-                if (result.hit) {
-                    script::EmitMeasure(events, result.data, result.result);
+            // An exception out of the dialog (the component passes them on to the host) is reported and
+            // the session goes on, as after a failed script line.
+            bool quitting = false;
+            try {
+                for (const PlanClick& click : planWindow.takeClicks()) {
+                    const auto result = session.clickPlan(click.at, click.minus);
+                    if (result.hit) {
+                        script::EmitMeasure(events, result.data, result.result);
+                    }
                 }
+                quitting = !PumpWaitingMessages();
+            } catch (...) {
+                script::EmitError(events, 0, script::DescribeCurrentException());
             }
-            if (!PumpWaitingMessages()) {
+            if (quitting) {
                 break;
             }
             planWindow.paint();

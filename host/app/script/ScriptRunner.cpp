@@ -37,11 +37,37 @@ std::string ArgumentCountMessage(const Command& command, size_t given) {
 
 } // namespace
 
+std::string DescribeCurrentException() {
+    try {
+        throw;
+    } catch (const ScriptError& error) {
+        return error.what();
+    } catch (CException* error) {
+        // Thrown by pointer through the dialog, as MFC does; the one who catches it deletes it.
+        wchar_t text[512] = {};
+        error->GetErrorMessage(text, 512);
+        error->Delete();
+        return "MFC exception out of the dialog: " + ToUtf8(text);
+    } catch (const _com_error& error) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(error.Error()));
+        return std::string("OLE error out of the dialog: ") + code;
+    } catch (const std::exception& error) {
+        return std::string("exception out of the dialog: ") + error.what();
+    } catch (...) {
+        return "exception out of the dialog";
+    }
+}
+
+void EmitError(EventSink& events, int line, const std::string& message) {
+    JsonWriter json;
+    events.emit(
+        json.beginObject().field("event", "error").field("line", line).field("message", message).endObject());
+}
+
 void ScriptRunner::fail(int number, const std::string& message) {
     m_anyFailed = true;
-    JsonWriter json;
-    json.beginObject().field("event", "error").field("line", number).field("message", message);
-    m_context.events.emit(json.endObject());
+    EmitError(m_context.events, number, message);
 }
 
 bool ScriptRunner::runLine(int number, std::string_view line) {
@@ -60,22 +86,8 @@ bool ScriptRunner::runLine(int number, std::string_view line) {
         }
         command->run(m_context, arguments);
         return true;
-    } catch (const ScriptError& error) {
-        fail(number, error.what());
-    } catch (CException* error) {
-        // Thrown by pointer through the dialog, as MFC does; the one who catches it deletes it.
-        wchar_t text[512] = {};
-        error->GetErrorMessage(text, 512);
-        error->Delete();
-        fail(number, "MFC exception out of the dialog: " + ToUtf8(text));
-    } catch (const _com_error& error) {
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(error.Error()));
-        fail(number, std::string("OLE error out of the dialog: ") + code);
-    } catch (const std::exception& error) {
-        fail(number, std::string("exception out of the dialog: ") + error.what());
     } catch (...) {
-        fail(number, "exception out of the dialog");
+        fail(number, DescribeCurrentException());
     }
     return false;
 }
@@ -85,8 +97,10 @@ int RunScript(std::istream& in, ScriptContext& context) {
     std::string line;
     int number = 0;
     while (!runner.quitRequested() && std::getline(in, line)) {
-        runner.runLine(++number, line);
-        PumpWaitingMessages();
+        if (runner.runLine(++number, line)) {
+            // What the line posted runs here; an exception out of a handler belongs to the line too.
+            runner.runGuarded(number, [] { PumpWaitingMessages(); });
+        }
     }
     return runner.anyFailed() ? 1 : 0;
 }
