@@ -77,6 +77,8 @@ private:
     void UpdateString();
 
     // Set-up and teardown helpers (component/)
+    BOOL SetUpWindow();
+    void AbandonWindow();
     void ReadSettings();
     void WriteSettings();
     void PrepareTooltips();

@@ -46,6 +46,30 @@ template <typename Handle> void DeleteOnce(Handle& handle) {
 } // namespace
 
 BOOL MeasureTotalDlg::OnInitDialog() {
+    try {
+        return SetUpWindow();
+    } catch (...) {
+        AbandonWindow();
+        throw;
+    }
+}
+
+// A set-up that failed (the settings store threw, a stored value is no number) leaves no half-made
+// window behind for the next measurement to land in: the font and brushes it made go, and the
+// window goes without writing the settings it could not read, so the store keeps what it held.
+// The exception still goes on to the host, and the next measurement makes a whole new window.
+void MeasureTotalDlg::AbandonWindow() {
+    DeleteOnce(m_hFontTotal);
+    DeleteOnce(m_hBrushCombo);
+    DeleteOnce(m_hBrushTotal);
+    // The set-up's own failure is the one the host hears about.
+    try {
+        CWnd::DestroyWindow();
+    } catch (...) {
+    }
+}
+
+BOOL MeasureTotalDlg::SetUpWindow() {
     return GuardedOperation(L"MeasureTotalDlg: OnInitDialog() 例外", [&] {
         FunctionTrace trace;
         trace.write(L"MeasureTotalDlg: OnInitDialog()  this=%x", TraceAddress(this));

@@ -5,9 +5,12 @@
 #include <MeasureTotalDlg.h>
 
 #include <automation.h>
+#include <brio/core/Application.h>
 #include <standin/hooks.h>
 
 #include <commctrl.h>
+
+#include <tuple>
 
 namespace brio::ui::measure::test {
 namespace {
@@ -198,6 +201,34 @@ TEST_F(Lifecycle, AStoredTextThatIsNoNumberStopsTheWindowCreation) {
     ASSERT_NE(error, std::string::npos) << log;
     EXPECT_LT(exit, error) << "the trace closes before the error line";
     EXPECT_NE(m_pDlg, nullptr) << "the object was made and belongs to the host";
+}
+
+// No half-made window stays behind for the next measurement to land in: it goes with the font and
+// brushes its set-up made, the store keeps what it held, and once the value is a number again the
+// next measurement opens a whole window.
+TEST_F(Lifecycle, AFailedSetUpLeavesNoWindowAndTheNextMeasurementOpensAWholeOne) {
+    const standin::LiveObjects before = standin::CountLiveObjects();
+    StoreSetting(L"marume2", _variant_t(L"abc"));
+    StoreSetting(L"marume1", _variant_t(4, VT_INT));
+    EXPECT_THROW(Measure(1), _com_error);
+    ASSERT_NE(m_pDlg, nullptr);
+    EXPECT_FALSE(m_pDlg->isHWnd());
+    const standin::LiveObjects after = standin::CountLiveObjects();
+    EXPECT_EQ(std::make_tuple(after.fonts, after.brushes, after.windows),
+              std::make_tuple(before.fonts, before.brushes, before.windows));
+    brio::core::ProfileValues stored;
+    brio::core::Application::getInstance().getProfileStore()->readSection(L"MeasureTotalDlg", &stored, 0);
+    ASSERT_EQ(stored.count(L"marume2"), 1u);
+    EXPECT_EQ(stored[L"marume2"].vt, VT_BSTR) << "nothing was written over the stored settings";
+
+    StoreSetting(L"marume2", _variant_t(2, VT_INT));
+    ASSERT_TRUE(Measure(2));
+    EXPECT_EQ(Column(0), Texts{L"1"});
+    EXPECT_EQ(ComboSelection(1355), 4);
+    EXPECT_EQ(ComboSelection(1356), 2);
+    DeleteDialog();
+    const standin::LiveObjects gone = standin::CountLiveObjects();
+    EXPECT_EQ(std::make_pair(gone.fonts, gone.brushes), std::make_pair(before.fonts, before.brushes));
 }
 
 TEST_F(Lifecycle, AStoredPositionOutsideTheItemsLeavesTheComboEmptyAndRoundsToHundreds) {
