@@ -24,18 +24,16 @@ MeasureTotalDlg::~MeasureTotalDlg() {
     try {
         FunctionTrace trace;
         trace.write(L"MeasureTotalDlg: デストラクタ  this=%x", TraceAddress(this));
-        if (m_hFontTotal != NULL)
-            ::DeleteObject(m_hFontTotal);
-        if (m_hBrushCombo != NULL)
-            ::DeleteObject(m_hBrushCombo);
-        if (m_hBrushTotal != NULL)
-            ::DeleteObject(m_hBrushTotal);
+        ReleaseDrawingObjects();
     } catch (...) {
         try {
             WriteErrorLine(L"MeasureTotalDlg: デストラクタ 例外");
         } catch (...) {
         }
     }
+    // Nothing else could free them once the object is gone: a log that failed at the trace above
+    // must not leave the font and brushes behind.
+    ReleaseDrawingObjects();
 }
 
 void MeasureTotalDlg::SetMainFrame(CWnd* frame) {

@@ -79,6 +79,7 @@ private:
     // Set-up and teardown helpers (component/)
     BOOL SetUpWindow();
     void AbandonWindow();
+    void ReleaseDrawingObjects();
     void ReadSettings();
     void WriteSettings();
     void PrepareTooltips();

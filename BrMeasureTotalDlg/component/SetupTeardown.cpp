@@ -59,14 +59,19 @@ BOOL MeasureTotalDlg::OnInitDialog() {
 // window goes without writing the settings it could not read, so the store keeps what it held.
 // The exception still goes on to the host, and the next measurement makes a whole new window.
 void MeasureTotalDlg::AbandonWindow() {
-    DeleteOnce(m_hFontTotal);
-    DeleteOnce(m_hBrushCombo);
-    DeleteOnce(m_hBrushTotal);
+    ReleaseDrawingObjects();
     // The set-up's own failure is the one the host hears about.
     try {
         CWnd::DestroyWindow();
     } catch (...) {
     }
+}
+
+// Each font and brush is deleted once: the handle is emptied with it, so a later call skips it.
+void MeasureTotalDlg::ReleaseDrawingObjects() {
+    DeleteOnce(m_hFontTotal);
+    DeleteOnce(m_hBrushCombo);
+    DeleteOnce(m_hBrushTotal);
 }
 
 BOOL MeasureTotalDlg::SetUpWindow() {
@@ -150,9 +155,7 @@ BOOL MeasureTotalDlg::DestroyWindow() {
         FunctionTrace trace;
         trace.write(L"MeasureTotalDlg: DestroyWindow()  this=%x", TraceAddress(this));
 
-        DeleteOnce(m_hFontTotal);
-        DeleteOnce(m_hBrushCombo);
-        DeleteOnce(m_hBrushTotal);
+        ReleaseDrawingObjects();
         // A second call after the window is gone writes nothing: the settings were saved when the
         // window went, and there is no window left to keep the place of.
         if (::IsWindow(m_hWnd))

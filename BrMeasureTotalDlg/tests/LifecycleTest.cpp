@@ -157,6 +157,19 @@ TEST_F(Lifecycle, FontAndBrushesLiveAsLongAsTheirWindow) {
     EXPECT_EQ(live(), std::make_pair(before.fonts, before.brushes));
 }
 
+// The destructor's trace failing (the host's log throws) does not keep it from freeing them.
+TEST_F(Lifecycle, DeletingTheObjectWhileTheLogFailsStillFreesTheFontAndBrushes) {
+    const standin::LiveObjects before = standin::CountLiveObjects();
+    ASSERT_TRUE(Measure(1));
+    auto& server = brio::server::BrLogServer::getInstance();
+    server.setThrowOnWrite(true);
+    DeleteDialog();
+    server.setThrowOnWrite(false);
+    const standin::LiveObjects after = standin::CountLiveObjects();
+    EXPECT_EQ(std::make_tuple(after.fonts, after.brushes, after.windows),
+              std::make_tuple(before.fonts, before.brushes, before.windows));
+}
+
 TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
     ASSERT_TRUE(Measure(1));
     automation::ChooseComboItem(Control(1355), 4); // 小数点以下3位
