@@ -4,6 +4,8 @@
 // Does NOT: keep window properties (SetProp), class extra bytes, or per-window DC (CS_OWNDC) state.
 #pragma once
 
+#include "win32/handle_table.h"
+
 #include <windows.h>
 
 #include <cairo.h>
@@ -80,9 +82,28 @@ struct Window {
 };
 
 // Null for null, stale, foreign or other-thread handles.
-Window* LookupWindow(HWND hwnd);
+// Every window function starts here, dozens of times for one row a dialog formats, so the look-up
+// is inline: the window table as this thread sees it (the windows on the UI thread, an empty table
+// on any other thread) is one load of a thread's own pointer, set at its first look-up.
+using WindowTable = HandleTable<Window, HandleKind::Window>;
+extern thread_local constinit const WindowTable* t_visibleWindows __attribute__((tls_model("initial-exec")));
+const WindowTable& FirstLookOfThisThread();
+
+inline Window* LookupWindow(HWND hwnd) {
+    if (!hwnd)
+        return nullptr;
+    const WindowTable* table = t_visibleWindows;
+    if (table == nullptr)
+        table = &FirstLookOfThisThread();
+    return table->Find(hwnd);
+}
 // As LookupWindow, and sets ERROR_INVALID_WINDOW_HANDLE when nothing is found.
-Window* LookupWindowOrFail(HWND hwnd);
+inline Window* LookupWindowOrFail(HWND hwnd) {
+    Window* window = LookupWindow(hwnd);
+    if (!window)
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
 
 // Every change of a window's children (their set, their order) or of a child's id calls TreeChanged;
 // what is worked out from the tree is valid while TreeVersion stays the same.

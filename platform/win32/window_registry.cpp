@@ -10,8 +10,6 @@
 namespace standin {
 namespace {
 
-using WindowTable = HandleTable<Window, HandleKind::Window>;
-
 WindowTable& Table() {
     static WindowTable table;
     return table;
@@ -20,31 +18,15 @@ WindowTable& Table() {
 HWND g_desktop = nullptr;
 unsigned long long g_treeVersion = 1;
 
-// The table as this thread sees it: the windows on the UI thread, an empty table on any other.
-// Every handle is looked up here, so the answer is worked out once per thread and then read with
-// one load of the thread's own pointer.
-const WindowTable& VisibleTable() {
-    static thread_local const WindowTable* visible __attribute__((tls_model("initial-exec"))) = nullptr;
-    if (visible == nullptr) {
-        static const WindowTable noWindows;
-        visible = OnUiThread() ? &Table() : &noWindows;
-    }
-    return *visible;
-}
-
 } // namespace
 
-Window* LookupWindow(HWND hwnd) {
-    if (!hwnd)
-        return nullptr;
-    return VisibleTable().Find(hwnd);
-}
+thread_local constinit const WindowTable* t_visibleWindows __attribute__((tls_model("initial-exec"))) =
+    nullptr;
 
-Window* LookupWindowOrFail(HWND hwnd) {
-    Window* window = LookupWindow(hwnd);
-    if (!window)
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return window;
+const WindowTable& FirstLookOfThisThread() {
+    static const WindowTable noWindows;
+    t_visibleWindows = OnUiThread() ? &Table() : &noWindows;
+    return *t_visibleWindows;
 }
 
 void TreeChanged() {
