@@ -214,8 +214,7 @@ template <class C, auto F> BOOL scroll(CCmdTarget* t, const AFX_MSGCALL& m, LRES
     {WM_REFLECT_BASE + WM_CTLCOLOR, 0, 0, 0, &afx_thunk::ctlcolor_reflect<ThisClass, &ThisClass::CtlColor>},
 
 // ---- window messages -------------------------------------------------------------------------------------
-#define ON_MESSAGE(message, memberFxn)                                                                       \
-    {UINT(message), 0, 0, 0, &afx_thunk::wparam_lparam<ThisClass, memberFxn>},
+#define ON_MESSAGE(msg, memberFxn) {UINT(msg), 0, 0, 0, &afx_thunk::wparam_lparam<ThisClass, memberFxn>},
 #define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, create, &ThisClass::OnCreate)
 #define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, v, &ThisClass::OnDestroy)
 #define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, v, &ThisClass::OnNcDestroy)

@@ -101,8 +101,11 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
     Window* window = LookupWindowOrFail(hwnd);
     if (!window)
         return nullptr;
-    if (cmd == GW_CHILD)
-        return window->m_children.empty() ? nullptr : window->m_children.front();
+    if (cmd == GW_CHILD) {
+        // The top-level windows are the desktop's children, as callers that walk them expect.
+        const std::vector<HWND>& children = hwnd == DesktopWindow() ? TopLevelWindows() : window->m_children;
+        return children.empty() ? nullptr : children.front();
+    }
     if (cmd == GW_OWNER)
         return window->m_owner;
     const std::vector<HWND>* siblings = &TopLevelWindows();

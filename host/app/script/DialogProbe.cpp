@@ -52,16 +52,9 @@ std::wstring WindowText(HWND hwnd) {
     return buffer;
 }
 
-// The first top-level window: the desktop's first child, as on Windows. The stand-in keeps its
-// top-level windows apart from the desktop's children (GW_CHILD gives none), but lists them as the
-// desktop's siblings, so GW_HWNDFIRST reaches them there.
+// The first top-level window: the desktop's first child, as on Windows.
 HWND FirstTopLevelWindow() {
-    const HWND desktop = GetDesktopWindow();
-    HWND first = GetWindow(desktop, GW_CHILD);
-    if (!first) {
-        first = GetWindow(desktop, GW_HWNDFIRST);
-    }
-    return first == desktop ? nullptr : first;
+    return GetWindow(GetDesktopWindow(), GW_CHILD);
 }
 
 HWND FindDialogWindow() {

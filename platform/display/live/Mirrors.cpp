@@ -26,15 +26,10 @@ bool SameRect(const RECT& a, const RECT& b) {
 } // namespace
 
 std::vector<HWND> Mirrors::VisibleTopLevels() {
-    // The desktop's first child, as on Windows; the stand-in keeps its top-level windows apart from
-    // the desktop's children but lists them as the desktop's siblings, where GW_HWNDFIRST finds them.
-    const HWND desktop = GetDesktopWindow();
-    HWND first = GetWindow(desktop, GW_CHILD);
-    if (!first) {
-        first = GetWindow(desktop, GW_HWNDFIRST);
-    }
+    // The top-level windows are the desktop's children, as on Windows.
+    const HWND first = GetWindow(GetDesktopWindow(), GW_CHILD);
     std::vector<HWND> windows;
-    for (HWND hwnd = first == desktop ? nullptr : first; hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+    for (HWND hwnd = first; hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
         RECT rect{};
         if (IsWindowVisible(hwnd) && GetWindowRect(hwnd, &rect) && rect.right > rect.left &&
             rect.bottom > rect.top) {

@@ -74,6 +74,10 @@ TEST_F(WindowTree, ParentsOwnersAndControlIds) {
     EXPECT_EQ(GetAncestor(grandchild, GA_ROOT), top);
     EXPECT_TRUE(IsChild(top, grandchild));
     EXPECT_FALSE(IsChild(top, popup));
+    bool found = false;
+    for (HWND hwnd = GetWindow(GetDesktopWindow(), GW_CHILD); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT))
+        found = found || hwnd == top;
+    EXPECT_TRUE(found) << "top-level windows are walked as the desktop's children";
     DestroyWindow(top);
     EXPECT_FALSE(IsWindow(popup)) << "owned windows go with their owner";
 }
