@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace standin {
@@ -77,7 +76,9 @@ struct Window {
 
     // GetDlgItem's index of the children: (id, handle) in z-order, valid while the tree's version
     // is the one it was built at. A dialog asks for its controls far more often than they change.
-    std::vector<std::pair<LONG_PTR, HWND>> m_childIds;
+    // The ids sit apart from the handles so that a search reads only the ids.
+    std::vector<int> m_childIds;
+    std::vector<HWND> m_childIdHandles;
     unsigned long long m_childIdsVersion = 0; // 0: never built
 };
 

@@ -147,14 +147,18 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
         return nullptr;
     if (window->m_childIdsVersion != TreeVersion()) {
         window->m_childIds.clear();
-        for (HWND child : window->m_children)
-            if (Window* c = LookupWindow(child))
-                window->m_childIds.emplace_back(c->m_id, child);
+        window->m_childIdHandles.clear();
+        for (HWND child : window->m_children) {
+            if (Window* c = LookupWindow(child)) {
+                window->m_childIds.push_back(static_cast<int>(c->m_id));
+                window->m_childIdHandles.push_back(child);
+            }
+        }
         window->m_childIdsVersion = TreeVersion();
     }
-    for (const auto& [childId, child] : window->m_childIds)
-        if (static_cast<int>(childId) == id)
-            return child;
+    const auto& ids = window->m_childIds;
+    if (auto found = std::find(ids.begin(), ids.end(), id); found != ids.end())
+        return window->m_childIdHandles[static_cast<size_t>(found - ids.begin())];
     SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
     return nullptr;
 }
