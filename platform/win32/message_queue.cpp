@@ -35,9 +35,12 @@ struct QueueState {
     int quitCode = 0;
     std::vector<Timer> timers;
     UINT_PTR nextThreadTimerId = 1;
-    MSG lastRetrieved{};
     std::function<void()> idleHook;
 };
+
+// The message the loop retrieved last. Kept apart from the queue, as a plain object, because every
+// sent message reads its time and position.
+MSG g_lastRetrieved{};
 
 QueueState& Q() {
     static QueueState state;
@@ -71,7 +74,7 @@ public:
     // A sent message carries no time or position of its own: as on Windows, it shares those of the
     // last message the loop retrieved (what GetMessageTime and GetMessagePos report meanwhile).
     CurrentMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-        : m_msg{hwnd, message, wParam, lParam, Q().lastRetrieved.time, Q().lastRetrieved.pt},
+        : m_msg{hwnd, message, wParam, lParam, g_lastRetrieved.time, g_lastRetrieved.pt},
           m_outer(s_innermost) {
         s_innermost = this;
     }
@@ -174,7 +177,7 @@ bool HasIdleHook() {
 bool NextMessageForNestedLoop(MSG* msg, bool waitForTimers) {
     for (;;) {
         if (TakeMessage(msg, nullptr, 0, 0, true)) {
-            Q().lastRetrieved = *msg;
+            g_lastRetrieved = *msg;
             return true;
         }
         bool timersCanCome = waitForTimers && !Q().timers.empty();
@@ -239,7 +242,7 @@ BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, U
     if (!TakeMessage(msg, hwnd, filterMin, filterMax, (remove & PM_REMOVE) != 0))
         return FALSE;
     if (remove & PM_REMOVE)
-        Q().lastRetrieved = *msg;
+        g_lastRetrieved = *msg;
     return TRUE;
 }
 
@@ -254,7 +257,7 @@ BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
         return -1;
     while (!TakeMessage(msg, hwnd, filterMin, filterMax, true))
         WaitBriefly();
-    Q().lastRetrieved = *msg;
+    g_lastRetrieved = *msg;
     return msg->message != WM_QUIT;
 }
 
@@ -326,12 +329,12 @@ const MSG* WINAPI BrGetCurrentMessage(void) {
 }
 
 DWORD WINAPI GetMessagePos(void) {
-    const MSG& msg = Q().lastRetrieved;
+    const MSG& msg = g_lastRetrieved;
     return static_cast<DWORD>(MAKELONG(msg.pt.x, msg.pt.y));
 }
 
 LONG WINAPI GetMessageTime(void) {
-    return static_cast<LONG>(Q().lastRetrieved.time);
+    return static_cast<LONG>(g_lastRetrieved.time);
 }
 
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, void* proc) {
