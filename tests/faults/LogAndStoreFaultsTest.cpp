@@ -1,0 +1,229 @@
+// The host's log server and settings store failing under the dialog: a log that throws stops each
+// command at its first trace, before it changes anything, and the exception reaches the host; a log
+// that breaks while the host handles the draw request leaves the dialog hidden with its rows; a
+// store that fails at reading stops the new window and keeps what it holds; a store that fails at
+// closing keeps the window until the settings can be written. After each the host goes on.
+#include "FaultFixture.h"
+
+#include <automation.h>
+#include <standin/hooks.h>
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace reliability::test {
+namespace {
+
+constexpr const wchar_t* kSection = L"MeasureTotalDlg";
+
+struct UserAction {
+    const char* name;
+    std::function<void(HostWorld&)> act;
+};
+
+void ClickControl(HostWorld& world, int id) {
+    automation::Click(world.control(id));
+}
+
+TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
+    const UserAction actions[] = {
+        {"削除 with the second row selected", [](HostWorld& w) { ClickControl(w, 1351); }},
+        {"すべて削除 answered Yes",
+         [](HostWorld& w) {
+             w.m_answers.m_nBoxAnswer = IDYES;
+             ClickControl(w, 1349);
+         }},
+        {"the Delete key in the list", [](HostWorld&) { automation::PressKey(VK_DELETE); }},
+        {"削除 from the context menu",
+         [](HostWorld& w) {
+             w.m_answers.m_nMenuCommand = 1004; // 削除
+             automation::RightClickList(w.control(1348), 1);
+         }},
+        {"小数点以下2位", [](HostWorld& w) { automation::ChooseComboItem(w.control(1355), 3); }},
+        {"the unit m", [](HostWorld& w) { ClickControl(w, 1017); }},
+        {"the draw box 累計", [](HostWorld& w) { ClickControl(w, 1314); }},
+        {"a measurement", [](HostWorld& w) { w.callEntry(Length(5)); }},
+        {"the close button", [](HostWorld& w) { automation::ClickFrameButton(w.dialog(), SC_CLOSE); }},
+    };
+    for (const UserAction& action : actions) {
+        SCOPED_TRACE(action.name);
+        m_world->fresh();
+        Open({10, 20, 30});
+        automation::PickListRow(m_world->control(1348), 1);
+        const DialogView before = View();
+        const int menus = m_world->m_answers.m_nMenus;
+        const int boxes = m_world->m_answers.m_nBoxes;
+
+        Inject(std::string("log throws: ") + action.name);
+        m_world->setLogThrowing(true);
+        const std::string escaped = m_world->survive([&] { action.act(*m_world); });
+        m_world->setLogThrowing(false);
+
+        EXPECT_NE(escaped.find("write failed"), std::string::npos) << escaped;
+        const DialogView after = View();
+        ASSERT_TRUE(after.window) << "the window went";
+        ASSERT_EQ(after.rows.size(), before.rows.size());
+        for (size_t i = 0; i < before.rows.size(); ++i)
+            for (int column : {0, 1, 2, 3, 5})
+                EXPECT_EQ(after.rows[i].cells[column], before.rows[i].cells[column]) << "row " << i;
+        EXPECT_EQ(m_world->m_answers.m_nMenus, menus) << "no menu opens";
+        EXPECT_EQ(m_world->m_answers.m_nBoxes, boxes) << "no question is asked";
+        HostGoesOn();
+        ExpectNothingLeaked();
+    }
+}
+
+// "作図後閉じる": the dialog hides, the host draws and its log breaks meanwhile, so the closing
+// cannot even write its trace. The dialog stays hidden with its rows; the next measurement shows
+// it again with all of them, and a close then keeps the draw options.
+TEST_F(Faults, ALogThatBreaksWhileTheHostDrawsLeavesTheDialogHiddenWithItsRows) {
+    Inject("log breaks during the draw request");
+    Open({10, 20});
+    ClickControl(*m_world, 1313);
+    ClickControl(*m_world, 1315);
+    m_world->m_bFailLogWhileDrawing = true;
+    const std::string escaped = m_world->survive([&] { ClickControl(*m_world, 1271); });
+    m_world->setLogThrowing(false);
+
+    EXPECT_NE(escaped.find("write failed"), std::string::npos) << escaped;
+    EXPECT_EQ(m_world->m_nDraws, 1);
+    EXPECT_NE(m_world->m_strLastSummary.find(L"20"), std::wstring::npos) << "the host drew both rows";
+    const DialogView hidden = View();
+    ASSERT_TRUE(hidden.window);
+    EXPECT_FALSE(hidden.visible);
+    EXPECT_EQ(Column(5), (std::vector<std::wstring>{RawText(10), RawText(20)}));
+
+    HostGoesOn();
+    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"1", L"2", L"3"}));
+    ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+    const auto stored = m_world->storedSettings();
+    EXPECT_EQ(stored.at(L"drawList"), 1);
+    EXPECT_EQ(stored.at(L"close"), 1);
+    ExpectNothingLeaked();
+}
+
+// The user's last choice (小数点以下3位) is in the store when the store starts failing.
+struct ReadFailure {
+    const char* name;
+    StoreMode mode;
+    Garbage garbage;
+    const char* escaped; // how the failure reaches the host
+};
+
+TEST_F(Faults, AStoreThatFailsAtReadingStopsTheWindowAndKeepsWhatItHolds) {
+    const ReadFailure failures[] = {
+        {"the store throws", StoreMode::Throwing, Garbage::Text, "settings store failure"},
+        {"a text for marume1", StoreMode::Garbage, Garbage::Text, "_com_error 2147614725"}, // type mismatch
+        {"1e300 for marume1", StoreMode::Garbage, Garbage::HugeReal, "_com_error 2147614730"}, // overflow
+        {"a null for marume1", StoreMode::Garbage, Garbage::Null, "_com_error 2147614725"},
+        {"2^63-1 for marume1", StoreMode::Garbage, Garbage::HugeInteger, "_com_error 2147614730"},
+    };
+    for (const ReadFailure& failure : failures) {
+        SCOPED_TRACE(failure.name);
+        m_world->fresh();
+        Open({10});
+        automation::ChooseComboItem(m_world->control(1355), 4);
+        ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+        const auto storedBefore = m_world->storedSettings();
+        ASSERT_EQ(storedBefore.at(L"marume1"), 4);
+
+        Inject(std::string("settings store: ") + failure.name);
+        m_world->store().m_mode = failure.mode;
+        m_world->store().m_garbageKind = failure.garbage;
+        m_world->store().m_garbageKey = 3; // close, drawList, drawTotal, marume1: the first key read
+        m_world->m_log.clear();
+        const std::string escaped = m_world->measure(Length(20));
+
+        EXPECT_NE(escaped.find(failure.escaped), std::string::npos) << escaped;
+        EXPECT_EQ(m_world->dialog(), nullptr) << "a half-made window stayed";
+        EXPECT_NE(m_world->object(), nullptr) << "the object belongs to the host";
+        // The set-up's trace closes, then its error line; the host hears of the failure.
+        const std::string self = AddressText(m_world->object());
+        EXPECT_EQ(m_world->m_log.linesOf(L"MeasureTotalDlg: OnInitDialog()"),
+                  "> MeasureTotalDlg: OnInitDialog()  this=" + self +
+                      "\n< MeasureTotalDlg: OnInitDialog()  this=" + self +
+                      "\n- MeasureTotalDlg: OnInitDialog() 例外\n");
+        const standin::LiveObjects live = standin::CountLiveObjects();
+        EXPECT_EQ(std::make_pair(live.fonts, live.brushes),
+                  std::make_pair(m_world->baseline().fonts, m_world->baseline().brushes));
+        EXPECT_EQ(m_world->storedSettings(), storedBefore) << "the store keeps what it held";
+
+        HostGoesOn();
+        EXPECT_EQ(View().position, 4) << "the stored choice comes back";
+        ExpectNothingLeaked();
+    }
+}
+
+// Values the store hands back as other types are taken as their integer conversion gives them.
+struct Converted {
+    const char* name;
+    Garbage garbage;
+    int position; // what the rounding position combo then shows
+};
+
+TEST_F(Faults, StoredValuesOfOtherTypesAreTakenAsTheyConvert) {
+    const Converted cases[] = {
+        {"\" 7 \"", Garbage::NumberText, 7},
+        {"2.5 (half to even)", Garbage::Real, 2},
+        {"true (-1: no item)", Garbage::Boolean, -1},
+        {"empty (0)", Garbage::Empty, 0},
+    };
+    for (const Converted& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_world->fresh();
+        Open({10});
+        ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+        Inject(std::string("settings store hands back ") + c.name);
+        m_world->store().m_mode = StoreMode::Garbage;
+        m_world->store().m_garbageKind = c.garbage;
+        m_world->store().m_garbageKey = 3;
+        ASSERT_EQ(m_world->measure(Length(20)), "");
+        EXPECT_EQ(View().position, c.position);
+        HostGoesOn();
+        ExpectNothingLeaked();
+    }
+}
+
+TEST_F(Faults, AStoreThatFailsAtClosingKeepsTheWindowUntilItCanSave) {
+    Inject("settings store throws at closing");
+    Open({10, 20});
+    automation::ChooseComboItem(m_world->control(1356), 2); // 切り捨て
+    m_world->store().m_mode = StoreMode::Throwing;
+    const std::string escaped =
+        m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); });
+    EXPECT_NE(escaped.find("settings store failure"), std::string::npos) << escaped;
+    ASSERT_NE(m_world->dialog(), nullptr) << "the window waits for its settings to be written";
+    EXPECT_EQ(m_world->storedSettings().count(L"marume2"), 0u);
+    HostGoesOn();
+
+    // Put right, the next close writes the choice the user made before the failure.
+    ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+    EXPECT_EQ(m_world->dialog(), nullptr);
+    EXPECT_EQ(m_world->storedSettings().at(L"marume2"), 2);
+    ExpectNothingLeaked();
+
+    Inject("settings store refuses at closing");
+    m_world->fresh();
+    Open({10});
+    automation::ChooseComboItem(m_world->control(1356), 1);
+    m_world->store().m_mode = StoreMode::Refusing;
+    EXPECT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+    EXPECT_EQ(m_world->dialog(), nullptr) << "a refusing store does not keep the window";
+    EXPECT_EQ(m_world->storedSettings().count(L"marume2"), 0u);
+    HostGoesOn();
+    ExpectNothingLeaked();
+
+    Inject("no settings store");
+    m_world->fresh();
+    m_world->setStorePresent(false);
+    Open({10});
+    EXPECT_EQ(View().position, 1) << "the defaults";
+    EXPECT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
+    EXPECT_TRUE(m_world->store().stored(kSection).empty());
+    HostGoesOn();
+    ExpectNothingLeaked();
+}
+
+} // namespace
+} // namespace reliability::test
