@@ -137,7 +137,13 @@ HostWorld::HostWorld() {
     m_pFrameInUse = &m_mainFrame;
 
     automation::SetPreTranslateHook([](MSG* msg) { return AfxPreTranslateMessage(msg) != FALSE; });
+    // Every trace is watched through the sink; the log file would only hold thousands of lines
+    // nobody reads.
+    if (const char* log = std::getenv("BRIO_LOG"))
+        m_strLogBefore = log;
+    setenv("BRIO_LOG", "/dev/null", 1);
     auto& server = brio::server::BrLogServer::getInstance();
+    server.reopen();
     server.setLogLevel(3);
     server.attachSink(&m_log);
     // The host's icon lives as long as the host: made before any baseline is taken.
@@ -152,7 +158,11 @@ HostWorld::~HostWorld() {
     server.setThrowOnWrite(false);
     server.setRefuseEntries(false);
     server.attachSink(nullptr);
-    server.setLogLevel(9);
+    if (m_strLogBefore.empty())
+        unsetenv("BRIO_LOG");
+    else
+        setenv("BRIO_LOG", m_strLogBefore.c_str(), 1);
+    server.reopen();
     automation::SetPreTranslateHook(nullptr);
     standin::SetInteractiveModal(nullptr);
     standin::ResetRecords();

@@ -124,6 +124,7 @@ private:
     CWnd m_goneFrame;
     CWnd* m_pFrameInUse = nullptr;
     std::filesystem::path m_settingsFile;
+    std::string m_strLogBefore;
     std::unique_ptr<FaultyStore> m_pStore;
     bool m_bStorePresent = true;
     bool m_bLogThrowing = false;
