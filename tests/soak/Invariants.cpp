@@ -300,6 +300,11 @@ std::string Invariants::after(HostWorld& world, const Step& step, const std::str
     const bool closed = m_hBefore != nullptr && dialog == nullptr;
 
     std::string failure = checkTraces(world);
+    // The interface tells the host whether a window exists, hidden or not.
+    if (failure.empty() && world.object() != nullptr && world.object()->isHWnd() != (dialog != nullptr))
+        failure =
+            Fail("is-window", std::string("isHWnd() says ") + (world.object()->isHWnd() ? "true" : "false") +
+                                  " with" + (dialog != nullptr ? "" : "out") + " a window");
     if (failure.empty())
         failure = checkInput(world, dialog);
     if (failure.empty())

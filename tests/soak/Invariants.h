@@ -1,5 +1,6 @@
 // What must hold after every step of the random user, whatever the step was and whatever failed:
 //   - every trace entry the log server took has its exit (no trace left open);
+//   - isHWnd() tells whether the dialog has a window;
 //   - the person's input is let go: no window keeps the mouse, no modifier key stays down, no
 //     modal loop leaves the dialog or the host's window disabled;
 //   - the rows are numbered 1..n in order, and a row once inserted keeps its texts and its raw
