@@ -36,6 +36,16 @@
 #define ERROR_CLIPBOARD_NOT_OPEN 1418L
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 
+#define ERROR_INVALID_FLAGS 1004L
+#define ERROR_NO_UNICODE_TRANSLATION 1113L
+
+// Code pages. The stand-in's ANSI code page is UTF-8, as on Windows set to use UTF-8 for the ANSI
+// code page (GetACP() == CP_UTF8); no other code page is installed.
+#define CP_ACP 0
+#define CP_UTF8 65001
+#define MB_ERR_INVALID_CHARS 0x00000008
+#define WC_ERR_INVALID_CHARS 0x00000080
+
 #define LANG_JAPANESE 0x11
 #define SUBLANG_DEFAULT 0x01
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
@@ -74,6 +84,16 @@ WINBASEAPI BOOL WINAPI GlobalUnlock(HGLOBAL memory);
 WINBASEAPI size_t WINAPI GlobalSize(HGLOBAL memory);
 
 WINBASEAPI void WINAPI OutputDebugStringW(LPCWSTR text);
+
+// Text conversion. A WCHAR is a whole code point here (UTF-32), so a character beyond the BMP is one
+// WCHAR where Windows counts two. A count of -1 takes the text up to and with its terminator; an
+// output size of 0 asks for the size needed. Without the *_ERR_INVALID_CHARS flag, what cannot be
+// converted becomes U+FFFD (one for each malformed byte); with it the call fails.
+WINBASEAPI UINT WINAPI GetACP(void);
+WINBASEAPI int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textBytes, LPWSTR out,
+                                          int outChars);
+WINBASEAPI int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textChars, LPSTR out,
+                                          int outBytes, LPCSTR defaultChar, LPBOOL usedDefaultChar);
 }
 
 #define GetModuleHandle GetModuleHandleW

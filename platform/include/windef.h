@@ -41,6 +41,7 @@ typedef WCHAR TCHAR;
 typedef LPWSTR LPTSTR;
 typedef LPCWSTR LPCTSTR;
 typedef char CHAR;
+typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;
 typedef const void* LPCVOID;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "win32/utf8.h"
+
 namespace {
 
 // A BSTR points just past a 32-bit byte count and ends with a terminator the count leaves out, so
@@ -16,56 +18,6 @@ struct BstrHeader {
 
 BstrHeader* headerOf(BSTR text) {
     return reinterpret_cast<BstrHeader*>(text) - 1;
-}
-
-// Decodes one UTF-8 sequence; malformed input gives U+FFFD and skips one byte, so nothing is lost
-// silently and nothing reads past the end.
-char32_t decodeUtf8(const unsigned char*& p) {
-    const unsigned char lead = *p++;
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t code = 0;
-    char32_t least = 0;
-    if ((lead & 0xe0) == 0xc0) {
-        extra = 1, code = lead & 0x1f, least = 0x80;
-    } else if ((lead & 0xf0) == 0xe0) {
-        extra = 2, code = lead & 0x0f, least = 0x800;
-    } else if ((lead & 0xf8) == 0xf0) {
-        extra = 3, code = lead & 0x07, least = 0x10000;
-    } else {
-        return U'\xfffd';
-    }
-    const unsigned char* start = p;
-    for (int i = 0; i < extra; ++i) {
-        if ((p[i] & 0xc0) != 0x80)
-            return U'\xfffd';
-        code = (code << 6) | (p[i] & 0x3f);
-    }
-    if (code < least || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
-        return U'\xfffd';
-    p = start + extra;
-    return code;
-}
-
-void appendUtf8(std::string& out, char32_t code) {
-    if (code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
-        code = 0xfffd;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xc0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xe0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3f));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    }
 }
 
 } // namespace
@@ -111,19 +63,14 @@ namespace _com_util {
 BSTR WINAPI ConvertStringToBSTR(const char* text) {
     if (text == nullptr)
         return nullptr;
-    std::wstring wide;
-    for (auto* p = reinterpret_cast<const unsigned char*>(text); *p != 0;)
-        wide += static_cast<wchar_t>(decodeUtf8(p));
+    const std::wstring wide = standin::FromUtf8(text);
     return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 char* WINAPI ConvertBSTRToString(BSTR text) {
     if (text == nullptr)
         return nullptr;
-    std::string narrow;
-    const UINT length = SysStringLen(text);
-    for (UINT i = 0; i < length; ++i)
-        appendUtf8(narrow, static_cast<char32_t>(text[i]));
+    const std::string narrow = standin::ToUtf8(std::wstring_view(text, SysStringLen(text)));
     char* copy = new char[narrow.size() + 1];
     std::memcpy(copy, narrow.c_str(), narrow.size() + 1);
     return copy;

@@ -1,19 +1,32 @@
 // UTF-8 conversion without locale dependence: the C library's converters follow the process locale,
 // which is "C" in tests.
 //
-// Does NOT: handle UTF-16 surrogate pairs (wchar_t is 32 bits here) or reject overlong encodings;
-// malformed bytes come back as U+FFFD.
+// Does NOT: join UTF-16 surrogate pairs (wchar_t is 32 bits here, so a surrogate is never part of a
+// character); malformed bytes come back as U+FFFD, one for each byte.
 #include "win32/utf8.h"
 
 namespace standin {
 
-std::string ToUtf8(std::wstring_view text) {
+namespace {
+
+bool IsScalarValue(char32_t c) {
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+} // namespace
+
+std::string ToUtf8(std::wstring_view text, bool* invalid) {
+    if (invalid != nullptr)
+        *invalid = false;
     std::string out;
     out.reserve(text.size());
     for (wchar_t wc : text) {
         auto c = static_cast<char32_t>(wc);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        if (!IsScalarValue(c)) {
             c = 0xFFFD; // not a character: the replacement character stands in
+            if (invalid != nullptr)
+                *invalid = true;
+        }
         if (c < 0x80) {
             out += static_cast<char>(c);
         } else if (c < 0x800) {
@@ -33,39 +46,42 @@ std::string ToUtf8(std::wstring_view text) {
     return out;
 }
 
-std::wstring FromUtf8(std::string_view text) {
+std::wstring FromUtf8(std::string_view text, bool* invalid) {
+    if (invalid != nullptr)
+        *invalid = false;
     std::wstring out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80           ? 0
-                    : (lead >> 5) == 0x6  ? 1
-                    : (lead >> 4) == 0xE  ? 2
-                    : (lead >> 3) == 0x1E ? 3
-                                          : -1;
-        bool cutShort = extra > 0 && i + static_cast<size_t>(extra) >= text.size();
-        if (extra < 0 || cutShort) {
-            out += L'\uFFFD';
+        if (lead < 0x80) {
+            out += static_cast<wchar_t>(lead);
             ++i;
             continue;
         }
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
+        size_t extra = 0;
+        char32_t c = 0;
+        char32_t least = 0; // below this the sequence is an overlong form
+        if ((lead & 0xE0) == 0xC0)
+            extra = 1, c = lead & 0x1F, least = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            extra = 2, c = lead & 0x0F, least = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            extra = 3, c = lead & 0x07, least = 0x10000;
+        bool valid = extra != 0 && i + extra < text.size();
+        for (size_t k = 1; valid && k <= extra; ++k) {
+            auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
             c = (c << 6) | (next & 0x3F);
         }
-        if (!valid) {
+        if (valid && c >= least && IsScalarValue(c)) {
+            out += static_cast<wchar_t>(c);
+            i += extra + 1;
+        } else {
             out += L'\uFFFD';
             ++i;
-            continue;
+            if (invalid != nullptr)
+                *invalid = true;
         }
-        out += static_cast<wchar_t>(c);
-        i += static_cast<size_t>(extra) + 1;
     }
     return out;
 }

@@ -1,0 +1,169 @@
+// WideCharToMultiByte and MultiByteToWideChar as callers use them: ask for the size, convert, read the
+// error. Every module's UTF-8 goes through these, so a wrong byte here is wrong everywhere.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Narrow(const std::wstring& wide, DWORD flags = 0) {
+    const int size = WideCharToMultiByte(CP_UTF8, flags, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                         0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    const int written = WideCharToMultiByte(CP_UTF8, flags, wide.data(), static_cast<int>(wide.size()),
+                                            out.data(), size, nullptr, nullptr);
+    EXPECT_EQ(written, size);
+    return out;
+}
+
+std::wstring Wide(const std::string& narrow, DWORD flags = 0) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, flags, narrow.data(), static_cast<int>(narrow.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(size), L'\0');
+    const int written =
+        MultiByteToWideChar(CP_UTF8, flags, narrow.data(), static_cast<int>(narrow.size()), out.data(), size);
+    EXPECT_EQ(written, size);
+    return out;
+}
+
+struct Pair {
+    const char* what;
+    std::wstring wide;
+    std::string utf8;
+};
+
+TEST(CodePages, WellFormedTextGoesBothWays) {
+    const Pair cases[] = {
+        {"ASCII", L"Total 12.5", "Total 12.5"},
+        {"two bytes", L"\u00e9\u00df", "\xc3\xa9\xc3\x9f"},
+        {"three bytes (Japanese)", L"\u5408\u8a08", "\xe5\x90\x88\xe8\xa8\x88"},
+        {"beyond the BMP", L"\U0001F600", "\xf0\x9f\x98\x80"},
+        {"highest character", L"\U0010FFFF", "\xf4\x8f\xbf\xbf"},
+        {"embedded null", std::wstring(L"a\0b", 3), std::string("a\0b", 3)},
+    };
+    for (const Pair& c : cases) {
+        EXPECT_EQ(Narrow(c.wide, WC_ERR_INVALID_CHARS), c.utf8) << c.what;
+        EXPECT_EQ(Wide(c.utf8, MB_ERR_INVALID_CHARS), c.wide) << c.what;
+    }
+}
+
+TEST(CodePages, WideValuesThatAreNoCharacterBecomeReplacementOrFail) {
+    const Pair cases[] = {
+        {"lone high surrogate", std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'},
+         "a\xef\xbf\xbd"
+         "b"},
+        {"lone low surrogate", std::wstring{static_cast<wchar_t>(0xDFFF)}, "\xef\xbf\xbd"},
+        // wchar_t holds whole code points here: a pair of surrogates is two bad values, not one character.
+        {"surrogate pair", std::wstring{static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)},
+         "\xef\xbf\xbd\xef\xbf\xbd"},
+        {"beyond U+10FFFF", std::wstring{static_cast<wchar_t>(0x110000)}, "\xef\xbf\xbd"},
+        {"negative", std::wstring{static_cast<wchar_t>(-1)}, "\xef\xbf\xbd"},
+    };
+    for (const Pair& c : cases) {
+        EXPECT_EQ(Narrow(c.wide), c.utf8) << c.what;
+        SetLastError(0);
+        EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, c.wide.data(),
+                                      static_cast<int>(c.wide.size()), nullptr, 0, nullptr, nullptr),
+                  0)
+            << c.what;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION)) << c.what;
+    }
+}
+
+TEST(CodePages, MalformedBytesBecomeOneReplacementEachOrFail) {
+    const Pair cases[] = {
+        {"stray continuation byte", L"a\uFFFDb",
+         "a\x80"
+         "b"},
+        {"lead byte cut short at the end", L"a\uFFFD\uFFFD", "a\xe5\x90"},
+        {"lead byte cut short before ASCII", L"\uFFFDx", "\xc3x"},
+        {"overlong slash", L"\uFFFD\uFFFD", "\xc0\xaf"},
+        {"overlong three-byte null", L"\uFFFD\uFFFD\uFFFD", "\xe0\x80\x80"},
+        {"encoded surrogate", L"\uFFFD\uFFFD\uFFFD", "\xed\xa0\x80"},
+        {"beyond U+10FFFF", L"\uFFFD\uFFFD\uFFFD\uFFFD", "\xf4\x90\x80\x80"},
+        {"bytes that never start a sequence", L"\uFFFD\uFFFD", "\xfe\xff"},
+    };
+    for (const Pair& c : cases) {
+        EXPECT_EQ(Wide(c.utf8), c.wide) << c.what;
+        SetLastError(0);
+        EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, c.utf8.data(),
+                                      static_cast<int>(c.utf8.size()), nullptr, 0),
+                  0)
+            << c.what;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION)) << c.what;
+    }
+}
+
+TEST(CodePages, TerminatedInputCountsAndWritesItsTerminator) {
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"\u5408a", -1, nullptr, 0, nullptr, nullptr), 5);
+    char narrow[8];
+    std::memset(narrow, 'x', sizeof narrow);
+    ASSERT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"\u5408a", -1, narrow, sizeof narrow, nullptr, nullptr), 5);
+    EXPECT_STREQ(narrow, "\xe5\x90\x88"
+                         "a");
+    EXPECT_EQ(narrow[5], 'x') << "nothing is written past the result";
+
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0,
+                                  "\xe5\x90\x88"
+                                  "a",
+                                  -1, nullptr, 0),
+              3);
+    wchar_t wide[4] = {L'x', L'x', L'x', L'x'};
+    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0,
+                                  "\xe5\x90\x88"
+                                  "a",
+                                  -1, wide, 4),
+              3);
+    EXPECT_STREQ(wide, L"\u5408a");
+    EXPECT_EQ(wide[3], L'x');
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+}
+
+TEST(CodePages, MisuseFailsWithWindowsErrors) {
+    char narrow[2];
+    wchar_t wide[2];
+    struct Case {
+        const char* what;
+        int (*call)(char* narrow, wchar_t* wide);
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"buffer too small (wide to UTF-8)",
+         [](char* n, wchar_t*) {
+             return WideCharToMultiByte(CP_UTF8, 0, L"\u5408", 1, n, 2, nullptr, nullptr);
+         },
+         ERROR_INSUFFICIENT_BUFFER},
+        {"buffer too small (UTF-8 to wide)",
+         [](char*, wchar_t* w) { return MultiByteToWideChar(CP_UTF8, 0, "abc", 3, w, 2); },
+         ERROR_INSUFFICIENT_BUFFER},
+        {"empty counted input",
+         [](char*, wchar_t* w) { return MultiByteToWideChar(CP_UTF8, 0, "abc", 0, w, 2); },
+         ERROR_INVALID_PARAMETER},
+        {"null input",
+         [](char* n, wchar_t*) {
+             return WideCharToMultiByte(CP_UTF8, 0, nullptr, 1, n, 2, nullptr, nullptr);
+         },
+         ERROR_INVALID_PARAMETER},
+        {"negative output size",
+         [](char*, wchar_t* w) { return MultiByteToWideChar(CP_UTF8, 0, "a", 1, w, -2); },
+         ERROR_INVALID_PARAMETER},
+        {"code page not installed",
+         [](char*, wchar_t* w) { return MultiByteToWideChar(932, 0, "a", 1, w, 2); },
+         ERROR_INVALID_PARAMETER},
+        {"default character with UTF-8",
+         [](char* n, wchar_t*) { return WideCharToMultiByte(CP_UTF8, 0, L"a", 1, n, 2, "?", nullptr); },
+         ERROR_INVALID_PARAMETER},
+        {"unknown flag", [](char*, wchar_t* w) { return MultiByteToWideChar(CP_UTF8, 0x1, "a", 1, w, 2); },
+         ERROR_INVALID_FLAGS},
+    };
+    for (const Case& c : cases) {
+        SetLastError(0);
+        EXPECT_EQ(c.call(narrow, wide), 0) << c.what;
+        EXPECT_EQ(GetLastError(), c.error) << c.what;
+    }
+}
+
+} // namespace
