@@ -58,7 +58,7 @@ CString MeasureTotalDlg::GetFormatedData(double dValue, wchar_t cKind, bool bCon
             decimals = position - 1;
             rounded = calcutil::DecimalRound2(value, decimals, method, false);
         }
-        result = calcutil::Double2String(rounded, decimals).c_str();
+        result = calcutil::Double2String(rounded, decimals);
         return result;
     });
 }

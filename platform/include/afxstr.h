@@ -25,6 +25,8 @@ public:
     CString(LPCWSTR text, int length) : m_str(text ? text : L"", text && length > 0 ? size_t(length) : 0) {}
     CString(WCHAR ch, int repeat = 1) : m_str(repeat > 0 ? size_t(repeat) : 0, ch) {}
     CString(const std::wstring& text) : m_str(text) {}
+    // Takes a finished text over without copying it (a number text made for a cell, say).
+    CString(std::wstring&& text) noexcept : m_str(std::move(text)) {}
     ~CString() = default;
 
     CString& operator=(const CString&) = default;
