@@ -250,21 +250,18 @@ void Paint(HWND hwnd, const ButtonState& state, HDC dc, const RECT& client) {
     look.isDefault = TypeOf(hwnd) == BS_DEFPUSHBUTTON;
     switch (kind) {
     case Kind::Push: {
-        HBRUSH background = AskParentForColours(hwnd, dc, WM_CTLCOLORBTN);
-        FillRect(dc, &client, background);
+        FillWithParentColours(hwnd, dc, client, WM_CTLCOLORBTN);
         PaintPushButton(dc, client, look, text);
         break;
     }
     case Kind::Check:
     case Kind::Radio: {
-        HBRUSH background = AskParentForColours(hwnd, dc, WM_CTLCOLORSTATIC);
-        FillRect(dc, &client, background);
+        FillWithParentColours(hwnd, dc, client, WM_CTLCOLORSTATIC);
         PaintCheckOrRadio(dc, client, look, kind == Kind::Radio, text);
         break;
     }
     case Kind::GroupBox: {
-        HBRUSH background = AskParentForColours(hwnd, dc, WM_CTLCOLORSTATIC);
-        FillRect(dc, &client, background);
+        HBRUSH background = FillWithParentColours(hwnd, dc, client, WM_CTLCOLORSTATIC);
         PaintGroupBox(dc, client, text, look.enabled, background, TextLineHeight(state.m_font));
         InvalidateSiblingsInside(hwnd);
         break;
@@ -280,21 +277,12 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (auto answered =
+            AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<ButtonState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam,
-                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->m_font);
     case WM_SETTEXT: {
         LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

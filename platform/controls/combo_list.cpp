@@ -157,16 +157,12 @@ LRESULT CALLBACK ComboListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     }
     ComboState* combo = ComboOf(*state);
     const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (auto answered =
+            AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<ComboListState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam,
-                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
     case WM_MOUSEMOVE:
         if (combo) {
             SetHot(hwnd, *combo, ItemAt(GeometryOf(hwnd, *combo), *combo, pt));

@@ -242,6 +242,14 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (auto answered =
+            AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); })) {
+        if (msg == WM_SETFONT) {
+            FitFace(hwnd, *state); // the face is as high as a line of the new font
+        }
+        return *answered;
+    }
     switch (msg) {
     case WM_CREATE:
         state->m_droppedHeight = reinterpret_cast<const CREATESTRUCTW*>(lParam)->cy;
@@ -256,25 +264,10 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(list);
         }
         return 0;
-    case WM_NCDESTROY:
-        DetachState<ComboState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam,
-                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SIZE:
         FitFace(hwnd, *state);
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
-    case WM_SETFONT:
-        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
-        FitFace(hwnd, *state);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->m_font);
     case WM_GETTEXT:
         return CopySelectedText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH:

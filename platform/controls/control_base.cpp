@@ -93,6 +93,12 @@ HBRUSH AskParentForColours(HWND control, HDC dc, UINT ctlColorMessage) {
     return AskForColours(control, GetParent(control), dc, ctlColorMessage);
 }
 
+HBRUSH FillWithParentColours(HWND control, HDC dc, const RECT& rect, UINT ctlColorMessage) {
+    HBRUSH background = AskParentForColours(control, dc, ctlColorMessage);
+    FillRect(dc, &rect, background);
+    return background;
+}
+
 namespace {
 
 UINT EdgeKind(HWND hwnd, int* width) {

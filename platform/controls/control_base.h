@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 namespace controls {
@@ -63,6 +64,8 @@ int TextLineHeight(HFONT font);
 HBRUSH AskParentForColours(HWND control, HDC dc, UINT ctlColorMessage);
 // The same, asking `owner` instead of the parent (the drop-down list of a combo asks the combo box).
 HBRUSH AskForColours(HWND control, HWND owner, HDC dc, UINT ctlColorMessage);
+// Asks the parent as above and fills `rect` with the brush it gave, which is returned.
+HBRUSH FillWithParentColours(HWND control, HDC dc, const RECT& rect, UINT ctlColorMessage);
 
 // ---- border ---------------------------------------------------------------------------------------
 // Controls draw their own border (WS_BORDER as a sunken 3-D edge, as a dialog shows it,
@@ -101,6 +104,37 @@ inline void SetFontAndRedraw(HWND hwnd, HFONT& slot, WPARAM wParam, LPARAM lPara
     if (LOWORD(lParam)) {
         InvalidateRect(hwnd, nullptr, TRUE);
     }
+}
+
+// The messages every control answers alike: WM_NCDESTROY ends its state, WM_PAINT and
+// WM_PRINTCLIENT go to `paint(dc, client)`, WM_ERASEBKGND does nothing (the whole client area is
+// painted), and a state with an `m_font` keeps the font of WM_SETFONT and gives it to WM_GETFONT.
+// Any other message is left to the control (std::nullopt).
+template <class State, class Paint>
+std::optional<LRESULT> AnswerCommonMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, State& state,
+                                           Paint paint) {
+    switch (msg) {
+    case WM_NCDESTROY:
+        DetachState<State>(hwnd);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        return PaintWith(hwnd, msg, wParam, paint);
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        break;
+    }
+    if constexpr (requires { state.m_font; }) {
+        if (msg == WM_SETFONT) {
+            SetFontAndRedraw(hwnd, state.m_font, wParam, lParam);
+            return 0;
+        }
+        if (msg == WM_GETFONT) {
+            return reinterpret_cast<LRESULT>(state.m_font);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace controls

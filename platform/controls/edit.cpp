@@ -48,8 +48,7 @@ void Paint(HWND hwnd, const EditState& state, HDC dc, const RECT& client) {
     const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     // A read-only or disabled edit asks as a static does; only an editable one asks as an edit.
     const UINT message = (IsReadOnly(hwnd) || !enabled) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
-    HBRUSH background = AskParentForColours(hwnd, dc, message);
-    FillRect(dc, &client, background);
+    FillWithParentColours(hwnd, dc, client, message);
     RECT inside = DrawOwnBorder(hwnd, dc, client);
     if (!enabled) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
@@ -127,21 +126,12 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (auto answered =
+            AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<EditState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam,
-                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->m_font);
     case WM_SETTEXT: {
         LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
         state->m_selectionStart = state->m_selectionEnd = 0;

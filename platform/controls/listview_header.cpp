@@ -36,15 +36,11 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (auto answered = AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                            [&](HDC dc, const RECT& client) { Paint(*state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<HeaderState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam, [&](HDC dc, const RECT& client) { Paint(*state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
     case HDM_GETITEMCOUNT: {
         ListViewState* list = ListOf(*state);
         return list ? list->m_model.columnCount() : 0;

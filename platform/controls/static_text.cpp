@@ -36,8 +36,7 @@ UINT TextFormat(LONG style) {
 
 void Paint(HWND hwnd, const StaticState& state, HDC dc, const RECT& client) {
     FontSelection font(dc, FontOrDefault(state.m_font));
-    HBRUSH background = AskParentForColours(hwnd, dc, WM_CTLCOLORSTATIC);
-    FillRect(dc, &client, background);
+    FillWithParentColours(hwnd, dc, client, WM_CTLCOLORSTATIC);
     RECT inside = client;
     const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     if (style & SS_SUNKEN) {
@@ -57,21 +56,12 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
+    if (auto answered =
+            AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<StaticState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam,
-                         [&](HDC dc, const RECT& client) { Paint(hwnd, *state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->m_font);
     case WM_SETTEXT: {
         LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -337,24 +337,15 @@ LRESULT CALLBACK TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     auto* info = reinterpret_cast<TOOLINFOW*>(lParam);
+    if (auto answered = AnswerCommonMessage(hwnd, msg, wParam, lParam, *state,
+                                            [&](HDC dc, const RECT& client) { Paint(*state, dc, client); })) {
+        return *answered;
+    }
     switch (msg) {
-    case WM_NCDESTROY:
-        DetachState<TooltipState>(hwnd);
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_DESTROY:
         KillTimer(hwnd, kInitialTimer);
         KillTimer(hwnd, kAutopopTimer);
         return 0;
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        return PaintWith(hwnd, msg, wParam, [&](HDC dc, const RECT& client) { Paint(*state, dc, client); });
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        SetFontAndRedraw(hwnd, state->m_font, wParam, lParam);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->m_font);
     case WM_GETTEXT:
         return CopyShownText(*state, static_cast<int>(wParam), reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH:
