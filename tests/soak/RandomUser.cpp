@@ -36,7 +36,7 @@ RunOutcome RunSteps(HostWorld& world, const std::vector<Step>& steps) {
     outcome.messageBoxes = world.m_answers.m_nBoxes;
     outcome.menus = world.m_answers.m_nMenus;
     outcome.draws = world.m_nDraws;
-    outcome.escapedByKind = world.m_escaped;
+    outcome.escapedByWhat = world.m_escapedWhat;
     return outcome;
 }
 

@@ -28,7 +28,7 @@ struct RunOutcome {
     int messageBoxes = 0; // answered by the random user
     int menus = 0;
     int draws = 0; // draw requests the host handled
-    std::map<std::string, int> escapedByKind;
+    std::map<std::string, int> escapedByWhat;
 };
 
 // The steps one seed draws.

@@ -60,8 +60,8 @@ TEST(RandomUser, EveryStepKeepsEveryInvariant) {
             static_cast<double>(std::max<size_t>(outcome.stepsRun, 1)));
     std::printf("random user: %d message boxes answered, %d popup menus, %d draw requests\n",
                 outcome.messageBoxes, outcome.menus, outcome.draws);
-    for (const auto& [kind, count] : outcome.escapedByKind)
-        std::printf("random user: %d x %s reached the host\n", count, kind.c_str());
+    for (const auto& [what, count] : outcome.escapedByWhat)
+        std::printf("random user: %d x reached the host: %s\n", count, what.c_str());
     std::fflush(stdout);
     if (outcome.failure.empty())
         return;

@@ -209,7 +209,7 @@ void HostWorld::fresh() {
     m_bFailLogWhileDrawing = false;
     m_nDraws = 0;
     m_strLastSummary.clear();
-    m_escaped.clear();
+    m_escapedWhat.clear();
     m_log.clear();
     m_baseline = standin::CountLiveObjects();
 }
@@ -224,18 +224,15 @@ std::string HostWorld::survive(const std::function<void()>& action) {
         error->GetErrorMessage(text, 256);
         error->Delete();
         escaped = "CException: " + Narrow(text);
-        ++m_escaped["CException"];
     } catch (const _com_error& error) {
         escaped = "_com_error " + std::to_string(static_cast<unsigned>(error.Error()));
-        ++m_escaped["_com_error"];
     } catch (const std::exception& error) {
         escaped = std::string("std::exception: ") + error.what();
-        ++m_escaped["std::exception"];
     } catch (...) {
         escaped = "unknown exception";
-        ++m_escaped["other"];
     }
     if (!escaped.empty()) {
+        ++m_escapedWhat[escaped];
         // The loop goes on: whatever was still queued is handled as the host's loop would.
         std::string later = survive([] {});
         if (!later.empty())

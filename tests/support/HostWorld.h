@@ -111,7 +111,7 @@ public:
     bool m_bFailLogWhileDrawing = false; // the host's log breaks while it handles the next draw request
     int m_nDraws = 0;
     std::wstring m_strLastSummary;
-    std::map<std::string, int> m_escaped; // exceptions that reached the host, by kind
+    std::map<std::string, int> m_escapedWhat; // exceptions that reached the host, by what they said
 
 private:
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
