@@ -50,6 +50,18 @@ bool ValidInfo(LPCMENUITEMINFOW info) {
     return info && info->cbSize >= offsetof(MENUITEMINFOW, hbmpItem);
 }
 
+// The item that Get/SetMenuItemInfoW address; nullptr with Windows' last error when there is none.
+MenuItem* ItemOfInfoCall(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFOW info) {
+    if (!ValidInfo(info)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    MenuItem* entry = FindItem(menu, item, byPosition != FALSE);
+    if (!entry)
+        SetLastError(1456); // ERROR_MENU_ITEM_NOT_FOUND
+    return entry;
+}
+
 } // namespace
 
 Menu* LookupMenu(HMENU menu) {
@@ -133,15 +145,9 @@ BOOL WINAPI EnableMenuItem(HMENU menu, UINT idItem, UINT enable) {
 }
 
 BOOL WINAPI SetMenuItemInfoW(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFOW info) {
-    if (!ValidInfo(info)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
+    MenuItem* entry = ItemOfInfoCall(menu, item, byPosition, info);
+    if (!entry)
         return FALSE;
-    }
-    MenuItem* entry = FindItem(menu, item, byPosition != FALSE);
-    if (!entry) {
-        SetLastError(1456); // ERROR_MENU_ITEM_NOT_FOUND
-        return FALSE;
-    }
     if (info->fMask & MIIM_STATE)
         entry->state = info->fState;
     if (info->fMask & MIIM_ID)
@@ -158,15 +164,9 @@ BOOL WINAPI SetMenuItemInfoW(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEM
 }
 
 BOOL WINAPI GetMenuItemInfoW(HMENU menu, UINT item, BOOL byPosition, LPMENUITEMINFOW info) {
-    if (!ValidInfo(info)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
+    MenuItem* entry = ItemOfInfoCall(menu, item, byPosition, info);
+    if (!entry)
         return FALSE;
-    }
-    MenuItem* entry = FindItem(menu, item, byPosition != FALSE);
-    if (!entry) {
-        SetLastError(1456); // ERROR_MENU_ITEM_NOT_FOUND
-        return FALSE;
-    }
     if (info->fMask & MIIM_STATE)
         info->fState = entry->state;
     if (info->fMask & MIIM_ID)
