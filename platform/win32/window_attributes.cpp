@@ -14,8 +14,30 @@
 namespace standin {
 namespace {
 
-bool ReadsAsLongPtr(int index, const Window& window) {
-    return index >= 0 && static_cast<size_t>(index) + sizeof(LONG_PTR) <= window.m_extra.size();
+// The class's extra bytes at `index` read as a T; they must lie wholly inside what the class
+// reserved, or the call fails with ERROR_INVALID_INDEX and gives 0.
+template <class T> bool ExtraFits(const Window& window, int index) {
+    if (index >= 0 && static_cast<size_t>(index) + sizeof(T) <= window.m_extra.size())
+        return true;
+    SetLastError(ERROR_INVALID_INDEX);
+    return false;
+}
+
+template <class T> T ReadExtra(const Window& window, int index) {
+    T value = 0;
+    if (ExtraFits<T>(window, index))
+        std::memcpy(&value, window.m_extra.data() + index, sizeof(value));
+    return value;
+}
+
+// Stores `value` and gives the one it replaces.
+template <class T> T SwapExtra(Window& window, int index, T value) {
+    T old = 0;
+    if (ExtraFits<T>(window, index)) {
+        std::memcpy(&old, window.m_extra.data() + index, sizeof(old));
+        std::memcpy(window.m_extra.data() + index, &value, sizeof(value));
+    }
+    return old;
 }
 
 } // namespace
@@ -131,15 +153,8 @@ LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) {
     case GWLP_HWNDPARENT:
         return reinterpret_cast<LONG_PTR>(window->m_parent ? window->m_parent : window->m_owner);
     default:
-        break;
+        return ReadExtra<LONG_PTR>(*window, index);
     }
-    if (!ReadsAsLongPtr(index, *window)) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return 0;
-    }
-    LONG_PTR value = 0;
-    std::memcpy(&value, window->m_extra.data() + index, sizeof(value));
-    return value;
 }
 
 LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
@@ -176,15 +191,8 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
             window->m_owner = RootOf(reinterpret_cast<HWND>(value));
         return old;
     default:
-        break;
+        return SwapExtra<LONG_PTR>(*window, index, value);
     }
-    if (!ReadsAsLongPtr(index, *window)) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return 0;
-    }
-    std::memcpy(&old, window->m_extra.data() + index, sizeof(old));
-    std::memcpy(window->m_extra.data() + index, &value, sizeof(value));
-    return old;
 }
 
 // The 32-bit forms reach the same values; in the extra bytes they read and write 4 bytes, and
@@ -193,15 +201,7 @@ LONG WINAPI GetWindowLongW(HWND hwnd, int index) {
     if (index < 0)
         return static_cast<LONG>(GetWindowLongPtrW(hwnd, index));
     Window* window = LookupWindowOrFail(hwnd);
-    if (!window)
-        return 0;
-    if (static_cast<size_t>(index) + sizeof(LONG) > window->m_extra.size()) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return 0;
-    }
-    LONG value = 0;
-    std::memcpy(&value, window->m_extra.data() + index, sizeof(value));
-    return value;
+    return window ? ReadExtra<LONG>(*window, index) : 0;
 }
 
 LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value) {
@@ -211,15 +211,6 @@ LONG WINAPI SetWindowLongW(HWND hwnd, int index, LONG value) {
     if (index < 0)
         return static_cast<LONG>(SetWindowLongPtrW(hwnd, index, value));
     Window* window = LookupWindowOrFail(hwnd);
-    if (!window)
-        return 0;
-    if (static_cast<size_t>(index) + sizeof(LONG) > window->m_extra.size()) {
-        SetLastError(ERROR_INVALID_INDEX);
-        return 0;
-    }
-    LONG old = 0;
-    std::memcpy(&old, window->m_extra.data() + index, sizeof(old));
-    std::memcpy(window->m_extra.data() + index, &value, sizeof(value));
-    return old;
+    return window ? SwapExtra<LONG>(*window, index, value) : 0;
 }
 }
