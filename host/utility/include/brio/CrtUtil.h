@@ -17,7 +17,8 @@ public:
     // Inline so that every module that uses it compiles it in with its own runtime state.
     static bool GuardedWcsCpy(wchar_t* dest, size_t size, const wchar_t* src) {
         setIllegalOperationFlag(false);
-        _invalid_parameter_handler previous = _set_invalid_parameter_handler(&CrtUtil::myInvalidParameterHandler);
+        _invalid_parameter_handler previous =
+            _set_invalid_parameter_handler(&CrtUtil::myInvalidParameterHandler);
         wcscpy_s(dest, size, src);
         bool failed = getIllegalOperationFlag();
         if (failed)
@@ -29,8 +30,8 @@ public:
 private:
     static void setIllegalOperationFlag(bool set);
     static bool getIllegalOperationFlag();
-    static void myInvalidParameterHandler(const wchar_t* expression, const wchar_t* function, const wchar_t* file,
-                                          unsigned int line, uintptr_t reserved);
+    static void myInvalidParameterHandler(const wchar_t* expression, const wchar_t* function,
+                                          const wchar_t* file, unsigned int line, uintptr_t reserved);
 };
 
 } // namespace brio
