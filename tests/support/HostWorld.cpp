@@ -131,9 +131,6 @@ HostWorld::HostWorld() {
     m_hMainWindow = CreateWindowExW(0, kMainClass, L"host", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, NULL, NULL,
                                     GetModuleHandleW(NULL), NULL);
     m_mainFrame.Attach(m_hMainWindow);
-    m_hGoneWindow = CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
-    m_goneFrame.Attach(m_hGoneWindow);
-    DestroyWindow(m_hGoneWindow);
     m_pFrameInUse = &m_mainFrame;
 
     automation::SetPreTranslateHook([](MSG* msg) { return AfxPreTranslateMessage(msg) != FALSE; });
@@ -204,7 +201,7 @@ void HostWorld::fresh() {
     m_pStore = std::make_unique<FaultyStore>(m_settingsFile.wstring());
     setStorePresent(true);
 
-    m_pFrameInUse = &m_mainFrame;
+    setMainFrame(0);
     m_faults = FaultClock{};
     m_bFailLogWhileDrawing = false;
     m_nDraws = 0;
@@ -289,7 +286,18 @@ std::map<std::wstring, long long> HostWorld::storedSettings() const {
     return settings;
 }
 
+// A window that is gone, held through a CWnd only while the host hands it out. MFC keeps the object
+// in its map under the dead handle value; held for ever, it would claim the next window that the
+// window manager gives the same value (slots are reused, their generation turns over), and MFC
+// would refuse that window to its rightful object. A host lets go of what it no longer uses.
 void HostWorld::setMainFrame(int choice) {
+    m_goneFrame.Detach();
+    if (choice == 2) {
+        const HWND gone =
+            CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+        m_goneFrame.Attach(gone);
+        DestroyWindow(gone);
+    }
     m_pFrameInUse = choice == 0 ? &m_mainFrame : choice == 1 ? nullptr : &m_goneFrame;
 }
 

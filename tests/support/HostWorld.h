@@ -119,7 +119,6 @@ private:
 
     brio::ui::measure::IMeasureTotalDlg* m_pDlg = nullptr;
     HWND m_hMainWindow = nullptr;
-    HWND m_hGoneWindow = nullptr;
     CWnd m_mainFrame;
     CWnd m_goneFrame;
     CWnd* m_pFrameInUse = nullptr;
