@@ -14,7 +14,7 @@ MeasureSession::MeasureSession(plan::PlanModel& plan) : m_plan(plan) {
 
 MeasureSession::~MeasureSession() {
     deleteDialog();
-    m_deadFrame.Detach(); // its window is long gone; nothing to destroy
+    m_deadFrame.m_hWnd = nullptr; // its window is long gone; nothing to destroy or unmap
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == &m_mainWindow) {
         app->m_pMainWnd = nullptr;
     }
@@ -27,9 +27,13 @@ CWnd* MeasureSession::mainFrame() {
         return nullptr;
     case MainFrameChoice::Dead:
         if (!m_deadFrame.GetSafeHwnd()) {
-            m_deadFrame.Attach(CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                               nullptr, nullptr));
-            ::DestroyWindow(m_deadFrame.GetSafeHwnd());
+            HWND gone = CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                        nullptr, nullptr);
+            ::DestroyWindow(gone);
+            // A frame object whose window has gone, as a host holds after its frame closed. It stays
+            // out of MFC's handle map, so a later window that is given the same handle value is never
+            // taken for it.
+            m_deadFrame.m_hWnd = gone;
         }
         return &m_deadFrame;
     case MainFrameChoice::Live:
