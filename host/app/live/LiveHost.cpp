@@ -21,20 +21,6 @@ namespace {
 constexpr Uint32 kSettleMs = 150;
 constexpr int kSettleRounds = 3;
 
-Uint32 WindowIdOf(const SDL_Event& e) {
-    switch (e.type) {
-    case SDL_MOUSEMOTION:
-        return e.motion.windowID;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        return e.button.windowID;
-    case SDL_WINDOWEVENT:
-        return e.window.windowID;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 int RunLive(const LiveOptions& options, MeasureSession& session, plan::PlanModel& plan,
@@ -56,7 +42,7 @@ int RunLive(const LiveOptions& options, MeasureSession& session, plan::PlanModel
     {
         PlanWindow planWindow(plan);
         display::SetForeignEventHandler([&](const SDL_Event& e) {
-            if (WindowIdOf(e) == planWindow.windowId()) {
+            if (display::EventWindowId(e) == planWindow.windowId()) {
                 planWindow.handle(e);
             }
         });

@@ -34,6 +34,8 @@ DISPLAY_API void SetForeignEventHandler(std::function<void(const SDL_Event&)> ha
 // The SDL window id of the mirror of a visible top-level window, 0 when it has none. Scripts that drive
 // the live display aim their input at it.
 DISPLAY_API unsigned LiveWindowId(HWND topLevel);
+// The SDL window id an event of the mouse or of a window belongs to; 0 for other events.
+DISPLAY_API unsigned EventWindowId(const SDL_Event& event);
 // The next live message box or popup menu is shown and then takes `answer` as if the person had chosen
 // it: a button (IDOK, IDYES, ...) or a menu command, 0 dismissing a menu. A command the menu does not
 // offer, or offers grayed, dismisses it. For scripts that drive the live display; answers are used in

@@ -153,6 +153,20 @@ void QueueLiveAnswer(unsigned answer) {
     live::LiveModal::QueueAnswer(answer);
 }
 
+unsigned EventWindowId(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_MOUSEMOTION:
+        return e.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        return e.button.windowID;
+    case SDL_WINDOWEVENT:
+        return e.window.windowID;
+    default:
+        return 0;
+    }
+}
+
 unsigned LiveWindowId(HWND topLevel) {
     if (!g_session) {
         return 0;

@@ -4,6 +4,8 @@
 #include "Present.h"
 #include "Utf8.h"
 
+#include <display.h>
+
 #include <cairo.h>
 
 #include <algorithm>
@@ -30,20 +32,6 @@ std::optional<unsigned> TakeScriptedAnswer() {
 bool IsInput(Uint32 type) {
     return type == SDL_MOUSEMOTION || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ||
            type == SDL_MOUSEWHEEL || type == SDL_KEYDOWN || type == SDL_KEYUP || type == SDL_TEXTINPUT;
-}
-
-Uint32 WindowIdOf(const SDL_Event& e) {
-    switch (e.type) {
-    case SDL_MOUSEMOTION:
-        return e.motion.windowID;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        return e.button.windowID;
-    case SDL_WINDOWEVENT:
-        return e.window.windowID;
-    default:
-        return 0;
-    }
 }
 
 template <typename Paint> void Show(SDL_Window* window, int width, int height, Paint paint) {
@@ -95,7 +83,7 @@ void LiveModal::showBriefly(Uint32 ownWindow) {
     const Uint32 until = SDL_GetTicks() + kScriptedAnswerShownMs;
     SDL_Event e;
     while (SDL_GetTicks() < until) {
-        if (SDL_WaitEventTimeout(&e, 10) && !IsInput(e.type) && WindowIdOf(e) != ownWindow) {
+        if (SDL_WaitEventTimeout(&e, 10) && !IsInput(e.type) && display::EventWindowId(e) != ownWindow) {
             if (e.type == SDL_QUIT) {
                 SDL_PushEvent(&e);
                 return;
@@ -188,7 +176,7 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
             } else if (e.window.event == SDL_WINDOWEVENT_CLOSE && layout.escapeAnswer) {
                 answer = layout.escapeAnswer;
             }
-        } else if (!IsInput(e.type) && WindowIdOf(e) != id) {
+        } else if (!IsInput(e.type) && display::EventWindowId(e) != id) {
             m_forward(e);
         }
     }
