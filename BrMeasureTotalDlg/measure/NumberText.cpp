@@ -3,24 +3,26 @@
 #include <clocale>
 #include <cwchar>
 #include <locale.h>
+#include <wchar.h> // wcstod_l
 
 namespace brio::ui::measure {
 namespace {
 
+// The C locale, made once and kept for the life of the process, as the C library keeps its own.
+locale_t ClassicLocale() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return classic;
+}
+
 // The C locale for this thread while the scope lasts; the host's own locale comes back after it.
 class ClassicNumbers {
 public:
-    ClassicNumbers() : m_previous(uselocale(CLocale())) {}
+    ClassicNumbers() : m_previous(uselocale(ClassicLocale())) {}
     ~ClassicNumbers() { uselocale(m_previous); }
     ClassicNumbers(const ClassicNumbers&) = delete;
     ClassicNumbers& operator=(const ClassicNumbers&) = delete;
 
 private:
-    static locale_t CLocale() {
-        // Made once and kept for the life of the process, as the C library keeps its own locales.
-        static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-        return classic;
-    }
     locale_t m_previous = static_cast<locale_t>(0);
 };
 
@@ -34,9 +36,10 @@ CString RawValueText(double value) {
     return CString(buffer);
 }
 
+// Every recomputation reads two cells of every row, so the reading names its locale instead of
+// switching the thread's locale there and back.
 double ParseCellNumber(const CString& text) {
-    ClassicNumbers classic;
-    return std::wcstod(static_cast<LPCWSTR>(text), nullptr);
+    return wcstod_l(static_cast<LPCWSTR>(text), nullptr, ClassicLocale());
 }
 
 } // namespace brio::ui::measure

@@ -32,7 +32,8 @@ void MeasureTotalDlg::UpdateString() {
         // The label's text, also while it is hidden for a list without a single unit.
         const CString unit = WindowText(unitLabel);
         if (m_bDrawList) {
-            for (int row = 0; row < m_listLength.GetItemCount(); ++row) {
+            const int rows = m_listLength.GetItemCount();
+            for (int row = 0; row < rows; ++row) {
                 text += m_listLength.GetItemText(row, 0);
                 text += L" ";
                 text += m_listLength.GetItemText(row, 1);

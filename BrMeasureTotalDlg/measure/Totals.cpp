@@ -28,7 +28,9 @@ void MeasureTotalDlg::SetData() {
 
         bool hasLength = false;
         bool hasArea = false;
-        for (int row = 0; row < m_listLength.GetItemCount(); ++row) {
+        // Formatting a row never adds or removes one, so the count is asked for once.
+        const int rows = m_listLength.GetItemCount();
+        for (int row = 0; row < rows; ++row) {
             const double raw = ParseCellNumber(m_listLength.GetItemText(row, 5));
             CString shown;
             if (m_listLength.GetItemData(row) == 0) {
@@ -80,7 +82,8 @@ void MeasureTotalDlg::SetTotalLength() {
 
         CWnd* totalBox = CheckedControl(*this, IDC_EDIT_TOTAL);
         double sum = 0.0;
-        for (int row = 0; row < m_listLength.GetItemCount(); ++row) {
+        const int rows = m_listLength.GetItemCount();
+        for (int row = 0; row < rows; ++row) {
             const CString sign = m_listLength.GetItemText(row, 3);
             const double shown = ParseCellNumber(m_listLength.GetItemText(row, 4));
             if (sign == L"-")

@@ -1,6 +1,8 @@
 // CCmdTarget: message-map look-up along the chain of base-class maps, and command dispatch.
 #include "afx_internal.h"
 
+#include <cstdint>
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 // The root of every chain: no entries, no base.
@@ -16,11 +18,10 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
 
 CCmdTarget::~CCmdTarget() = default;
 
-// Most derived map first, each map in its written order: the first match wins, so a class's own entry
-// hides its base's.
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
-         map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+namespace {
+
+const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nCode, UINT nID) {
+    for (; map != nullptr; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfnDispatch != nullptr; ++entry) {
             if (entry->nMessage == nMessage && entry->nCode == nCode && nID >= entry->nID &&
                 nID <= entry->nLastID)
@@ -28,6 +29,37 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
         }
     }
     return nullptr;
+}
+
+// A window message (no code, no id) is looked up for every message a window gets, and most are in
+// no map at all. Maps never change, so the answer for a (map, message) pair is kept, as MFC keeps
+// its message cache. One table per thread, so threads never share an entry; the table lives in the
+// library's own thread storage, which is trivially destroyed and needs no start-up space.
+struct CachedEntry {
+    const AFX_MSGMAP* map = nullptr;
+    UINT message = 0;
+    const AFX_MSGMAP_ENTRY* entry = nullptr;
+};
+constexpr size_t kCacheSize = 256;
+thread_local CachedEntry t_messageCache[kCacheSize];
+
+CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
+    const auto key = reinterpret_cast<uintptr_t>(map) >> 4 ^ message;
+    return t_messageCache[key % kCacheSize];
+}
+
+} // namespace
+
+// Most derived map first, each map in its written order: the first match wins, so a class's own entry
+// hides its base's.
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
+    const AFX_MSGMAP* map = GetMessageMap();
+    if (nCode != 0 || nID != 0)
+        return SearchMaps(map, nMessage, nCode, nID);
+    CachedEntry& slot = CacheSlot(map, nMessage);
+    if (slot.map != map || slot.message != nMessage)
+        slot = CachedEntry{map, nMessage, SearchMaps(map, nMessage, 0, 0)};
+    return slot.entry;
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* /*pExtra*/, AFX_CMDHANDLERINFO* /*pHandlerInfo*/) {

@@ -10,6 +10,8 @@
 
 #include <cairo.h>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +82,10 @@ struct Window {
     std::vector<int> m_childIds;
     std::vector<HWND> m_childIdHandles;
     unsigned long long m_childIdsVersion = 0; // 0: never built
+    std::array<uint32_t, 16> m_childIdPlaces{}; // by id % 16: where that id was last found
+
+    // GetWindow's guess of this window's place among its siblings; checked before it is used.
+    size_t m_siblingHint = 0;
 };
 
 // Null for null, stale, foreign or other-thread handles.

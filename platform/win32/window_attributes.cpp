@@ -137,6 +137,9 @@ LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) {
     Window* window = LookupWindowOrFail(hwnd);
     if (!window)
         return 0;
+    // Every control reads its state from its extra bytes on every message it gets.
+    if (index >= 0)
+        return ReadExtra<LONG_PTR>(*window, index);
     switch (index) {
     case GWL_STYLE:
         return static_cast<LONG>(window->m_style);

@@ -108,21 +108,26 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
     }
     if (cmd == GW_OWNER)
         return window->m_owner;
-    const std::vector<HWND>* siblings = &TopLevelWindows();
-    if (Window* parent = LookupWindow(window->m_parent))
-        siblings = &parent->m_children;
-    if (siblings->empty())
+    Window* parent = LookupWindow(window->m_parent);
+    const std::vector<HWND>& siblings = parent ? parent->m_children : TopLevelWindows();
+    if (siblings.empty())
         return nullptr;
-    auto it = std::find(siblings->begin(), siblings->end(), hwnd);
+    if (cmd == GW_HWNDFIRST)
+        return siblings.front();
+    if (cmd == GW_HWNDLAST)
+        return siblings.back();
+    // Walking a dialog's controls asks for the next one again and again: the place found last time
+    // is tried before the siblings are searched.
+    auto it = siblings.end();
+    if (window->m_siblingHint < siblings.size() && siblings[window->m_siblingHint] == hwnd)
+        it = siblings.begin() + static_cast<std::ptrdiff_t>(window->m_siblingHint);
+    else if ((it = std::find(siblings.begin(), siblings.end(), hwnd)) != siblings.end())
+        window->m_siblingHint = static_cast<size_t>(it - siblings.begin());
     switch (cmd) {
-    case GW_HWNDFIRST:
-        return siblings->front();
-    case GW_HWNDLAST:
-        return siblings->back();
     case GW_HWNDNEXT:
-        return it == siblings->end() || it + 1 == siblings->end() ? nullptr : *(it + 1);
+        return it == siblings.end() || it + 1 == siblings.end() ? nullptr : *(it + 1);
     case GW_HWNDPREV:
-        return it == siblings->end() || it == siblings->begin() ? nullptr : *(it - 1);
+        return it == siblings.end() || it == siblings.begin() ? nullptr : *(it - 1);
     default:
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
@@ -140,7 +145,9 @@ HWND WINAPI GetAncestor(HWND hwnd, UINT flags) {
     return nullptr;
 }
 
-// The first child in z-order with the id, found in the window's index of its children's ids.
+// The first child in z-order with the id, found in the window's index of its children's ids. A
+// dialog asks for the same few controls over and over (every data exchange names them all), so the
+// place where an id was found is remembered by the id's low bits and tried first.
 HWND WINAPI GetDlgItem(HWND dialog, int id) {
     Window* window = LookupWindowOrFail(dialog);
     if (!window)
@@ -154,11 +161,17 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
                 window->m_childIdHandles.push_back(child);
             }
         }
+        window->m_childIdPlaces.fill(0);
         window->m_childIdsVersion = TreeVersion();
     }
     const auto& ids = window->m_childIds;
-    if (auto found = std::find(ids.begin(), ids.end(), id); found != ids.end())
-        return window->m_childIdHandles[static_cast<size_t>(found - ids.begin())];
+    uint32_t& place = window->m_childIdPlaces[static_cast<unsigned>(id) % window->m_childIdPlaces.size()];
+    if (place < ids.size() && ids[place] == id)
+        return window->m_childIdHandles[place];
+    if (auto found = std::find(ids.begin(), ids.end(), id); found != ids.end()) {
+        place = static_cast<uint32_t>(found - ids.begin());
+        return window->m_childIdHandles[place];
+    }
     SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
     return nullptr;
 }

@@ -115,6 +115,32 @@ TEST_F(WindowTree, ControlIdsFollowEveryChangeOfTheChildren) {
     DestroyWindow(other);
 }
 
+// GetDlgItem and GetWindow remember where they last found a window; asking again must still give
+// the right one when ids share the remembered place and when the order of the children changes.
+TEST_F(WindowTree, RememberedPlacesNeverGiveAStaleAnswer) {
+    HWND top = MakeWindow(L"T", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200);
+    HWND x = MakeWindow(L"x", WS_CHILD, 0, 0, 10, 10, top, 1);
+    HWND y = MakeWindow(L"y", WS_CHILD, 0, 0, 10, 10, top, 17);
+    HWND z = MakeWindow(L"z", WS_CHILD, 0, 0, 10, 10, top, 33);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(GetDlgItem(top, 17), y);
+        EXPECT_EQ(GetDlgItem(top, 1), x);
+        EXPECT_EQ(GetDlgItem(top, 33), z);
+        EXPECT_EQ(GetDlgItem(top, 49), nullptr);
+        EXPECT_EQ(GetWindow(x, GW_HWNDNEXT), y);
+        EXPECT_EQ(GetWindow(y, GW_HWNDNEXT), z);
+    }
+    SetWindowPos(z, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); // z, x, y
+    EXPECT_EQ(GetWindow(x, GW_HWNDNEXT), y);
+    EXPECT_EQ(GetWindow(y, GW_HWNDNEXT), nullptr);
+    EXPECT_EQ(GetWindow(x, GW_HWNDPREV), z);
+    DestroyWindow(x);
+    EXPECT_EQ(GetWindow(z, GW_HWNDNEXT), y);
+    EXPECT_EQ(GetDlgItem(top, 1), nullptr);
+    EXPECT_EQ(GetDlgItem(top, 17), y);
+    DestroyWindow(top);
+}
+
 TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
     struct Case {
         const char* name;
