@@ -81,7 +81,7 @@ struct Window {
     // The ids sit apart from the handles so that a search reads only the ids.
     std::vector<int> m_childIds;
     std::vector<HWND> m_childIdHandles;
-    unsigned long long m_childIdsVersion = 0; // 0: never built
+    unsigned long long m_childIdsVersion = 0;   // 0: never built
     std::array<uint32_t, 16> m_childIdPlaces{}; // by id % 16: where that id was last found
 
     // GetWindow's guess of this window's place among its siblings; checked before it is used.
