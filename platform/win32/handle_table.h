@@ -50,8 +50,9 @@ public:
         }
         Slot& slot = m_slots[index];
         slot.object = std::move(object);
+        slot.handle = Encode(index, slot.generation);
         ++m_count;
-        return Encode(index, slot.generation);
+        return slot.handle;
     }
 
     T* Find(uintptr_t value) const {
@@ -66,6 +67,7 @@ public:
         if (!slot)
             return nullptr;
         std::unique_ptr<T> object = std::move(slot->object);
+        slot->handle = 0;
         slot->generation = slot->generation >= kMaxGeneration ? 1 : slot->generation + 1;
         m_free.push_back(static_cast<uint32_t>(slot - m_slots.data()));
         --m_count;
@@ -81,8 +83,8 @@ public:
     std::vector<uintptr_t> Handles() const {
         std::vector<uintptr_t> result;
         for (uint32_t i = 0; i < m_slots.size(); ++i)
-            if (m_slots[i].object)
-                result.push_back(Encode(i, m_slots[i].generation));
+            if (m_slots[i].handle != 0)
+                result.push_back(m_slots[i].handle);
         return result;
     }
 
@@ -93,23 +95,24 @@ private:
     struct Slot {
         std::unique_ptr<T> object;
         uint32_t generation = 1;
+        uint32_t handle = 0; // the live object's handle value, 0 while the slot is free
     };
 
-    static uintptr_t Encode(uint32_t index, uint32_t generation) {
-        return static_cast<uintptr_t>(static_cast<uint32_t>(Kind) << 28 | generation << 16 | (index + 1));
+    static uint32_t Encode(uint32_t index, uint32_t generation) {
+        return static_cast<uint32_t>(Kind) << 28 | generation << 16 | (index + 1);
     }
 
+    // Every window function starts here, so the test is as short as it can be: the bits above 28
+    // settle the kind and that the value fits 32 bits; slot "index + 1 == 0" wraps to an index no
+    // table has; and the slot's own handle value settles that it is live and of this generation.
     const Slot* SlotOf(uintptr_t value) const {
-        if (value >> 32 != 0 || static_cast<HandleKind>(value >> 28 & 0xF) != Kind)
+        if (value >> 28 != static_cast<uintptr_t>(Kind))
             return nullptr;
-        uint32_t index = static_cast<uint32_t>(value & 0xFFFF);
-        uint32_t generation = static_cast<uint32_t>(value >> 16 & 0xFFF);
-        if (index == 0 || index > m_slots.size())
+        const uint32_t index = static_cast<uint32_t>(value & 0xFFFF) - 1;
+        if (index >= m_slots.size())
             return nullptr;
-        const Slot& slot = m_slots[index - 1];
-        if (!slot.object || slot.generation != generation)
-            return nullptr;
-        return &slot;
+        const Slot& slot = m_slots[index];
+        return slot.handle == value ? &slot : nullptr;
     }
 
     std::vector<Slot> m_slots;

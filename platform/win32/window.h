@@ -97,8 +97,6 @@ extern thread_local constinit const WindowTable* t_visibleWindows __attribute__(
 const WindowTable& FirstLookOfThisThread();
 
 inline Window* LookupWindow(HWND hwnd) {
-    if (!hwnd)
-        return nullptr;
     const WindowTable* table = t_visibleWindows;
     if (table == nullptr)
         table = &FirstLookOfThisThread();
