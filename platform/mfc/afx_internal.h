@@ -11,12 +11,14 @@ namespace afx_internal {
 // Per thread, as MFC keeps it: the message AfxWndProc is dispatching (for CWnd::Default), the object
 // waiting for the window it is creating, and the window whose control notifications UpdateData mutes.
 struct ThreadState {
-    MSG currentMsg{};
+    const MSG* currentMsg = nullptr; // the message AfxWndProc is delivering, on its stack frame
     CWnd* pWndInit = nullptr;
     HWND hLockoutNotifyWindow = nullptr;
     HHOOK hCreationHook = nullptr;
 };
 ThreadState& Thread();
+// The message AfxWndProc is delivering; outside of one, a message with every field 0.
+const MSG& CurrentMessage();
 
 // Sets a pointer-sized thread-state field for a scope and puts the old value back on every way out.
 template <class T> class ScopedSet {

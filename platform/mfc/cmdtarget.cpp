@@ -33,19 +33,18 @@ const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nC
 
 // A window message (no code, no id) is looked up for every message a window gets, and most are in
 // no map at all. Maps never change, so the answer for a (map, message) pair is kept, as MFC keeps
-// its message cache. One table per thread, so threads never share an entry; the table lives in the
-// library's own thread storage, which is trivially destroyed and needs no start-up space.
+// its message cache. Like the handle maps, the table serves the one user-interface thread.
 struct CachedEntry {
     const AFX_MSGMAP* map = nullptr;
     UINT message = 0;
     const AFX_MSGMAP_ENTRY* entry = nullptr;
 };
 constexpr size_t kCacheSize = 256;
-thread_local CachedEntry t_messageCache[kCacheSize];
+CachedEntry g_messageCache[kCacheSize];
 
 CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
     const auto key = reinterpret_cast<uintptr_t>(map) >> 4 ^ message;
-    return t_messageCache[key % kCacheSize];
+    return g_messageCache[key % kCacheSize];
 }
 
 } // namespace

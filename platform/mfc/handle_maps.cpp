@@ -68,6 +68,12 @@ ThreadState& Thread() {
     return state;
 }
 
+const MSG& CurrentMessage() {
+    static const MSG none{};
+    const MSG* current = Thread().currentMsg;
+    return current != nullptr ? *current : none;
+}
+
 void MapPermanentWindow(HWND hWnd, CWnd* pWnd) {
     TheMaps().permanentWindows[hWnd] = pWnd;
     RecentSlot(hWnd) = RecentWindow{hWnd, pWnd};

@@ -186,7 +186,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
             return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
         thread.pWndInit = nullptr;
     }
-    afx_internal::ScopedSet<MSG> current(thread.currentMsg, MSG{hWnd, nMsg, wParam, lParam, 0, {}});
+    const MSG message{hWnd, nMsg, wParam, lParam, 0, {}};
+    afx_internal::ScopedSet<const MSG*> current(thread.currentMsg, &message);
     LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
     // A class that maps WM_NCDESTROY without calling the base still lets go of its window here.
     if (nMsg == WM_NCDESTROY && afx_internal::PermanentWindow(hWnd) == pWnd) {
@@ -297,22 +298,22 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
-    const MSG& current = Thread().currentMsg;
+    const MSG& current = afx_internal::CurrentMessage();
     return afx_internal::ReflectToChild(hWndChild, current.message, current.wParam, current.lParam, pResult);
 }
 
 BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult) {
-    const MSG& current = Thread().currentMsg;
+    const MSG& current = afx_internal::CurrentMessage();
     LRESULT ignored = 0;
     return OnChildNotify(current.message, current.wParam, current.lParam, pResult ? pResult : &ignored);
 }
 
 const MSG* PASCAL CWnd::GetCurrentMessage() {
-    return &Thread().currentMsg;
+    return &afx_internal::CurrentMessage();
 }
 
 LRESULT CWnd::Default() {
-    const MSG& current = Thread().currentMsg;
+    const MSG& current = afx_internal::CurrentMessage();
     return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
