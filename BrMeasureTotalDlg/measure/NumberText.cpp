@@ -42,4 +42,12 @@ double ParseCellNumber(const CString& text) {
     return wcstod_l(static_cast<LPCWSTR>(text), nullptr, ClassicLocale());
 }
 
+double ReadCellNumber(const CListCtrl& list, int row, int column) {
+    wchar_t text[512];
+    const int copied = list.GetItemText(row, column, text, _countof(text));
+    if (copied < static_cast<int>(_countof(text)) - 1)
+        return wcstod_l(text, nullptr, ClassicLocale());
+    return ParseCellNumber(list.GetItemText(row, column));
+}
+
 } // namespace brio::ui::measure

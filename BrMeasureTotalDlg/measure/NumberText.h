@@ -4,6 +4,7 @@
 // and its reading the same whatever locale the host process runs in.
 #pragma once
 
+#include <afxcmn.h>
 #include <afxwin.h>
 
 namespace brio::ui::measure {
@@ -12,5 +13,9 @@ namespace brio::ui::measure {
 CString RawValueText(double value);
 // The cell text read back with wcstod.
 double ParseCellNumber(const CString& text);
+// The number cell (row, column) of `list` shows, read back with wcstod. Every recomputation reads
+// two cells of every row, so the text goes into a buffer on the stack; no cell this dialog writes
+// comes near its size, and a longer one is read whole all the same.
+double ReadCellNumber(const CListCtrl& list, int row, int column);
 
 } // namespace brio::ui::measure

@@ -31,7 +31,7 @@ void MeasureTotalDlg::SetData() {
         // Formatting a row never adds or removes one, so the count is asked for once.
         const int rows = m_listLength.GetItemCount();
         for (int row = 0; row < rows; ++row) {
-            const double raw = ParseCellNumber(m_listLength.GetItemText(row, 5));
+            const double raw = ReadCellNumber(m_listLength, row, 5);
             CString shown;
             if (m_listLength.GetItemData(row) == 0) {
                 shown = GetFormatedData(raw, L'L', true);
@@ -85,7 +85,7 @@ void MeasureTotalDlg::SetTotalLength() {
         const int rows = m_listLength.GetItemCount();
         for (int row = 0; row < rows; ++row) {
             const CString sign = m_listLength.GetItemText(row, 3);
-            const double shown = ParseCellNumber(m_listLength.GetItemText(row, 4));
+            const double shown = ReadCellNumber(m_listLength, row, 4);
             if (sign == L"-")
                 sum -= shown;
             else
