@@ -118,7 +118,16 @@ bool ListModel::setCellText(int row, int subItem, std::wstring_view text) {
     if (static_cast<size_t>(subItem) >= cells.size()) {
         cells.resize(static_cast<size_t>(subItem) + 1);
     }
-    cells[static_cast<size_t>(subItem)].assign(text);
+    std::wstring& cell = cells[static_cast<size_t>(subItem)];
+    const bool overlaps = text.data() >= cell.data() && text.data() < cell.data() + cell.size();
+    if (overlaps) {
+        cell.assign(text);
+    } else {
+        // The general assignment guards against a text inside the cell itself, which only a caller
+        // passing the cell back could give; clearing and appending is the short way for the rest.
+        cell.clear();
+        cell.append(text);
+    }
     return true;
 }
 

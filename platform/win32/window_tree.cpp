@@ -49,6 +49,20 @@ HWND DeepestChildAt(HWND hwnd, POINT screen) {
     return hwnd;
 }
 
+// Kept out of GetDlgItem, which nearly always finds its index current.
+[[gnu::noinline]] void IndexChildIds(Window& window) {
+    window.m_childIds.clear();
+    window.m_childIdHandles.clear();
+    for (HWND child : window.m_children) {
+        if (Window* c = LookupWindow(child)) {
+            window.m_childIds.push_back(static_cast<int>(c->m_id));
+            window.m_childIdHandles.push_back(child);
+        }
+    }
+    window.m_childIdPlaces.fill(0);
+    window.m_childIdsVersion = TreeVersion();
+}
+
 } // namespace
 } // namespace standin
 
@@ -152,18 +166,8 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
     Window* window = LookupWindowOrFail(dialog);
     if (!window)
         return nullptr;
-    if (window->m_childIdsVersion != TreeVersion()) {
-        window->m_childIds.clear();
-        window->m_childIdHandles.clear();
-        for (HWND child : window->m_children) {
-            if (Window* c = LookupWindow(child)) {
-                window->m_childIds.push_back(static_cast<int>(c->m_id));
-                window->m_childIdHandles.push_back(child);
-            }
-        }
-        window->m_childIdPlaces.fill(0);
-        window->m_childIdsVersion = TreeVersion();
-    }
+    if (window->m_childIdsVersion != TreeVersion())
+        IndexChildIds(*window);
     const auto& ids = window->m_childIds;
     uint32_t& place = window->m_childIdPlaces[static_cast<unsigned>(id) % window->m_childIdPlaces.size()];
     if (place < ids.size() && ids[place] == id)
