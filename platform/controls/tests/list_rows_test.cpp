@@ -149,6 +149,11 @@ TEST(ListModel, SubItemsWithoutAColumnCannotBeWritten) {
     EXPECT_FALSE(model.setCellText(1, 0, L"x")) << "no such row";
     EXPECT_EQ(model.cellText(0, 1), L"12.500000");
     EXPECT_EQ(model.cellText(0, 0), L"") << "a cell never written reads empty";
+    // Rewritten with a shorter and a longer text, and with a part of its own text.
+    EXPECT_TRUE(model.setCellText(0, 1, L"3.5"));
+    EXPECT_TRUE(model.setCellText(0, 1, L"1234567.123456"));
+    EXPECT_TRUE(model.setCellText(0, 1, std::wstring_view(model.cellText(0, 1)).substr(8)));
+    EXPECT_EQ(model.cellText(0, 1), L"123456");
 }
 
 // Deleting every other row of 200,000, walking upwards as a list's users delete the selected rows:
