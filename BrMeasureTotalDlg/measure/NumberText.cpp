@@ -50,4 +50,10 @@ double ReadCellNumber(const CListCtrl& list, int row, int column) {
     return ParseCellNumber(list.GetItemText(row, column));
 }
 
+bool CellIsMinus(const CListCtrl& list, int row, int column) {
+    // Room for two characters tells "-" from any longer text that starts with it.
+    wchar_t text[3];
+    return list.GetItemText(row, column, text, _countof(text)) == 1 && text[0] == L'-';
+}
+
 } // namespace brio::ui::measure

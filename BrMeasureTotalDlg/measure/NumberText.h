@@ -17,5 +17,7 @@ double ParseCellNumber(const CString& text);
 // two cells of every row, so the text goes into a buffer on the stack; no cell this dialog writes
 // comes near its size, and a longer one is read whole all the same.
 double ReadCellNumber(const CListCtrl& list, int row, int column);
+// Whether cell (row, column) reads exactly "-", the sign of a subtracted row; read the same way.
+bool CellIsMinus(const CListCtrl& list, int row, int column);
 
 } // namespace brio::ui::measure

@@ -84,9 +84,9 @@ void MeasureTotalDlg::SetTotalLength() {
         double sum = 0.0;
         const int rows = m_listLength.GetItemCount();
         for (int row = 0; row < rows; ++row) {
-            const CString sign = m_listLength.GetItemText(row, 3);
+            const bool subtracted = CellIsMinus(m_listLength, row, 3);
             const double shown = ReadCellNumber(m_listLength, row, 4);
-            if (sign == L"-")
+            if (subtracted)
                 sum -= shown;
             else
                 sum += shown;

@@ -65,16 +65,20 @@ TEST_F(RowsAndTotals, OnlyTheNewRowIsSelectedAndTheHostKeepsTheFocus) {
     EXPECT_EQ(GetFocus(), m_hMainWindow);
 }
 
-// Cells are read through a buffer on the stack; a raw value longer than any the dialog writes (here
-// 12.5 behind 600 zeros) must still be read whole, not cut to what the buffer holds.
-TEST_F(RowsAndTotals, ACellLongerThanTheReadingBufferIsReadWhole) {
+// Cells are read through buffers on the stack; a raw value longer than any the dialog writes (12.5
+// behind 600 zeros) must still be read whole, and a sign cell that only starts with "-" must not
+// count as "-".
+TEST_F(RowsAndTotals, CellsAreReadWholeWhateverTheirLength) {
     Options(3);
     ASSERT_TRUE(Measure(1));
     const std::wstring longRaw = std::wstring(600, L'0') + L"12.5";
-    LVITEMW item{};
-    item.iSubItem = 5;
-    item.pszText = const_cast<LPWSTR>(longRaw.c_str());
-    ASSERT_TRUE(SendMessageW(Control(1348), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)));
+    const std::pair<int, const wchar_t*> cells[] = {{5, longRaw.c_str()}, {3, L"--"}};
+    for (const auto& [column, text] : cells) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = const_cast<LPWSTR>(text);
+        ASSERT_TRUE(SendMessageW(Control(1348), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)));
+    }
     ASSERT_TRUE(Measure(1));
     EXPECT_EQ(Column(4), (Texts{L"12.50", L"1.00"}));
     EXPECT_EQ(Text(1316), L"13.50");
