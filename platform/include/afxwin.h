@@ -66,6 +66,9 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP* (*pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
+// Forgets the window messages looked up so far. Every unloading extension library calls it, so that
+// no answer outlives the map it came from.
+AFX_API void AFXAPI AfxResetMsgCache();
 
 // Declares the map inside a class. GetMessageMap is declared `override`, so a class that declares a
 // map marks its other overrides `override` too (clang checks that they agree).

@@ -1,7 +1,9 @@
 // CCmdTarget: message-map look-up along the chain of base-class maps, and command dispatch.
 #include "afx_internal.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -48,6 +50,10 @@ CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
 }
 
 } // namespace
+
+void AFXAPI AfxResetMsgCache() {
+    std::fill(std::begin(g_messageCache), std::end(g_messageCache), CachedEntry{});
+}
 
 // Most derived map first, each map in its written order: the first match wins, so a class's own entry
 // hides its base's.

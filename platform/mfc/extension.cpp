@@ -56,6 +56,7 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
         if (bAll || (library->m_hModule != nullptr && library->m_hModule == state.hModule))
             delete library;
     }
+    AfxResetMsgCache();
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)

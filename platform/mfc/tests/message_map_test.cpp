@@ -141,6 +141,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Dispatch{"UnmappedGoesToTheDefault", kUnmapped, 1, 2, 0, ""}),
     [](const ::testing::TestParamInfo<Dispatch>& info) { return std::string(info.param.name); });
 
+// Window messages are looked up once per class and kept: two classes that answer the same message
+// differently, asked in turn, each keep their own answer, also after the kept answers are dropped.
+TEST_F(MessageMapTest, KeptLookUpsStayPerClass) {
+    BaseWindow base;
+    ASSERT_TRUE(m_window.CreatePlain());
+    ASSERT_TRUE(base.CreatePlain());
+    for (int round = 0; round < 3; ++round) {
+        if (round == 2)
+            AfxResetMsgCache();
+        EXPECT_EQ(m_window.SendMessage(kAppOne), 10);
+        EXPECT_EQ(base.SendMessage(kAppOne), 1);
+        EXPECT_EQ(m_window.SendMessage(kAppTwo, 4), 8) << "the derived class answers with its base's entry";
+        EXPECT_EQ(base.SendMessage(kUnmapped), 0);
+    }
+    base.DestroyWindow();
+}
+
 TEST_F(MessageMapTest, ControlNotificationsAreMatchedByCodeAndId) {
     ASSERT_TRUE(m_window.CreatePlain());
     HWND control = ::CreateWindowExW(0, L"Button", L"b", WS_CHILD, 0, 0, 10, 10, m_window.m_hWnd,
