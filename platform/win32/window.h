@@ -84,8 +84,11 @@ struct Window {
     unsigned long long m_childIdsVersion = 0;   // 0: never built
     std::array<uint32_t, 16> m_childIdPlaces{}; // by id % 16: where that id was last found
 
-    // GetWindow's guess of this window's place among its siblings; checked before it is used.
-    size_t m_siblingHint = 0;
+    // GetWindow's neighbours of this window in z-order, valid while the tree's version is the one
+    // they were linked at (0: never linked).
+    HWND m_prevSibling = nullptr;
+    HWND m_nextSibling = nullptr;
+    unsigned long long m_siblingLinksVersion = 0;
 };
 
 // Null for null, stale, foreign or other-thread handles.

@@ -49,6 +49,25 @@ HWND DeepestChildAt(HWND hwnd, POINT screen) {
     return hwnd;
 }
 
+// The z-order a window is part of: its parent's children, or the top-level windows.
+const std::vector<HWND>& SiblingsOf(const Window& window) {
+    if (Window* parent = LookupWindow(window.m_parent))
+        return parent->m_children;
+    return TopLevelWindows();
+}
+
+// Every window of `siblings` learns its neighbours, valid until the tree changes.
+[[gnu::noinline]] void LinkSiblings(const std::vector<HWND>& siblings) {
+    const unsigned long long version = TreeVersion();
+    for (size_t i = 0; i < siblings.size(); ++i) {
+        if (Window* window = LookupWindow(siblings[i])) {
+            window->m_prevSibling = i > 0 ? siblings[i - 1] : nullptr;
+            window->m_nextSibling = i + 1 < siblings.size() ? siblings[i + 1] : nullptr;
+            window->m_siblingLinksVersion = version;
+        }
+    }
+}
+
 // Kept out of GetDlgItem, which nearly always finds its index current.
 [[gnu::noinline]] void IndexChildIds(Window& window) {
     window.m_childIds.clear();
@@ -122,30 +141,25 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
     }
     if (cmd == GW_OWNER)
         return window->m_owner;
-    Window* parent = LookupWindow(window->m_parent);
-    const std::vector<HWND>& siblings = parent ? parent->m_children : TopLevelWindows();
+    if (cmd == GW_HWNDNEXT || cmd == GW_HWNDPREV) {
+        // Walking a dialog's controls asks for the next one again and again: every window keeps its
+        // neighbours, linked again for its whole group after any change of the tree.
+        if (window->m_siblingLinksVersion != TreeVersion()) {
+            LinkSiblings(SiblingsOf(*window));
+            if (window->m_siblingLinksVersion != TreeVersion())
+                return nullptr; // not among its siblings (the desktop)
+        }
+        return cmd == GW_HWNDNEXT ? window->m_nextSibling : window->m_prevSibling;
+    }
+    const std::vector<HWND>& siblings = SiblingsOf(*window);
     if (siblings.empty())
         return nullptr;
     if (cmd == GW_HWNDFIRST)
         return siblings.front();
     if (cmd == GW_HWNDLAST)
         return siblings.back();
-    // Walking a dialog's controls asks for the next one again and again: the place found last time
-    // is tried before the siblings are searched.
-    auto it = siblings.end();
-    if (window->m_siblingHint < siblings.size() && siblings[window->m_siblingHint] == hwnd)
-        it = siblings.begin() + static_cast<std::ptrdiff_t>(window->m_siblingHint);
-    else if ((it = std::find(siblings.begin(), siblings.end(), hwnd)) != siblings.end())
-        window->m_siblingHint = static_cast<size_t>(it - siblings.begin());
-    switch (cmd) {
-    case GW_HWNDNEXT:
-        return it == siblings.end() || it + 1 == siblings.end() ? nullptr : *(it + 1);
-    case GW_HWNDPREV:
-        return it == siblings.end() || it == siblings.begin() ? nullptr : *(it - 1);
-    default:
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
 }
 
 HWND WINAPI GetAncestor(HWND hwnd, UINT flags) {
