@@ -88,6 +88,10 @@ public:
         return result;
     }
 
+    class View;
+    // What a look-up needs, to be kept where it is one load away; valid until the next Insert.
+    View view() const;
+
 private:
     static constexpr uint32_t kMaxSlots = 0xFFFE;
     static constexpr uint32_t kMaxGeneration = 0xFFF;
@@ -105,19 +109,44 @@ private:
     // Every window function starts here, so the test is as short as it can be: the bits above 28
     // settle the kind and that the value fits 32 bits; slot "index + 1 == 0" wraps to an index no
     // table has; and the slot's own handle value settles that it is live and of this generation.
-    const Slot* SlotOf(uintptr_t value) const {
+    static const Slot* SlotIn(const Slot* slots, uint32_t count, uintptr_t value) {
         if (value >> 28 != static_cast<uintptr_t>(Kind))
             return nullptr;
         const uint32_t index = static_cast<uint32_t>(value & 0xFFFF) - 1;
-        if (index >= m_slots.size())
+        if (index >= count)
             return nullptr;
-        const Slot& slot = m_slots[index];
+        const Slot& slot = slots[index];
         return slot.handle == value ? &slot : nullptr;
+    }
+    const Slot* SlotOf(uintptr_t value) const {
+        return SlotIn(m_slots.data(), static_cast<uint32_t>(m_slots.size()), value);
     }
 
     std::vector<Slot> m_slots;
     std::deque<uint32_t> m_free;
     int m_count = 0;
 };
+
+// The slots of a table as they are between two insertions: looking a handle up through a view
+// skips the load of the table itself. An empty view finds nothing.
+template <typename T, HandleKind Kind> class HandleTable<T, Kind>::View {
+public:
+    constexpr View() = default;
+    T* Find(uintptr_t value) const {
+        const Slot* slot = SlotIn(m_slots, m_count, value);
+        return slot ? slot->object.get() : nullptr;
+    }
+    template <typename H> T* Find(H handle) const { return Find(reinterpret_cast<uintptr_t>(handle)); }
+
+private:
+    friend class HandleTable;
+    constexpr View(const Slot* slots, uint32_t count) : m_slots(slots), m_count(count) {}
+    const Slot* m_slots = nullptr;
+    uint32_t m_count = 0;
+};
+
+template <typename T, HandleKind Kind> auto HandleTable<T, Kind>::view() const -> View {
+    return View(m_slots.data(), static_cast<uint32_t>(m_slots.size()));
+}
 
 } // namespace standin

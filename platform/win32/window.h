@@ -93,17 +93,14 @@ struct Window {
 
 // Null for null, stale, foreign or other-thread handles.
 // Every window function starts here, dozens of times for one row a dialog formats, so the look-up
-// is inline: the window table as this thread sees it (the windows on the UI thread, an empty table
-// on any other thread) is one load of a thread's own pointer, set at its first look-up.
+// is inline and starts from the thread's own data: the UI thread keeps a view of the window table's
+// slots there (renewed by every insertion, the only change that moves them); any other thread keeps
+// an empty view and finds no window.
 using WindowTable = HandleTable<Window, HandleKind::Window>;
-extern thread_local constinit const WindowTable* t_visibleWindows __attribute__((tls_model("initial-exec")));
-const WindowTable& FirstLookOfThisThread();
+extern thread_local constinit WindowTable::View t_windowView __attribute__((tls_model("initial-exec")));
 
 inline Window* LookupWindow(HWND hwnd) {
-    const WindowTable* table = t_visibleWindows;
-    if (table == nullptr)
-        table = &FirstLookOfThisThread();
-    return table->Find(hwnd);
+    return t_windowView.Find(hwnd);
 }
 // As LookupWindow, and sets ERROR_INVALID_WINDOW_HANDLE when nothing is found.
 inline Window* LookupWindowOrFail(HWND hwnd) {

@@ -20,14 +20,7 @@ unsigned long long g_treeVersion = 1;
 
 } // namespace
 
-thread_local constinit const WindowTable* t_visibleWindows __attribute__((tls_model("initial-exec"))) =
-    nullptr;
-
-const WindowTable& FirstLookOfThisThread() {
-    static const WindowTable noWindows;
-    t_visibleWindows = OnUiThread() ? &Table() : &noWindows;
-    return *t_visibleWindows;
-}
+thread_local constinit WindowTable::View t_windowView __attribute__((tls_model("initial-exec")));
 
 void TreeChanged() {
     ++g_treeVersion;
@@ -38,8 +31,12 @@ unsigned long long TreeVersion() {
 }
 
 HWND InsertWindow(std::unique_ptr<Window> window) {
+    // Windows belong to the UI thread; no other thread can reach the table.
+    if (!OnUiThread())
+        return nullptr;
     Window* raw = window.get();
     auto value = Table().Insert(std::move(window));
+    t_windowView = Table().view();
     if (!value)
         return nullptr;
     raw->m_handle = reinterpret_cast<HWND>(value);
