@@ -26,6 +26,12 @@ private:
     locale_t m_previous = static_cast<locale_t>(0);
 };
 
+// wcstod in the C locale. Every recomputation reads two cells of every row, so the reading names its
+// locale instead of switching the thread's locale there and back.
+double ParseClassic(LPCWSTR text) {
+    return wcstod_l(text, nullptr, ClassicLocale());
+}
+
 } // namespace
 
 CString RawValueText(double value) {
@@ -36,18 +42,12 @@ CString RawValueText(double value) {
     return CString(buffer);
 }
 
-// Every recomputation reads two cells of every row, so the reading names its locale instead of
-// switching the thread's locale there and back.
-double ParseCellNumber(const CString& text) {
-    return wcstod_l(static_cast<LPCWSTR>(text), nullptr, ClassicLocale());
-}
-
 double ReadCellNumber(const CListCtrl& list, int row, int column) {
     wchar_t text[512];
     const int copied = list.GetItemText(row, column, text, _countof(text));
     if (copied < static_cast<int>(_countof(text)) - 1)
-        return wcstod_l(text, nullptr, ClassicLocale());
-    return ParseCellNumber(list.GetItemText(row, column));
+        return ParseClassic(text);
+    return ParseClassic(list.GetItemText(row, column));
 }
 
 bool CellIsMinus(const CListCtrl& list, int row, int column) {

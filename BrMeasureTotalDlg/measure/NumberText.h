@@ -11,8 +11,6 @@ namespace brio::ui::measure {
 
 // `value` written with "%f": six decimals and a "." point.
 CString RawValueText(double value);
-// The cell text read back with wcstod.
-double ParseCellNumber(const CString& text);
 // The number cell (row, column) of `list` shows, read back with wcstod. Every recomputation reads
 // two cells of every row, so the text goes into a buffer on the stack; no cell this dialog writes
 // comes near its size, and a longer one is read whole all the same.

@@ -55,10 +55,7 @@ public:
         return slot.handle;
     }
 
-    T* Find(uintptr_t value) const {
-        const Slot* slot = SlotOf(value);
-        return slot ? slot->object.get() : nullptr;
-    }
+    T* Find(uintptr_t value) const { return view().Find(value); }
     template <typename H> T* Find(H handle) const { return Find(reinterpret_cast<uintptr_t>(handle)); }
 
     // Takes the object out; the handle value is dead from now on.

@@ -201,11 +201,6 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
 // The 32-bit forms reach the same values; in the extra bytes they read and write 4 bytes, and
 // pointer-sized values are cut to their low 32 bits, as on 64-bit Windows.
 LONG WINAPI GetWindowLongW(HWND hwnd, int index) {
-    // The style is what controls and dialog code ask for most, several times for every radio group.
-    if (index == GWL_STYLE) {
-        const Window* window = LookupWindowOrFail(hwnd);
-        return window ? static_cast<LONG>(window->m_style) : 0;
-    }
     if (index < 0)
         return static_cast<LONG>(GetWindowLongPtrW(hwnd, index));
     Window* window = LookupWindowOrFail(hwnd);
