@@ -6,7 +6,7 @@
 // - narrow strings are UTF-8, not the ANSI code page.
 #pragma once
 
-#include "oleauto.h"
+#include <oleauto.h>
 
 #include <cstring>
 #include <cwchar>

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "afxwin.h"
-#include "commctrl.h"
+#include <commctrl.h>
 
 #ifndef LPSTR_TEXTCALLBACK
 #define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKW

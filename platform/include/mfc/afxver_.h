@@ -1,7 +1,7 @@
 // Common macros of the MFC subset: export, calling-convention and debugging macros.
 #pragma once
 
-#include "windows.h"
+#include <windows.h>
 
 // Everything the MFC subset offers is exported from its shared library, as MFC's DLL exports it.
 #define AFX_API __attribute__((visibility("default")))

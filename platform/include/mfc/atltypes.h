@@ -3,7 +3,7 @@
 // What they do NOT do: the operator forms of set operations (&, |, -), MulDiv scaling, DPI scaling.
 #pragma once
 
-#include "windows.h"
+#include <windows.h>
 
 class CSize : public SIZE {
 public:
