@@ -1,7 +1,8 @@
-// The library's entry: registers it as an MFC extension library, so that MFC finds template 436
+// The library's entry: registers it as an MFC extension library, so that MFC finds template IDD_MEASURE_TOTAL
 // beside the host's own resources, and unregisters it when the host unloads it.
+#include "MeasureTotalDlgIds.h"
+
 #include "../resources/DialogTemplate.h"
-#include "../resources/resource.h"
 
 #include <afxdllx.h>
 #include <afxwin.h>

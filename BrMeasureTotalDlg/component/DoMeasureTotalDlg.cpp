@@ -1,8 +1,8 @@
 // The entry the host calls for every measurement: make the dialog object and its window when
 // needed, then hand the record to the list.
 #include "MeasureTotalDlg.h"
+#include "MeasureTotalDlgIds.h"
 
-#include "../resources/resource.h"
 #include "../trace/FunctionTrace.h"
 
 namespace brio::ui::measure {

@@ -1,8 +1,8 @@
 // The dialog object itself: construction and destruction, the data exchange with the controls and
 // the message map that routes the controls' notifications to the handlers in the other folders.
 #include "MeasureTotalDlg.h"
+#include "MeasureTotalDlgIds.h"
 
-#include "../resources/resource.h"
 #include "../trace/GuardedOperation.h"
 
 namespace brio::ui::measure {

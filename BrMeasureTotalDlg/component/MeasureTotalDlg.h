@@ -1,4 +1,4 @@
-// The running-total dialog: a modeless MFC dialog on template 436 that lists the host's
+// The running-total dialog: a modeless MFC dialog on template IDD_MEASURE_TOTAL that lists the host's
 // measurements, totals them in the chosen unit and rounding, and asks the host to draw a summary.
 // Its member functions live beside the concern they serve: component/ (life cycle, settings,
 // window commands), measure/ (rows, formatting, totals), listops/ (editing, menu, clipboard),
@@ -84,14 +84,14 @@ private:
     void WriteSettings();
     void PrepareTooltips();
 
-    CComboBox m_cmbMarume1;                      // 1355, rounding position
-    CComboBox m_cmbMarume2;                      // 1356, rounding method
-    brio::ui::control::CListViewEx m_listLength; // 1348, the rows: the only store of measurements
+    CComboBox m_cmbMarume1;                      // IDC_CMB_MARUME1, rounding position
+    CComboBox m_cmbMarume2;                      // IDC_CMB_MARUME2, rounding method
+    brio::ui::control::CListViewEx m_listLength; // IDC_LIST_LENGTH, the rows: the only store of measurements
     int m_nUnit1 = 0;                            // 0 "mm", 1 "m"
     int m_nUnit2 = 0;                            // 0 "mm2", 1 "m2"
-    BOOL m_bDrawList = FALSE;                    // 1313
-    BOOL m_bDrawTotal = FALSE;                   // 1314
-    BOOL m_bClose = FALSE;                       // 1315
+    BOOL m_bDrawList = FALSE;                    // IDC_CHK_DRAW_LIST
+    BOOL m_bDrawTotal = FALSE;                   // IDC_CHK_DRAW_TOTAL
+    BOOL m_bClose = FALSE;                       // IDC_CHK_CLOSE
     CString m_strSummary;                        // what GetString hands to the host
     int m_nMinWidth = 0;                         // outer size at set-up: the smallest size
     int m_nMinHeight = 0;

@@ -3,8 +3,9 @@
 // the tooltips and the icon.
 #include "ControlCheck.h"
 #include "MeasureTotalDlg.h"
+#include "MeasureTotalDlgIds.h"
 
-#include "../resources/resource.h"
+#include "../layout/Colours.h"
 #include "../trace/GuardedOperation.h"
 
 #include <brio/core/Application.h>
@@ -25,6 +26,7 @@ constexpr ListColumn kColumns[] = {
     {L"No", LVCFMT_LEFT, 30},  {L"スケール", LVCFMT_RIGHT, 66}, {L"要素種別", LVCFMT_LEFT, 81},
     {L"±", LVCFMT_CENTER, 30}, {L"値     ", LVCFMT_RIGHT, 105}, {L"", LVCFMT_RIGHT, 0},
 };
+static_assert(_countof(kColumns) == kColumnCount);
 
 constexpr const wchar_t* kPositionItems[] = {
     L"10の位",        L"整数",          L"小数点以下1位", L"小数点以下2位",
@@ -32,8 +34,6 @@ constexpr const wchar_t* kPositionItems[] = {
 };
 
 constexpr const wchar_t* kMethodItems[] = {L"四捨五入", L"切り上げ", L"切り捨て"};
-
-constexpr COLORREF kTotalBackground = 0xFFFFCC; // red 204, green 255, blue 255
 
 // Each font and brush is deleted once: the handle is emptied with it, so the destructor skips it.
 template <typename Handle> void DeleteOnce(Handle& handle) {

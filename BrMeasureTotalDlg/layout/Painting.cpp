@@ -2,7 +2,9 @@
 // the total box and the rounding combos. Everything else is the window system's default painting.
 #include "MeasureTotalDlg.h"
 
-#include "../resources/resource.h"
+#include "Colours.h"
+
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/FunctionTrace.h"
 #include "../trace/GuardedOperation.h"
 
@@ -10,7 +12,6 @@ namespace brio::ui::measure {
 namespace {
 
 constexpr int kGripSize = 16;
-constexpr COLORREF kTotalBackground = 0xFFFFCC; // red 204, green 255, blue 255
 
 void PaintLine(const wchar_t* format, ...) {
     va_list args;

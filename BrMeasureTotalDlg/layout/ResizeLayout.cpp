@@ -4,7 +4,7 @@
 // rectangle is stored, so growing and shrinking back by the same amount restores every place.
 #include "MeasureTotalDlg.h"
 
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 namespace brio::ui::measure {
@@ -17,8 +17,8 @@ struct LayoutRule {
     Follow follow;
 };
 
-// In this order; 1313 beside the list's top left corner never moves, and "作図後閉じる" moves down
-// only.
+// In this order; IDC_CHK_DRAW_LIST beside the list's top left corner never moves, and "作図後閉じる" moves
+// down only.
 constexpr LayoutRule kLayout[] = {
     {IDC_BUTTON_DRAW, Follow::Right},       {IDC_BUTTON_DELETE, Follow::Right},
     {IDC_BUTTON_DELETE_ALL, Follow::Right}, {IDC_GROUP_LENGTH, Follow::Right},

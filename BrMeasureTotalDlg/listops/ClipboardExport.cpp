@@ -2,7 +2,7 @@
 // shows them and the unit label's text, each line ended by "\r\n". The total is not copied.
 #include "MeasureTotalDlg.h"
 
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 #include <brio/CrtUtil.h>
@@ -42,14 +42,14 @@ void MeasureTotalDlg::ListToClipBoard(int nFlags) {
              row != -1; row = static_cast<int>(
                             m_listLength.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(row), flags))) {
             line.Empty();
-            line += m_listLength.GetItemText(row, 0);
+            line += m_listLength.GetItemText(row, kColumnNumber);
             line += separator;
-            line += m_listLength.GetItemText(row, 1);
+            line += m_listLength.GetItemText(row, kColumnScale);
             line += separator;
-            line += m_listLength.GetItemText(row, 2);
+            line += m_listLength.GetItemText(row, kColumnElement);
             line += separator;
-            line += m_listLength.GetItemText(row, 3);
-            line += m_listLength.GetItemText(row, 4);
+            line += m_listLength.GetItemText(row, kColumnSign);
+            line += m_listLength.GetItemText(row, kColumnValue);
             line += separator;
             line += unit;
             text += line;

@@ -2,7 +2,7 @@
 // it closes. The chosen entry reaches the dialog as WM_COMMAND and runs through the message map.
 #include "MeasureTotalDlg.h"
 
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 #include <commctrl.h>

@@ -3,6 +3,7 @@
 // ends in SetData; there is no undo.
 #include "MeasureTotalDlg.h"
 
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ void MeasureTotalDlg::OnDeleteItem() {
         for (int row = 0; row < remaining; ++row) {
             CString number;
             number.Format(L"%d", row + 1);
-            m_listLength.SetItemEx(row, 0, LVIF_TEXT, number, 0, 0, 0, 0);
+            m_listLength.SetItemEx(row, kColumnNumber, LVIF_TEXT, number, 0, 0, 0, 0);
         }
         // The row that moved up into the first deleted one's place, or the new last row; none
         // when the list is empty.
@@ -88,7 +89,7 @@ void MeasureTotalDlg::OnListPlus() {
         trace.write(L"MeasureTotalDlg: OnListPlus()");
         for (int row = 0; row < RowCount(m_listLength); ++row)
             if (IsRowSelected(m_listLength, row))
-                m_listLength.SetItemEx(row, 3, LVIF_TEXT, L"", 0, 0, 0, 0);
+                m_listLength.SetItemEx(row, kColumnSign, LVIF_TEXT, L"", 0, 0, 0, 0);
         SetData();
     });
 }
@@ -99,7 +100,7 @@ void MeasureTotalDlg::OnListMinus() {
         trace.write(L"MeasureTotalDlg: OnListMinus()");
         for (int row = 0; row < RowCount(m_listLength); ++row)
             if (IsRowSelected(m_listLength, row))
-                m_listLength.SetItemEx(row, 3, LVIF_TEXT, L"-", 0, 0, 0, 0);
+                m_listLength.SetItemEx(row, kColumnSign, LVIF_TEXT, L"-", 0, 0, 0, 0);
         SetData();
     });
 }

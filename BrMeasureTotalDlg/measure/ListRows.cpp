@@ -4,6 +4,7 @@
 
 #include "NumberText.h"
 
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 #include <commctrl.h>
@@ -22,8 +23,8 @@ void MeasureTotalDlg::SetListData(const TMSRDATA* pData) {
         const int row = m_listLength.GetItemCount();
         CString number;
         number.Format(L"%d", row + 1);
-        // Columns 1 to 5: scale, element kind, sign, shown value, raw value. An area row is shown
-        // as a length here; SetData below gives it its area form.
+        // The cells after the number, in column order. An area row is shown as a length here;
+        // SetData below gives it its area form.
         const CString cells[] = {
             pData->strScale,
             pData->strElement,
@@ -31,13 +32,15 @@ void MeasureTotalDlg::SetListData(const TMSRDATA* pData) {
             GetFormatedData(pData->dValue, L'L', true),
             RawValueText(pData->dValue),
         };
+        static_assert(_countof(cells) == kColumnCount - kColumnScale);
 
         m_listLength.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
         m_listLength.InsertItem(LVIF_TEXT, row, number, 0, 0, 0, 0);
-        for (int column = 1; column <= 5; ++column)
-            m_listLength.SetItemEx(row, column, LVIF_TEXT, cells[column - 1], 0, 0, 0, 0);
+        for (int column = kColumnScale; column < kColumnCount; ++column)
+            m_listLength.SetItemEx(row, column, LVIF_TEXT, cells[column - kColumnScale], 0, 0, 0, 0);
         // The row's kind, sign-extended: only its being non-zero matters.
-        m_listLength.SetItem(row, 0, LVIF_PARAM, NULL, 0, 0, 0, static_cast<LPARAM>(pData->sAreaFlag));
+        m_listLength.SetItem(row, kColumnNumber, LVIF_PARAM, NULL, 0, 0, 0,
+                             static_cast<LPARAM>(pData->sAreaFlag));
 
         SetData();
 

@@ -3,7 +3,7 @@
 #include "MeasureTotalDlg.h"
 
 #include "../component/ControlCheck.h"
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 namespace brio::ui::measure {
@@ -34,14 +34,14 @@ void MeasureTotalDlg::UpdateString() {
         if (m_bDrawList) {
             const int rows = m_listLength.GetItemCount();
             for (int row = 0; row < rows; ++row) {
-                text += m_listLength.GetItemText(row, 0);
+                text += m_listLength.GetItemText(row, kColumnNumber);
                 text += L" ";
-                text += m_listLength.GetItemText(row, 1);
+                text += m_listLength.GetItemText(row, kColumnScale);
                 text += L" ";
-                text += m_listLength.GetItemText(row, 2);
+                text += m_listLength.GetItemText(row, kColumnElement);
                 text += L" ";
-                text += m_listLength.GetItemText(row, 3);
-                text += m_listLength.GetItemText(row, 4);
+                text += m_listLength.GetItemText(row, kColumnSign);
+                text += m_listLength.GetItemText(row, kColumnValue);
                 text += L" ";
                 text += unit;
                 text += kLineEnd;

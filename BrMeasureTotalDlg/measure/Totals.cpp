@@ -6,7 +6,7 @@
 #include "NumberText.h"
 
 #include "../component/ControlCheck.h"
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 #include <commctrl.h>
@@ -31,7 +31,7 @@ void MeasureTotalDlg::SetData() {
         // Formatting a row never adds or removes one, so the count is asked for once.
         const int rows = m_listLength.GetItemCount();
         for (int row = 0; row < rows; ++row) {
-            const double raw = ReadCellNumber(m_listLength, row, 5);
+            const double raw = ReadCellNumber(m_listLength, row, kColumnRawValue);
             CString shown;
             if (m_listLength.GetItemData(row) == 0) {
                 shown = GetFormatedData(raw, L'L', true);
@@ -40,7 +40,7 @@ void MeasureTotalDlg::SetData() {
                 shown = GetFormatedData(raw, L'A', true);
                 hasArea = true;
             }
-            m_listLength.SetItemEx(row, 4, LVIF_TEXT, shown, 0, 0, 0, 0);
+            m_listLength.SetItemEx(row, kColumnValue, LVIF_TEXT, shown, 0, 0, 0, 0);
         }
 
         // A missing control is reported and then left out: the template always has them.
@@ -84,8 +84,8 @@ void MeasureTotalDlg::SetTotalLength() {
         double sum = 0.0;
         const int rows = m_listLength.GetItemCount();
         for (int row = 0; row < rows; ++row) {
-            const bool subtracted = CellIsMinus(m_listLength, row, 3);
-            const double shown = ReadCellNumber(m_listLength, row, 4);
+            const bool subtracted = CellIsMinus(m_listLength, row, kColumnSign);
+            const double shown = ReadCellNumber(m_listLength, row, kColumnValue);
             if (subtracted)
                 sum -= shown;
             else

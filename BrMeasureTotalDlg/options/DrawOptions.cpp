@@ -4,7 +4,7 @@
 #include "MeasureTotalDlg.h"
 
 #include "../component/ControlCheck.h"
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
 namespace brio::ui::measure {

@@ -3,7 +3,7 @@
 #include "MeasureTotalDlg.h"
 
 #include "../component/ControlCheck.h"
-#include "../resources/resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 #include "../trace/FunctionTrace.h"
 
 namespace brio::ui::measure {

@@ -2,7 +2,7 @@
 // control in template order, which is also the tab order. Rectangles are in dialog units.
 #include "DialogTemplate.h"
 
-#include "resource.h"
+#include "../component/MeasureTotalDlgIds.h"
 
 #include <commctrl.h>
 

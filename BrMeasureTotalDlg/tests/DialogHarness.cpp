@@ -187,7 +187,7 @@ int DialogTest::ComboSelection(int id) const {
 }
 
 int DialogTest::Rows() const {
-    return static_cast<int>(SendMessageW(Control(1348), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::wstring DialogTest::Cell(int row, int column) const {
@@ -196,7 +196,8 @@ std::wstring DialogTest::Cell(int row, int column) const {
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = static_cast<int>(_countof(buffer));
-    SendMessageW(Control(1348), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
     return buffer;
 }
 
@@ -210,7 +211,8 @@ std::vector<std::wstring> DialogTest::Column(int column) const {
 std::vector<int> DialogTest::SelectedRows() const {
     std::vector<int> rows;
     for (int row = 0; row < Rows(); ++row)
-        if (SendMessageW(Control(1348), LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
+        if (SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETITEMSTATE, static_cast<WPARAM>(row),
+                         LVIS_SELECTED) &
             LVIS_SELECTED)
             rows.push_back(row);
     return rows;
@@ -225,12 +227,12 @@ std::wstring DialogTest::WithThis(const wchar_t* text) const {
 
 int DialogTest::FocusedRow() const {
     return static_cast<int>(
-        SendMessageW(Control(1348), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
 }
 
 void DialogTest::DeselectAll() {
     for (int row : SelectedRows())
-        automation::PickListRow(Control(1348), row, automation::kCtrl);
+        automation::PickListRow(Control(IDC_LIST_LENGTH), row, automation::kCtrl);
 }
 
 std::map<std::wstring, long long> DialogTest::StoredSettings() const {

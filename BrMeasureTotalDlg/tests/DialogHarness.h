@@ -4,6 +4,7 @@
 #pragma once
 
 #include <IMeasureTotalDlg.h>
+#include <MeasureTotalDlgIds.h>
 
 #include <brio/server/BrLogServer.h>
 

@@ -23,7 +23,7 @@ protected:
 TEST_F(Trace, TheThresholdAndARefusingServerDecideWhatIsWritten) {
     const LogEntry entry{3, L'>', L"MeasureTotalDlg: SetData()  this=beef"};
     const LogEntry exit{3, L'<', entry.text};
-    const LogEntry error{4, L'-', L"コントロール(ID=1350) が無効"};
+    const LogEntry error{4, L'-', L"コントロール(ID=" + std::to_wstring(IDC_STATIC_UNIT) + L") が無効"};
     const std::tuple<int, bool, std::vector<LogEntry>> cases[] = {
         {3, false, {entry, error, exit}}, {4, false, {error}}, {5, false, {}}, {3, true, {error}}};
     for (const auto& [threshold, refuse, written] : cases) {
@@ -33,7 +33,7 @@ TEST_F(Trace, TheThresholdAndARefusingServerDecideWhatIsWritten) {
         {
             FunctionTrace trace;
             trace.write(L"MeasureTotalDlg: SetData()  this=%x", 0xBEEFu);
-            WriteErrorLine(L"コントロール(ID=%d) が無効", 1350);
+            WriteErrorLine(L"コントロール(ID=%d) が無効", IDC_STATIC_UNIT);
         }
         EXPECT_EQ(m_log.transcript(), Transcript(written)) << threshold << refuse;
     }

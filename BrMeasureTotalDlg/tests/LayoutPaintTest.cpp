@@ -13,8 +13,11 @@
 namespace brio::ui::measure::test {
 namespace {
 
-constexpr int kControls[] = {1313, 1348, 1314, 1316, 1350, 1311, 1355, 1312, 1356, 1271,
-                             1351, 1349, 5031, 1016, 1017, 5032, 1019, 1020, 1315};
+constexpr int kControls[] = {IDC_CHK_DRAW_LIST, IDC_LIST_LENGTH,    IDC_CHK_DRAW_TOTAL, IDC_EDIT_TOTAL,
+                             IDC_STATIC_UNIT,   IDC_STATIC_MARUME1, IDC_CMB_MARUME1,    IDC_STATIC_MARUME2,
+                             IDC_CMB_MARUME2,   IDC_BUTTON_DRAW,    IDC_BUTTON_DELETE,  IDC_BUTTON_DELETE_ALL,
+                             IDC_GROUP_LENGTH,  IDC_UNIT_RADIO1,    IDC_UNIT_RADIO2,    IDC_GROUP_AREA,
+                             IDC_UNIT_RADIO4,   IDC_UNIT_RADIO5,    IDC_CHK_CLOSE};
 
 class Layout : public DialogTest {
 protected:
@@ -60,15 +63,18 @@ TEST_F(Layout, ControlsFollowTheBorderAndComeBackExactly) {
         before[id] = PlaceOf(id);
 
     ASSERT_TRUE(automation::DragBorderTo(Dialog(), start.cx + 30, start.cy + 20));
-    const std::set<int> right = {1271, 1351, 1349, 5031, 1016, 1017, 5032, 1019, 1020};
-    const std::set<int> down = {1311, 1355, 1312, 1356, 1316, 1314, 1350, 1315};
+    const std::set<int> right = {IDC_BUTTON_DRAW,  IDC_BUTTON_DELETE, IDC_BUTTON_DELETE_ALL,
+                                 IDC_GROUP_LENGTH, IDC_UNIT_RADIO1,   IDC_UNIT_RADIO2,
+                                 IDC_GROUP_AREA,   IDC_UNIT_RADIO4,   IDC_UNIT_RADIO5};
+    const std::set<int> down = {IDC_STATIC_MARUME1, IDC_CMB_MARUME1,    IDC_STATIC_MARUME2, IDC_CMB_MARUME2,
+                                IDC_EDIT_TOTAL,     IDC_CHK_DRAW_TOTAL, IDC_STATIC_UNIT,    IDC_CHK_CLOSE};
     for (int id : kControls) {
         RECT expected = before[id];
         if (right.count(id))
             OffsetRect(&expected, 30, 0);
         else if (down.count(id))
             OffsetRect(&expected, 0, 20);
-        else if (id == 1348)
+        else if (id == IDC_LIST_LENGTH)
             expected.right += 30, expected.bottom += 20;
         const RECT now = PlaceOf(id);
         EXPECT_TRUE(EqualRect(&now, &expected)) << id;
@@ -132,15 +138,15 @@ TEST_F(Layout, AClientSixteenPixelsWideDrawsNoGripAndSaysSo) {
 
 TEST_F(Layout, TheTotalBoxIsLightCyanTheCombosHaveTheWindowColourTheRestTheFace) {
     ASSERT_TRUE(Measure(1));
-    const RECT total = PlaceOf(1316);
+    const RECT total = PlaceOf(IDC_EDIT_TOTAL);
     EXPECT_EQ(automation::ReadPixel(Dialog(), total.left + 6, (total.top + total.bottom) / 2),
               RGB(204, 255, 255));
-    for (int combo : {1355, 1356}) {
+    for (int combo : {IDC_CMB_MARUME1, IDC_CMB_MARUME2}) {
         const RECT place = PlaceOf(combo);
         EXPECT_EQ(automation::ReadPixel(Dialog(), place.right - 30, place.top + 4), GetSysColor(COLOR_WINDOW))
             << combo;
     }
-    const RECT label = PlaceOf(1311);
+    const RECT label = PlaceOf(IDC_STATIC_MARUME1);
     EXPECT_EQ(automation::ReadPixel(Dialog(), label.right - 1, label.bottom - 1), GetSysColor(COLOR_3DFACE));
 }
 
@@ -154,14 +160,14 @@ TEST_F(Layout, AfterTheWindowColourChangesTheCombosTextFollowsAndTheBrushStays) 
                                                      reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(Control(id))));
     };
-    const HBRUSH comboBrush = ask(1355);
+    const HBRUSH comboBrush = ask(IDC_CMB_MARUME1);
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
     const int element = COLOR_WINDOW;
     const COLORREF previous = GetSysColor(COLOR_WINDOW), changed = RGB(250, 240, 200);
     SetSysColors(1, &element, &changed);
-    EXPECT_EQ(ask(1356), comboBrush);
+    EXPECT_EQ(ask(IDC_CMB_MARUME2), comboBrush);
     EXPECT_EQ(GetBkColor(dc), changed);
-    EXPECT_NE(ask(1316), comboBrush);
+    EXPECT_NE(ask(IDC_EDIT_TOTAL), comboBrush);
     EXPECT_EQ(GetBkColor(dc), RGB(204, 255, 255));
     SetSysColors(1, &element, &previous);
     ReleaseDC(Dialog(), dc);

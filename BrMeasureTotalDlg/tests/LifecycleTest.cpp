@@ -47,7 +47,7 @@ TEST_F(Lifecycle, FirstCallOpensTheWindowWithRowOne) {
     wchar_t title[64] = {};
     GetWindowTextW(Dialog(), title, 64);
     EXPECT_EQ(std::wstring(title), L"累計ダイアログ");
-    EXPECT_EQ(Column(0), Texts{L"1"});
+    EXPECT_EQ(Column(kColumnNumber), Texts{L"1"});
 }
 
 // A later call adds to the open window and ignores its main frame; after a close the next call
@@ -61,16 +61,16 @@ TEST_F(Lifecycle, OneWindowPerOpeningAndTheMainFrameOfTheCallThatMadeIt) {
     const HWND first = Dialog();
     ASSERT_TRUE(Measure(20));
     EXPECT_EQ(Dialog(), first);
-    EXPECT_EQ(Column(0), (Texts{L"1", L"2"}));
-    automation::Click(Control(1314));
-    automation::Click(Control(1271));
+    EXPECT_EQ(Column(kColumnNumber), (Texts{L"1", L"2"}));
+    automation::Click(Control(IDC_CHK_DRAW_TOTAL));
+    automation::Click(Control(IDC_BUTTON_DRAW));
     EXPECT_TRUE(m_drawRequests.empty()) << "the request went to the first call's frame";
 
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(m_pDlg->isHWnd());
     ASSERT_TRUE(Measure(30));
-    EXPECT_EQ(Column(5), Texts{L"30.000000"});
-    automation::Click(Control(1271)); // 累計 is still ticked: it was saved at closing
+    EXPECT_EQ(Column(kColumnRawValue), Texts{L"30.000000"});
+    automation::Click(Control(IDC_BUTTON_DRAW)); // 累計 is still ticked: it was saved at closing
     EXPECT_EQ(m_drawRequests.size(), 1u);
     DestroyWindow(otherFrame.Detach());
 }
@@ -92,7 +92,7 @@ TEST_F(Lifecycle, ARecordHandedToAClosedDialogThroughTheInterfaceIsRefused) {
     m_pDlg->SetListData(&late);
     EXPECT_FALSE(m_pDlg->isHWnd());
     ASSERT_TRUE(Measure(3));
-    EXPECT_EQ(Column(5), Texts{L"3.000000"});
+    EXPECT_EQ(Column(kColumnRawValue), Texts{L"3.000000"});
 }
 
 TEST_F(Lifecycle, DeletingThroughTheInterfaceRunsTheDestructor) {
@@ -106,31 +106,31 @@ TEST_F(Lifecycle, DeletingThroughTheInterfaceRunsTheDestructor) {
 
 TEST_F(Lifecycle, SetUpWithoutStoredSettings) {
     ASSERT_TRUE(Measure(1));
-    EXPECT_EQ(ComboSelection(1355), 1);
-    EXPECT_EQ(ComboSelection(1356), 0);
-    EXPECT_TRUE(Checked(1016) && Checked(1019));
-    for (int id : {1017, 1020, 1313, 1314, 1315})
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), 1);
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME2), 0);
+    EXPECT_TRUE(Checked(IDC_UNIT_RADIO1) && Checked(IDC_UNIT_RADIO4));
+    for (int id : {IDC_UNIT_RADIO2, IDC_UNIT_RADIO5, IDC_CHK_DRAW_LIST, IDC_CHK_DRAW_TOTAL, IDC_CHK_CLOSE})
         EXPECT_FALSE(Checked(id)) << id;
-    EXPECT_FALSE(Enabled(1271) || Enabled(1315));
-    EXPECT_EQ(Text(1350), L"mm");
-    EXPECT_EQ(ComboItems(1355),
+    EXPECT_FALSE(Enabled(IDC_BUTTON_DRAW) || Enabled(IDC_CHK_CLOSE));
+    EXPECT_EQ(Text(IDC_STATIC_UNIT), L"mm");
+    EXPECT_EQ(ComboItems(IDC_CMB_MARUME1),
               (Texts{L"10の位", L"整数", L"小数点以下1位", L"小数点以下2位", L"小数点以下3位",
                      L"小数点以下4位", L"小数点以下5位", L"小数点以下6位"}));
-    EXPECT_EQ(ComboItems(1356), (Texts{L"四捨五入", L"切り上げ", L"切り捨て"}));
+    EXPECT_EQ(ComboItems(IDC_CMB_MARUME2), (Texts{L"四捨五入", L"切り上げ", L"切り捨て"}));
 
     const wchar_t* headings[] = {L"No", L"スケール", L"要素種別", L"±", L"値     ", L""};
     const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT, LVCFMT_RIGHT};
     const int widths[] = {30, 66, 81, 30, 105, 0};
-    for (int column = 0; column < 7; ++column) {
+    for (int column = 0; column <= kColumnCount; ++column) {
         wchar_t heading[64] = {};
         LVCOLUMNW info{};
         info.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
         info.pszText = heading;
         info.cchTextMax = 64;
         const bool exists =
-            SendMessageW(Control(1348), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-        SendMessageW(Control(1348), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-        ASSERT_EQ(exists, column < 6) << column;
+            SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
+        ASSERT_EQ(exists, column < kColumnCount) << column;
         if (exists) {
             EXPECT_EQ(std::make_tuple(std::wstring(heading), info.fmt & LVCFMT_JUSTIFYMASK, info.cx),
                       std::make_tuple(std::wstring(headings[column]), formats[column], widths[column]));
@@ -172,9 +172,9 @@ TEST_F(Lifecycle, DeletingTheObjectWhileTheLogFailsStillFreesTheFontAndBrushes) 
 
 TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
     ASSERT_TRUE(Measure(1));
-    automation::ChooseComboItem(Control(1355), 4); // 小数点以下3位
-    automation::ChooseComboItem(Control(1356), 2); // 切り捨て
-    automation::Click(Control(1314));              // 累計
+    automation::ChooseComboItem(Control(IDC_CMB_MARUME1), 4); // 小数点以下3位
+    automation::ChooseComboItem(Control(IDC_CMB_MARUME2), 2); // 切り捨て
+    automation::Click(Control(IDC_CHK_DRAW_TOTAL));           // 累計
     automation::ClickFrameButton(Dialog(), SC_CLOSE);
     EXPECT_EQ(StoredSettings(), (std::map<std::wstring, long long>{{L"close", 0},
                                                                    {L"drawList", 0},
@@ -184,15 +184,15 @@ TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
                                                                    {L"unit1", 0},
                                                                    {L"unit2", 0}}));
     ASSERT_TRUE(Measure(2));
-    EXPECT_EQ(ComboSelection(1355), 4);
-    EXPECT_EQ(ComboSelection(1356), 2);
-    EXPECT_TRUE(Checked(1314) && Enabled(1271) && Enabled(1315));
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), 4);
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME2), 2);
+    EXPECT_TRUE(Checked(IDC_CHK_DRAW_TOTAL) && Enabled(IDC_BUTTON_DRAW) && Enabled(IDC_CHK_CLOSE));
 }
 
 TEST_F(Lifecycle, AStoredFlagOtherThanZeroIsReadAndWrittenBackAsOne) {
     StoreSetting(L"drawList", _variant_t(5, VT_INT));
     ASSERT_TRUE(Measure(1));
-    EXPECT_TRUE(Checked(1313) && Enabled(1271));
+    EXPECT_TRUE(Checked(IDC_CHK_DRAW_LIST) && Enabled(IDC_BUTTON_DRAW));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_EQ(StoredSettings()[L"drawList"], 1);
 }
@@ -236,9 +236,9 @@ TEST_F(Lifecycle, AFailedSetUpLeavesNoWindowAndTheNextMeasurementOpensAWholeOne)
 
     StoreSetting(L"marume2", _variant_t(2, VT_INT));
     ASSERT_TRUE(Measure(2));
-    EXPECT_EQ(Column(0), Texts{L"1"});
-    EXPECT_EQ(ComboSelection(1355), 4);
-    EXPECT_EQ(ComboSelection(1356), 2);
+    EXPECT_EQ(Column(kColumnNumber), Texts{L"1"});
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), 4);
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME2), 2);
     DeleteDialog();
     const standin::LiveObjects gone = standin::CountLiveObjects();
     EXPECT_EQ(std::make_pair(gone.fonts, gone.brushes), std::make_pair(before.fonts, before.brushes));
@@ -248,9 +248,9 @@ TEST_F(Lifecycle, AStoredPositionOutsideTheItemsLeavesTheComboEmptyAndRoundsToHu
     StoreSetting(L"marume1", _variant_t(99, VT_INT));
     ASSERT_TRUE(Measure(1234.5));
     ASSERT_TRUE(Measure(100));
-    EXPECT_EQ(ComboSelection(1355), CB_ERR);
-    EXPECT_EQ(Column(4), (Texts{L"1200", L"100"}));
-    EXPECT_EQ(Text(1316), L"1300");
+    EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), CB_ERR);
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"1200", L"100"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"1300");
 }
 
 } // namespace

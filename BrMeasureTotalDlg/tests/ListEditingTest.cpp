@@ -23,13 +23,14 @@ protected:
     }
     void Pick(const RowList& rows) {
         for (size_t i = 0; i < rows.size(); ++i)
-            automation::PickListRow(Control(1348), rows[i], i == 0 ? automation::kNone : automation::kCtrl);
+            automation::PickListRow(Control(IDC_LIST_LENGTH), rows[i],
+                                    i == 0 ? automation::kNone : automation::kCtrl);
     }
     // A right-click on a selected row keeps the selection; with none selected, on the empty area.
     void MenuCommand(UINT command) {
         const RowList selected = SelectedRows();
         command != 0 ? automation::PickNextMenuCommand(command) : automation::DismissNextMenu();
-        automation::RightClickList(Control(1348), selected.empty() ? -1 : selected.front());
+        automation::RightClickList(Control(IDC_LIST_LENGTH), selected.empty() ? -1 : selected.front());
     }
     int Recomputations() const {
         const std::string log = m_log.transcript();
@@ -56,15 +57,15 @@ class DeleteSelected : public ListEditing, public ::testing::WithParamInterface<
 TEST_P(DeleteSelected, RemovesTheRowsRenumbersAndSelectsTheNextOne) {
     const DeleteCase& c = GetParam();
     MakeRows(c.rows, c.picked);
-    automation::Click(Control(1351));
-    EXPECT_EQ(Column(5), c.remaining);
+    automation::Click(Control(IDC_BUTTON_DELETE));
+    EXPECT_EQ(Column(kColumnRawValue), c.remaining);
     Texts numbers;
     for (size_t i = 1; i <= c.remaining.size(); ++i)
         numbers.push_back(std::to_wstring(i));
-    EXPECT_EQ(Column(0), numbers);
+    EXPECT_EQ(Column(kColumnNumber), numbers);
     EXPECT_EQ(SelectedRows(), c.selectedAfter);
     EXPECT_EQ(FocusedRow(), c.selectedAfter.empty() ? -1 : c.selectedAfter.front());
-    EXPECT_EQ(Text(1316), c.total);
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), c.total);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,17 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ListEditing, AnEmptyListShowsZeroInTheCurrentRoundingAndNoUnit) {
     StoreSetting(L"marume1", _variant_t(3, VT_INT));
     MakeRows(1, {0});
-    automation::Click(Control(1351));
-    EXPECT_EQ(Text(1316), L"0.00");
-    EXPECT_FALSE(Visible(1350));
-    for (int radio : {1016, 1017, 1019, 1020})
+    automation::Click(Control(IDC_BUTTON_DELETE));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"0.00");
+    EXPECT_FALSE(Visible(IDC_STATIC_UNIT));
+    for (int radio : {IDC_UNIT_RADIO1, IDC_UNIT_RADIO2, IDC_UNIT_RADIO4, IDC_UNIT_RADIO5})
         EXPECT_FALSE(Enabled(radio)) << radio;
 }
 
 TEST_F(ListEditing, TheDeleteKeyDeletesOnlyWhenRowsAreSelected) {
     MakeRows(3, {1});
     automation::PressKey(VK_DELETE);
-    EXPECT_EQ(Column(5), (Texts{L"10.000000", L"30.000000"}));
+    EXPECT_EQ(Column(kColumnRawValue), (Texts{L"10.000000", L"30.000000"}));
     EXPECT_EQ(SelectedRows(), RowList{1});
     for (UINT key : {VK_DELETE, VK_INSERT}) {
         if (key == VK_DELETE)
@@ -102,17 +103,17 @@ TEST_F(ListEditing, TheDeleteKeyDeletesOnlyWhenRowsAreSelected) {
 
 TEST_F(ListEditing, DeleteAllAsksFirstAndOnlyYesEmptiesTheList) {
     MakeRows(1, {0});
-    automation::Click(Control(1351));
-    automation::Click(Control(1349));
+    automation::Click(Control(IDC_BUTTON_DELETE));
+    automation::Click(Control(IDC_BUTTON_DELETE_ALL));
     EXPECT_TRUE(standin::MessageBoxes().empty()) << "an empty list: nothing asked";
     MakeRows(2, {});
     automation::AnswerNextMessageBox(IDNO);
-    automation::Click(Control(1349));
+    automation::Click(Control(IDC_BUTTON_DELETE_ALL));
     EXPECT_EQ(Rows(), 2);
     automation::AnswerNextMessageBox(IDYES);
-    automation::Click(Control(1349));
+    automation::Click(Control(IDC_BUTTON_DELETE_ALL));
     EXPECT_EQ(Rows(), 0);
-    EXPECT_EQ(Text(1316), L"0");
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"0");
     const auto boxes = standin::MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
     for (const auto& box : boxes) {
@@ -124,22 +125,22 @@ TEST_F(ListEditing, DeleteAllAsksFirstAndOnlyYesEmptiesTheList) {
 
 TEST_F(ListEditing, MinusPlusAndSelectAllFromTheMenu) {
     MakeRows(3, {0, 2});
-    MenuCommand(1007); // －
-    EXPECT_EQ(Column(3), (Texts{L"-", L" ", L"-"}));
-    EXPECT_EQ(Text(1316), L"-20");
+    MenuCommand(ID_LIST_MINUS); // －
+    EXPECT_EQ(Column(kColumnSign), (Texts{L"-", L" ", L"-"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"-20");
     EXPECT_EQ(SelectedRows(), (RowList{0, 2}));
     Pick({2});
-    MenuCommand(1006); // ＋
-    EXPECT_EQ(Column(3), (Texts{L"-", L" ", L""}));
-    EXPECT_EQ(Text(1316), L"40");
+    MenuCommand(ID_LIST_PLUS); // ＋
+    EXPECT_EQ(Column(kColumnSign), (Texts{L"-", L" ", L""}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"40");
     Pick({1});
-    MenuCommand(1006); // on a row the host added: the total stays, the cell loses its space
-    EXPECT_EQ(Column(3), (Texts{L"-", L"", L""}));
-    EXPECT_EQ(Text(1316), L"40");
-    MenuCommand(1003); // すべて選択
+    MenuCommand(ID_LIST_PLUS); // on a row the host added: the total stays, the cell loses its space
+    EXPECT_EQ(Column(kColumnSign), (Texts{L"-", L"", L""}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"40");
+    MenuCommand(ID_LIST_ALL); // すべて選択
     EXPECT_EQ(SelectedRows(), (RowList{0, 1, 2}));
     EXPECT_EQ(FocusedRow(), 1);
-    MenuCommand(1004); // 削除, as the button does
+    MenuCommand(ID_LIST_DELETE); // 削除, as the button does
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(standin::CountLiveObjects().menus, 0) << "every menu was destroyed";
 }
@@ -151,7 +152,8 @@ TEST_F(ListEditing, TheContextMenuOffersTenPositionsWithCopyGrayedWithoutSelecti
     MenuCommand(0);
     Pick({0});
     MenuCommand(0);
-    SetWindowLongW(Control(1348), GWL_STYLE, GetWindowLongW(Control(1348), GWL_STYLE) | LVS_SINGLESEL);
+    SetWindowLongW(Control(IDC_LIST_LENGTH), GWL_STYLE,
+                   GetWindowLongW(Control(IDC_LIST_LENGTH), GWL_STYLE) | LVS_SINGLESEL);
     MenuCommand(0);
 
     auto layout = [](const standin::MenuRecord& menu) {
@@ -162,13 +164,17 @@ TEST_F(ListEditing, TheContextMenuOffersTenPositionsWithCopyGrayedWithoutSelecti
                                           (entry.grayed ? L" (grayed)\n" : L"\n");
         return Narrow(text);
     };
-    const std::string head = "1006 ＋\n1007 －\n----\n";
-    const std::string tail = "----\n1004 削除\n1005 すべて削除\n----\n1001 クリップボードにコピー";
-    const std::string last = "\n1002 クリップボードにすべてコピー\n";
+    auto item = [](UINT command, const char* text) { return std::to_string(command) + " " + text; };
+    const std::string head = item(ID_LIST_PLUS, "＋\n") + item(ID_LIST_MINUS, "－\n") + "----\n";
+    const std::string all = item(ID_LIST_ALL, "すべて選択\n");
+    const std::string tail = "----\n" + item(ID_LIST_DELETE, "削除\n") +
+                             item(ID_LIST_DELETE_ALL, "すべて削除\n") + "----\n" +
+                             item(ID_LIST_COPY, "クリップボードにコピー");
+    const std::string last = "\n" + item(ID_LIST_COPY_ALL, "クリップボードにすべてコピー\n");
     const auto menus = standin::Menus();
     ASSERT_EQ(menus.size(), 3u);
-    EXPECT_EQ(layout(menus[0]), head + "1003 すべて選択\n" + tail + " (grayed)" + last);
-    EXPECT_EQ(layout(menus[1]), head + "1003 すべて選択\n" + tail + last);
+    EXPECT_EQ(layout(menus[0]), head + all + tail + " (grayed)" + last);
+    EXPECT_EQ(layout(menus[1]), head + all + tail + last);
     EXPECT_EQ(layout(menus[2]), head + tail + last) << "a single-selection list: no すべて選択";
     for (const auto& menu : menus)
         EXPECT_EQ(std::make_pair(menu.flags, menu.chosen),
@@ -185,21 +191,21 @@ TEST_F(ListEditing, CopyPutsThePickedRowsAsTabSeparatedLines) {
     const std::wstring row2 = L"2\t1/200\t円弧\t-4\tmm\r\n";
     const std::wstring row3 = L"3\t1/300\t折れ線\t 7\tmm\r\n";
     Pick({0, 2});
-    MenuCommand(1001);
+    MenuCommand(ID_LIST_COPY);
     EXPECT_EQ(standin::ClipboardText(), row1 + row3);
-    MenuCommand(1002);
+    MenuCommand(ID_LIST_COPY_ALL);
     EXPECT_EQ(standin::ClipboardText(), row1 + row2 + row3);
     Pick({2});
-    MenuCommand(1006);
-    MenuCommand(1001);
+    MenuCommand(ID_LIST_PLUS);
+    MenuCommand(ID_LIST_COPY);
     EXPECT_EQ(standin::ClipboardText(), L"3\t1/300\t折れ線\t7\tmm\r\n") << "after ＋ no leading space";
-    automation::Click(Control(1017));
-    MenuCommand(1001);
+    automation::Click(Control(IDC_UNIT_RADIO2));
+    MenuCommand(ID_LIST_COPY);
     EXPECT_EQ(standin::ClipboardText(), L"3\t1/300\t折れ線\t0\tm\r\n") << "values and unit as shown";
 
     // Nothing picked (the menu grays the entry; a command still arrives): the clipboard stays.
     DeselectAll();
-    SendMessageW(Dialog(), WM_COMMAND, 1001, 0);
+    SendMessageW(Dialog(), WM_COMMAND, ID_LIST_COPY, 0);
     EXPECT_EQ(standin::ClipboardText(), L"3\t1/300\t折れ線\t0\tm\r\n");
     EXPECT_TRUE(standin::MessageBoxes().empty());
 }
@@ -213,7 +219,7 @@ TEST_F(ListEditing, AFailedCopyIsReportedWithAnOkBox) {
     for (const auto& [fail, text] : failures) {
         standin::ClearMessageBoxes();
         fail();
-        MenuCommand(1001);
+        MenuCommand(ID_LIST_COPY);
         standin::SetClipboardOpenFails(false);
         const auto boxes = standin::MessageBoxes();
         ASSERT_EQ(boxes.size(), 1u);

@@ -19,45 +19,51 @@ TEST_F(Options, TheUnitRadiosReformatEveryRowAndTheTotal) {
     StoreSetting(L"marume1", _variant_t(4, VT_INT));
     ASSERT_TRUE(Measure(1250));
     ASSERT_TRUE(Measure(12.5));
-    automation::Click(Control(1017));
-    EXPECT_EQ(Column(4), (Texts{L"1.250", L"0.013"}));
-    EXPECT_EQ(Text(1316), L"1.263");
-    EXPECT_EQ(Text(1350), L"m");
-    automation::Click(Control(1016));
-    EXPECT_EQ(Column(4), (Texts{L"1250.000", L"12.500"}));
-    EXPECT_EQ(Text(1350), L"mm");
+    automation::Click(Control(IDC_UNIT_RADIO2));
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"1.250", L"0.013"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"1.263");
+    EXPECT_EQ(Text(IDC_STATIC_UNIT), L"m");
+    automation::Click(Control(IDC_UNIT_RADIO1));
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"1250.000", L"12.500"}));
+    EXPECT_EQ(Text(IDC_STATIC_UNIT), L"mm");
 
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     StoreSetting(L"marume1", _variant_t(7, VT_INT));
     ASSERT_TRUE(Measure(500, FALSE, 1));
-    automation::Click(Control(1020));
-    EXPECT_EQ(Column(4), Texts{L"0.000500"});
-    EXPECT_EQ(Text(1350), L"m2") << "set by the recomputation alone";
+    automation::Click(Control(IDC_UNIT_RADIO5));
+    EXPECT_EQ(Column(kColumnValue), Texts{L"0.000500"});
+    EXPECT_EQ(Text(IDC_STATIC_UNIT), L"m2") << "set by the recomputation alone";
 }
 
 TEST_F(Options, AnotherRoundingChoiceAppliesAtOnceAndIsKept) {
     ASSERT_TRUE(Measure(1.234));
     ASSERT_TRUE(Measure(2.345));
-    automation::ChooseComboItem(Control(1355), 3); // 小数点以下2位
-    EXPECT_EQ(Column(4), (Texts{L"1.23", L"2.35"}));
-    EXPECT_EQ(Text(1316), L"3.58");
-    automation::ChooseComboItem(Control(1356), 1); // 切り上げ
-    EXPECT_EQ(Column(4), (Texts{L"1.24", L"2.35"}));
+    automation::ChooseComboItem(Control(IDC_CMB_MARUME1), 3); // 小数点以下2位
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"1.23", L"2.35"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"3.58");
+    automation::ChooseComboItem(Control(IDC_CMB_MARUME2), 1); // 切り上げ
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"1.24", L"2.35"}));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_EQ(std::make_pair(StoredSettings()[L"marume1"], StoredSettings()[L"marume2"]),
               std::make_pair(3LL, 1LL));
     ASSERT_TRUE(Measure(1));
-    EXPECT_EQ(std::make_pair(ComboSelection(1355), ComboSelection(1356)), std::make_pair(3, 1));
+    EXPECT_EQ(std::make_pair(ComboSelection(IDC_CMB_MARUME1), ComboSelection(IDC_CMB_MARUME2)),
+              std::make_pair(3, 1));
 }
 
 // Both draw commands follow both boxes, whichever box was clicked.
 TEST_F(Options, TheDrawCommandsCanBeUsedWhileEitherDrawBoxIsTicked) {
     ASSERT_TRUE(Measure(1));
-    const std::pair<int, bool> steps[] = {
-        {1313, true}, {1314, true}, {1313, true}, {1314, false}, {1314, true}};
+    const std::pair<int, bool> steps[] = {{IDC_CHK_DRAW_LIST, true},
+                                          {IDC_CHK_DRAW_TOTAL, true},
+                                          {IDC_CHK_DRAW_LIST, true},
+                                          {IDC_CHK_DRAW_TOTAL, false},
+                                          {IDC_CHK_DRAW_TOTAL, true}};
     for (const auto& [box, enabled] : steps) {
         automation::Click(Control(box));
-        EXPECT_EQ(std::make_pair(Enabled(1271), Enabled(1315)), std::make_pair(enabled, enabled)) << box;
+        EXPECT_EQ(std::make_pair(Enabled(IDC_BUTTON_DRAW), Enabled(IDC_CHK_CLOSE)),
+                  std::make_pair(enabled, enabled))
+            << box;
     }
 }
 
@@ -67,14 +73,14 @@ protected:
         for (int box : boxes)
             automation::Click(Control(box));
         m_log.clear();
-        automation::Click(Control(1271));
+        automation::Click(Control(IDC_BUTTON_DRAW));
     }
 };
 
 TEST_F(DrawRequest, TheHostReadsTheTotalLineWhileTheDialogStays) {
     ASSERT_TRUE(Measure(12));
     ASSERT_TRUE(Measure(30));
-    Draw({1314});
+    Draw({IDC_CHK_DRAW_TOTAL});
     ASSERT_EQ(m_drawRequests.size(), 1u);
     EXPECT_EQ(m_drawRequests[0].summary, L"累計 42 mm\\n");
     EXPECT_TRUE(m_drawRequests[0].dialogVisible);
@@ -83,7 +89,7 @@ TEST_F(DrawRequest, TheHostReadsTheTotalLineWhileTheDialogStays) {
 
 TEST_F(DrawRequest, CloseAfterDrawingHidesForTheHostAndClosesAfterwards) {
     ASSERT_TRUE(Measure(12));
-    Draw({1313, 1314, 1315});
+    Draw({IDC_CHK_DRAW_LIST, IDC_CHK_DRAW_TOTAL, IDC_CHK_CLOSE});
     ASSERT_EQ(m_drawRequests.size(), 1u);
     EXPECT_EQ(m_drawRequests[0].summary, L"1 1/100 線分  12 mm\\n累計 12 mm\\n");
     EXPECT_FALSE(m_drawRequests[0].dialogVisible);
@@ -94,7 +100,7 @@ TEST_F(DrawRequest, CloseAfterDrawingHidesForTheHostAndClosesAfterwards) {
 TEST_F(DrawRequest, WithoutAMainFrameNothingIsSentAndTheDialogStillCloses) {
     ASSERT_TRUE(doMeasureTotalDlg(m_pDlg, nullptr, Measurement(5)));
     automation::Pump();
-    Draw({1314, 1315});
+    Draw({IDC_CHK_DRAW_TOTAL, IDC_CHK_CLOSE});
     EXPECT_TRUE(m_drawRequests.empty());
     EXPECT_FALSE(m_pDlg->isHWnd());
     EXPECT_EQ(m_log.transcriptOf(L"MeasureTotalDlg: OnButtonDraw(): send"), "");
@@ -107,7 +113,7 @@ TEST_F(DrawRequest, ADeadMainFrameIsReportedAndTheCloseStillHappens) {
     ASSERT_TRUE(doMeasureTotalDlg(m_pDlg, &deadFrame, Measurement(5)));
     automation::Pump();
     DestroyWindow(deadFrame.GetSafeHwnd());
-    Draw({1314, 1315});
+    Draw({IDC_CHK_DRAW_TOTAL, IDC_CHK_CLOSE});
     deadFrame.Detach();
     EXPECT_NE(m_log.transcript().find("3 > MeasureTotalDlg: OnButtonDraw(): send ID_TOTAL_EVENT\n"
                                       "4 - m_pParentWnd->GetSafeHwnd() is invalid!!\n"
@@ -145,7 +151,7 @@ protected:
                 {3, L'<', cancel}};
     }
     void PressEscape() {
-        automation::Focus(Control(1348));
+        automation::Focus(Control(IDC_LIST_LENGTH));
         m_log.clear();
         automation::PressKey(VK_ESCAPE);
     }
@@ -171,7 +177,7 @@ TEST_F(WindowCommands, TheCloseButtonAndEscapeCancelAndDestroyInThisOrder) {
 
 TEST_F(WindowCommands, ACloseFromOutsideSavesTheSettings) {
     ASSERT_TRUE(Measure(1));
-    automation::Click(Control(1313));
+    automation::Click(Control(IDC_CHK_DRAW_LIST));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(m_pDlg->isHWnd());
     EXPECT_EQ(StoredSettings()[L"drawList"], 1);
@@ -194,13 +200,13 @@ TEST_F(WindowCommands, HelpOpensTheTopicAndOtherSystemCommandsGoToTheDefault) {
 
 TEST_F(WindowCommands, TheDrawBoxesShowTheirTipsAtOnce) {
     ASSERT_TRUE(Measure(1));
-    EXPECT_EQ(automation::Hover(Control(1313)), L"リストを作図します");
+    EXPECT_EQ(automation::Hover(Control(IDC_CHK_DRAW_LIST)), L"リストを作図します");
     // Straight from one tip to the next takes the reshow delay, which the dialog leaves as it is;
     // after the pointer rested on the list the next tip shows at once again.
     RECT list{};
-    GetWindowRect(Control(1348), &list);
+    GetWindowRect(Control(IDC_LIST_LENGTH), &list);
     automation::MoveMouse({(list.left + list.right) / 2, (list.top + list.bottom) / 2});
-    EXPECT_EQ(automation::Hover(Control(1314)), L"累計を作図します");
+    EXPECT_EQ(automation::Hover(Control(IDC_CHK_DRAW_TOTAL)), L"累計を作図します");
 }
 
 // The host's log fails while CDialog::OnCancel writes its trace: the user is told, and the window

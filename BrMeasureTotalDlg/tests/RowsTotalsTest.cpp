@@ -43,9 +43,10 @@ TEST_F(RowsAndTotals, EachMeasurementBecomesARowWithNumberSignRawValueAndKind) {
         LVITEMW item{};
         item.mask = LVIF_PARAM;
         item.iItem = row;
-        SendMessageW(Control(1348), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(std::make_tuple(Cell(row, 0), Cell(row, 1), Cell(row, 2), Cell(row, 3), Cell(row, 5),
-                                  item.lParam),
+        SendMessageW(Control(IDC_LIST_LENGTH), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(std::make_tuple(Cell(row, kColumnNumber), Cell(row, kColumnScale),
+                                  Cell(row, kColumnElement), Cell(row, kColumnSign),
+                                  Cell(row, kColumnRawValue), item.lParam),
                   std::make_tuple(std::to_wstring(row + 1), std::wstring(L"1/50"), std::wstring(L"円弧"),
                                   std::wstring(cases[row].sign), std::wstring(cases[row].raw),
                                   static_cast<LPARAM>(cases[row].areaFlag)));
@@ -55,8 +56,8 @@ TEST_F(RowsAndTotals, EachMeasurementBecomesARowWithNumberSignRawValueAndKind) {
 TEST_F(RowsAndTotals, OnlyTheNewRowIsSelectedAndTheHostKeepsTheFocus) {
     for (double value : {1.0, 2.0, 3.0})
         ASSERT_TRUE(Measure(value));
-    automation::PickListRow(Control(1348), 0);
-    automation::PickListRow(Control(1348), 1, automation::kCtrl);
+    automation::PickListRow(Control(IDC_LIST_LENGTH), 0);
+    automation::PickListRow(Control(IDC_LIST_LENGTH), 1, automation::kCtrl);
     ASSERT_EQ(SelectedRows(), (std::vector<int>{0, 1}));
     SetFocus(m_hMainWindow);
     ASSERT_TRUE(Measure(4));
@@ -72,16 +73,17 @@ TEST_F(RowsAndTotals, CellsAreReadWholeWhateverTheirLength) {
     Options(3);
     ASSERT_TRUE(Measure(1));
     const std::wstring longRaw = std::wstring(600, L'0') + L"12.5";
-    const std::pair<int, const wchar_t*> cells[] = {{5, longRaw.c_str()}, {3, L"--"}};
+    const std::pair<int, const wchar_t*> cells[] = {{kColumnRawValue, longRaw.c_str()}, {kColumnSign, L"--"}};
     for (const auto& [column, text] : cells) {
         LVITEMW item{};
         item.iSubItem = column;
         item.pszText = const_cast<LPWSTR>(text);
-        ASSERT_TRUE(SendMessageW(Control(1348), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)));
+        ASSERT_TRUE(
+            SendMessageW(Control(IDC_LIST_LENGTH), LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)));
     }
     ASSERT_TRUE(Measure(1));
-    EXPECT_EQ(Column(4), (Texts{L"12.50", L"1.00"}));
-    EXPECT_EQ(Text(1316), L"13.50");
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"12.50", L"1.00"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"13.50");
 }
 
 // Stored options, then the measurements: what the rows and the total show.
@@ -104,8 +106,8 @@ TEST_P(Formatting, RowsAndTotalShowTheRoundedValues) {
         StoreSetting(key, _variant_t(value, VT_INT));
     for (const TMSRDATA& row : c.rows)
         ASSERT_TRUE(Measure(row));
-    EXPECT_EQ(Column(4), c.shown);
-    EXPECT_EQ(Text(1316), c.total);
+    EXPECT_EQ(Column(kColumnValue), c.shown);
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), c.total);
 }
 
 // clang-format off
@@ -129,14 +131,14 @@ INSTANTIATE_TEST_SUITE_P(Values, Formatting, ::testing::Values(
 
 TEST_F(RowsAndTotals, MixedKindsHideTheUnitLabelAndDisableEveryUnitRadio) {
     ASSERT_TRUE(Measure(10));
-    EXPECT_TRUE(Visible(1350) && Enabled(1016) && Enabled(1017));
-    EXPECT_FALSE(Enabled(1019) || Enabled(1020));
+    EXPECT_TRUE(Visible(IDC_STATIC_UNIT) && Enabled(IDC_UNIT_RADIO1) && Enabled(IDC_UNIT_RADIO2));
+    EXPECT_FALSE(Enabled(IDC_UNIT_RADIO4) || Enabled(IDC_UNIT_RADIO5));
     ASSERT_TRUE(Measure(20, FALSE, 1));
-    EXPECT_FALSE(Visible(1350));
-    EXPECT_EQ(Text(1350), L"mm") << "the hidden label keeps its last text";
-    for (int radio : {1016, 1017, 1019, 1020})
+    EXPECT_FALSE(Visible(IDC_STATIC_UNIT));
+    EXPECT_EQ(Text(IDC_STATIC_UNIT), L"mm") << "the hidden label keeps its last text";
+    for (int radio : {IDC_UNIT_RADIO1, IDC_UNIT_RADIO2, IDC_UNIT_RADIO4, IDC_UNIT_RADIO5})
         EXPECT_FALSE(Enabled(radio)) << radio;
-    EXPECT_EQ(Text(1316), L"30");
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"30");
 }
 
 TEST_F(RowsAndTotals, TheSummaryHoldsWhatTheDrawOptionsAskFor) {
@@ -202,9 +204,9 @@ TEST_F(RowsAndTotals, ADecimalCommaLocaleChangesNoNumberText) {
     const std::wstring summary = m_pDlg->GetString();
     setlocale(LC_NUMERIC, "C");
     unsetenv("LOCPATH");
-    EXPECT_EQ(Column(5), (Texts{L"12.500000", L"0.250000"}));
-    EXPECT_EQ(Column(4), (Texts{L"12.50", L"0.25"}));
-    EXPECT_EQ(Text(1316), L"12.75");
+    EXPECT_EQ(Column(kColumnRawValue), (Texts{L"12.500000", L"0.250000"}));
+    EXPECT_EQ(Column(kColumnValue), (Texts{L"12.50", L"0.25"}));
+    EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"12.75");
     EXPECT_EQ(summary, L"累計 12.75 mm\\n");
 }
 

@@ -1,5 +1,6 @@
 #include "FloorList.h"
 
+#include <MeasureTotalDlgIds.h>
 #include <calcutil.h>
 
 #include <charconv>
@@ -7,6 +8,8 @@
 
 namespace bench {
 namespace {
+
+using enum brio::ui::measure::MeasureListColumn;
 
 // The narrow text std::to_chars writes, widened into `out` (whose capacity a rewrite reuses).
 void AssignWide(std::wstring& out, const char* begin, const char* end) {
@@ -71,27 +74,28 @@ void FloorList::Append(const Measurement& measurement, const Rounding& rounding)
     const auto rawEnd =
         std::to_chars(raw, raw + sizeof raw, measurement.value, std::chars_format::fixed, 6).ptr;
     Row row{std::vector<std::wstring>(6), measurement.areaFlag != 0};
-    AssignWide(row.cells[0], number, end);
-    row.cells[1] = measurement.scale;
-    row.cells[2] = measurement.element;
-    row.cells[3] = measurement.minus ? L"-" : L" ";
-    AssignShown(row.cells[4], measurement.value, false, true, rounding);
-    AssignWide(row.cells[5], raw, rawEnd);
+    AssignWide(row.cells[kColumnNumber], number, end);
+    row.cells[kColumnScale] = measurement.scale;
+    row.cells[kColumnElement] = measurement.element;
+    row.cells[kColumnSign] = measurement.minus ? L"-" : L" ";
+    AssignShown(row.cells[kColumnValue], measurement.value, false, true, rounding);
+    AssignWide(row.cells[kColumnRawValue], raw, rawEnd);
     m_rows.push_back(std::move(row));
     Recompute(rounding);
 }
 
 void FloorList::Recompute(const Rounding& rounding) {
     for (Row& row : m_rows)
-        AssignShown(row.cells[4], std::wcstod(row.cells[5].c_str(), nullptr), row.area, true, rounding);
+        AssignShown(row.cells[kColumnValue], std::wcstod(row.cells[kColumnRawValue].c_str(), nullptr),
+                    row.area, true, rounding);
     Sum(rounding);
 }
 
 void FloorList::Sum(const Rounding& rounding) {
     double sum = 0.0;
     for (const Row& row : m_rows) {
-        const double shown = std::wcstod(row.cells[4].c_str(), nullptr);
-        sum += row.cells[3] == L"-" ? -shown : shown;
+        const double shown = std::wcstod(row.cells[kColumnValue].c_str(), nullptr);
+        sum += row.cells[kColumnSign] == L"-" ? -shown : shown;
     }
     AssignShown(m_total, sum, false, false, rounding);
 }
@@ -101,7 +105,7 @@ void FloorList::DeleteSelected(const Rounding& rounding) {
     char number[16];
     for (size_t row = 0; row < m_rows.size(); ++row) {
         const auto end = std::to_chars(number, number + sizeof number, row + 1).ptr;
-        AssignWide(m_rows[row].cells[0], number, end);
+        AssignWide(m_rows[row].cells[kColumnNumber], number, end);
     }
     Recompute(rounding);
 }

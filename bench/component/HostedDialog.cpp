@@ -13,7 +13,7 @@
 namespace bench {
 namespace {
 
-constexpr int kList = 1348;
+constexpr int kList = IDC_LIST_LENGTH;
 constexpr wchar_t kMainWindowClass[] = L"BenchHostMainWindow";
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,12 +89,12 @@ void HostedDialog::FillTo(int rows, const RowMix& mix) {
     const HWND list = Control(kList);
     for (int row = Rows(); row < rows; ++row) {
         const Measurement& measurement = mix.at(row);
-        SendText(list, LVM_INSERTITEMW, row, 0, NumberText(row + 1));
-        SendText(list, LVM_SETITEMTEXTW, row, 1, measurement.scale);
-        SendText(list, LVM_SETITEMTEXTW, row, 2, measurement.element);
-        SendText(list, LVM_SETITEMTEXTW, row, 3, SignText(measurement));
-        SendText(list, LVM_SETITEMTEXTW, row, 4, L"");
-        SendText(list, LVM_SETITEMTEXTW, row, 5, RawText(measurement.value));
+        SendText(list, LVM_INSERTITEMW, row, kColumnNumber, NumberText(row + 1));
+        SendText(list, LVM_SETITEMTEXTW, row, kColumnScale, measurement.scale);
+        SendText(list, LVM_SETITEMTEXTW, row, kColumnElement, measurement.element);
+        SendText(list, LVM_SETITEMTEXTW, row, kColumnSign, SignText(measurement));
+        SendText(list, LVM_SETITEMTEXTW, row, kColumnValue, L"");
+        SendText(list, LVM_SETITEMTEXTW, row, kColumnRawValue, RawText(measurement.value));
         LVITEMW item{};
         item.mask = LVIF_PARAM;
         item.iItem = row;
@@ -120,9 +120,9 @@ void HostedDialog::SelectEveryOtherRow() {
 }
 
 void HostedDialog::ChoosePosition(int index) {
-    const HWND combo = Control(1355);
+    const HWND combo = Control(IDC_CMB_MARUME1);
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(1355, CBN_SELCHANGE),
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(IDC_CMB_MARUME1, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
 }
 

@@ -12,11 +12,14 @@
 #include "RowMix.h"
 
 #include <MeasureTotalDlg.h>
+#include <MeasureTotalDlgIds.h>
 
 #include <filesystem>
 #include <string>
 
 namespace bench {
+
+using enum brio::ui::measure::MeasureListColumn;
 
 class HostedDialog {
 public:

@@ -49,7 +49,7 @@ struct Scene {
     // A benchmark that timed different work from its floor's is worthless: both must show the
     // same total.
     bool Agree(benchmark::State& state) {
-        const std::wstring shown = dialog.Text(1316);
+        const std::wstring shown = dialog.Text(IDC_EDIT_TOTAL);
         if (shown == floor.total())
             return true;
         state.SkipWithError("the dialog's total differs from the floor's");
@@ -112,10 +112,11 @@ void BM_UpdateString(benchmark::State& state) {
     const bool drawList = state.range(1) & 1;
     const bool drawTotal = state.range(1) & 2;
     s.Prepare(rows);
-    for (auto [box, wanted] : {std::pair{1313, drawList}, std::pair{1314, drawTotal}})
+    for (auto [box, wanted] :
+         {std::pair{IDC_CHK_DRAW_LIST, drawList}, std::pair{IDC_CHK_DRAW_TOTAL, drawTotal}})
         if ((SendMessageW(s.dialog.Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED) != wanted)
             s.dialog.Click(box);
-    const std::wstring unit = s.dialog.Text(1350);
+    const std::wstring unit = s.dialog.Text(IDC_STATIC_UNIT);
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {
@@ -149,12 +150,12 @@ void BM_ListToClipBoard(benchmark::State& state) {
     Scene& s = TheScene();
     const int rows = static_cast<int>(state.range(0));
     s.Prepare(rows);
-    const std::wstring unit = s.dialog.Text(1350);
+    const std::wstring unit = s.dialog.Text(IDC_STATIC_UNIT);
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             std::vector<wchar_t> floorText;
-            pair.Operation([&] { s.dialog.Command(1002); });
+            pair.Operation([&] { s.dialog.Command(ID_LIST_COPY_ALL); });
             pair.Floor([&] { floorText = s.floor.Clipboard(unit); });
             if (ClipboardText() != floorText.data()) {
                 state.SkipWithError("the clipboard text differs from the floor's");
@@ -176,7 +177,7 @@ void BM_OnDeleteItem(benchmark::State& state) {
             s.Prepare(rows);
             s.dialog.SelectEveryOtherRow();
             s.floor.SelectEveryOtherRow();
-            pair.Operation([&] { s.dialog.Click(1351); });
+            pair.Operation([&] { s.dialog.Click(IDC_BUTTON_DELETE); });
             pair.Floor([&] { s.floor.DeleteSelected(s.rounding); });
             if (s.dialog.Rows() != s.floor.rows() || !s.Agree(state)) {
                 state.SkipWithError("the dialog kept other rows than the floor");
@@ -196,14 +197,15 @@ void BM_UnitSwitch(benchmark::State& state) {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             s.rounding.lengthUnit = 1 - s.rounding.lengthUnit;
-            pair.Operation([&] { s.dialog.Click(s.rounding.lengthUnit == 1 ? 1017 : 1016); });
+            pair.Operation(
+                [&] { s.dialog.Click(s.rounding.lengthUnit == 1 ? IDC_UNIT_RADIO2 : IDC_UNIT_RADIO1); });
             pair.Floor([&] { s.floor.Recompute(s.rounding); });
             if (!s.Agree(state))
                 break;
         }
     }
     if (s.rounding.lengthUnit == 1)
-        s.dialog.Click(1016);
+        s.dialog.Click(IDC_UNIT_RADIO1);
     s.rounding.lengthUnit = 0;
     s.Choose(s.rounding.position);
     state.SetComplexityN(rows);

@@ -3,6 +3,8 @@
 // upwards. Each benchmark reports its time per row, its fitted complexity over the row counts (it
 // must stay O(N)), and `x_floor`: its time divided by the same work done on a
 // std::vector<std::vector<std::wstring>> in the same run.
+#include <MeasureTotalDlgIds.h>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,21 +18,21 @@
 
 namespace {
 
-constexpr int kColumns = 6;
+using enum brio::ui::measure::MeasureListColumn;
 using Clock = std::chrono::steady_clock;
 using Table = std::vector<std::vector<std::wstring>>;
 
 std::wstring CellText(int row, int column) {
     switch (column) {
-    case 0:
+    case kColumnNumber:
         return std::to_wstring(row + 1);
-    case 1:
+    case kColumnScale:
         return L"1/100";
-    case 2:
+    case kColumnElement:
         return L"線分";
-    case 3:
+    case kColumnSign:
         return row % 7 ? L" " : L"-";
-    case 4:
+    case kColumnValue:
         return std::to_wstring(row * 13 % 100000) + L".50";
     default:
         return std::to_wstring(row * 13 % 100000) + L".500000";
@@ -50,13 +52,14 @@ HWND Parent() {
 }
 
 HWND CreateList() {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS,
-                                0, 0, 285, 132, Parent(), reinterpret_cast<HMENU>(1348), nullptr, nullptr);
-    for (int column = 0; column < kColumns; ++column) {
+    HWND list =
+        CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
+                        285, 132, Parent(), reinterpret_cast<HMENU>(IDC_LIST_LENGTH), nullptr, nullptr);
+    for (int column = 0; column < kColumnCount; ++column) {
         LVCOLUMNW info{};
         info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-        info.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
-        info.cx = column == 5 ? 0 : 60;
+        info.fmt = column == kColumnNumber ? LVCFMT_LEFT : LVCFMT_RIGHT;
+        info.cx = column == kColumnRawValue ? 0 : 60;
         std::wstring title = L"c" + std::to_wstring(column);
         info.pszText = title.data();
         SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
@@ -66,13 +69,13 @@ HWND CreateList() {
 
 void InsertRows(HWND list, int rows) {
     for (int row = 0; row < rows; ++row) {
-        std::wstring text = CellText(row, 0);
+        std::wstring text = CellText(row, kColumnNumber);
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
         item.pszText = text.data();
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        for (int column = 1; column < kColumns; ++column) {
+        for (int column = kColumnScale; column < kColumnCount; ++column) {
             text = CellText(row, column);
             item.iSubItem = column;
             item.pszText = text.data();
@@ -85,8 +88,8 @@ Table FloorTable(int rows) {
     Table table;
     for (int row = 0; row < rows; ++row) {
         std::vector<std::wstring> cells;
-        cells.push_back(CellText(row, 0));
-        for (int column = 1; column < kColumns; ++column) {
+        cells.push_back(CellText(row, kColumnNumber));
+        for (int column = kColumnScale; column < kColumnCount; ++column) {
             cells.push_back(CellText(row, column));
         }
         table.push_back(std::move(cells));
@@ -136,7 +139,7 @@ void BM_ListReadEveryCell(benchmark::State& state) {
         auto start = Clock::now();
         const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
-            for (int column = 0; column < kColumns; ++column) {
+            for (int column = 0; column < kColumnCount; ++column) {
                 LVITEMW item{};
                 item.iSubItem = column;
                 item.pszText = buffer;

@@ -3,6 +3,8 @@
 // control that an MFC object has subclassed, GetDlgItem, GetWindow, and UpdateData over two radio
 // groups and three check boxes, as the running-total dialog exchanges them for every value it formats.
 // ns_row is per call; x_floor is the call against its floor, measured in the same iteration.
+#include <MeasureTotalDlgIds.h>
+
 #include <afxcmn.h>
 #include <afxwin.h>
 
@@ -63,33 +65,33 @@ public:
             int id;
             DWORD style;
         } controls[] = {
-            {5031, BS_GROUPBOX | WS_GROUP},
-            {1016, BS_AUTORADIOBUTTON | WS_GROUP},
-            {1017, BS_AUTORADIOBUTTON},
-            {5032, BS_GROUPBOX | WS_GROUP},
-            {1019, BS_AUTORADIOBUTTON | WS_GROUP},
-            {1020, BS_AUTORADIOBUTTON},
-            {1313, BS_AUTOCHECKBOX | WS_GROUP},
-            {1314, BS_AUTOCHECKBOX},
-            {1315, BS_AUTOCHECKBOX | WS_GROUP},
+            {IDC_GROUP_LENGTH, BS_GROUPBOX | WS_GROUP},
+            {IDC_UNIT_RADIO1, BS_AUTORADIOBUTTON | WS_GROUP},
+            {IDC_UNIT_RADIO2, BS_AUTORADIOBUTTON},
+            {IDC_GROUP_AREA, BS_GROUPBOX | WS_GROUP},
+            {IDC_UNIT_RADIO4, BS_AUTORADIOBUTTON | WS_GROUP},
+            {IDC_UNIT_RADIO5, BS_AUTORADIOBUTTON},
+            {IDC_CHK_DRAW_LIST, BS_AUTOCHECKBOX | WS_GROUP},
+            {IDC_CHK_DRAW_TOTAL, BS_AUTOCHECKBOX},
+            {IDC_CHK_CLOSE, BS_AUTOCHECKBOX | WS_GROUP},
         };
         for (const auto& c : controls)
             CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | c.style, 0, 0, 40, 10, m_hWnd,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), nullptr, nullptr);
-        m_list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), this, 1348);
+        m_list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), this, IDC_LIST_LENGTH);
         m_list.InsertColumn(0, L"No", LVCFMT_LEFT, 30);
         m_list.InsertItem(0, L"1");
-        ::SendMessageW(::GetDlgItem(m_hWnd, 1016), BM_SETCHECK, BST_CHECKED, 0);
-        ::SendMessageW(::GetDlgItem(m_hWnd, 1019), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessageW(::GetDlgItem(m_hWnd, IDC_UNIT_RADIO1), BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessageW(::GetDlgItem(m_hWnd, IDC_UNIT_RADIO4), BM_SETCHECK, BST_CHECKED, 0);
     }
     ~Form() override { DestroyWindow(); }
 
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Radio(pDX, 1016, m_nUnit1);
-        DDX_Radio(pDX, 1019, m_nUnit2);
-        DDX_Check(pDX, 1313, m_bDrawList);
-        DDX_Check(pDX, 1314, m_bDrawTotal);
-        DDX_Check(pDX, 1315, m_bClose);
+        DDX_Radio(pDX, IDC_UNIT_RADIO1, m_nUnit1);
+        DDX_Radio(pDX, IDC_UNIT_RADIO4, m_nUnit2);
+        DDX_Check(pDX, IDC_CHK_DRAW_LIST, m_bDrawList);
+        DDX_Check(pDX, IDC_CHK_DRAW_TOTAL, m_bDrawTotal);
+        DDX_Check(pDX, IDC_CHK_CLOSE, m_bClose);
     }
 
     CListCtrl m_list;
@@ -106,7 +108,7 @@ Form& TheForm() {
 }
 
 void BM_SendToControl(benchmark::State& state) {
-    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, 1017);
+    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, IDC_UNIT_RADIO2);
     Field field;
     Pair(
         state, [&] { benchmark::DoNotOptimize(::SendMessageW(radio, BM_GETCHECK, 0, 0)); },
@@ -127,13 +129,13 @@ void BM_GetDlgItem(benchmark::State& state) {
     const HWND form = TheForm().m_hWnd;
     Field field;
     Pair(
-        state, [&] { benchmark::DoNotOptimize(::GetDlgItem(form, 1315)); },
+        state, [&] { benchmark::DoNotOptimize(::GetDlgItem(form, IDC_CHK_CLOSE)); },
         [&] { benchmark::DoNotOptimize(g_readField(&field)); });
 }
 BENCHMARK(BM_GetDlgItem)->UseManualTime();
 
 void BM_GetWindowNext(benchmark::State& state) {
-    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, 1019);
+    const HWND radio = ::GetDlgItem(TheForm().m_hWnd, IDC_UNIT_RADIO4);
     Field field;
     Pair(
         state, [&] { benchmark::DoNotOptimize(::GetWindow(radio, GW_HWNDNEXT)); },

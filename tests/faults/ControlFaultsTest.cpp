@@ -81,23 +81,23 @@ std::string WithAddress(std::string text, const std::string& address) {
 
 TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
     const ControlFault faults[] = {
-        {"the list fails to delete a row", 1348, LVM_DELETEITEM, Thrown::Standard, "std::exception",
-         [](HostWorld& w) { automation::Click(w.control(1351)); },
+        {"the list fails to delete a row", IDC_LIST_LENGTH, LVM_DELETEITEM, Thrown::Standard,
+         "std::exception", [](HostWorld& w) { automation::Click(w.control(IDC_BUTTON_DELETE)); },
          "> MeasureTotalDlg: OnDeleteItem()\n"
          "< MeasureTotalDlg: OnDeleteItem()\n"
          "- MeasureTotalDlg: OnDeleteItem() 例外\n"
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
-        {"the list fails to count its selection on the Delete key", 1348, LVM_GETSELECTEDCOUNT, Thrown::Ole,
-         "_com_error", [](HostWorld&) { automation::PressKey(VK_DELETE); },
+        {"the list fails to count its selection on the Delete key", IDC_LIST_LENGTH, LVM_GETSELECTEDCOUNT,
+         Thrown::Ole, "_com_error", [](HostWorld&) { automation::PressKey(VK_DELETE); },
          "> MeasureTotalDlg: OnDeleteItem()\n"
          "< MeasureTotalDlg: OnDeleteItem()\n"
          "- MeasureTotalDlg: OnDeleteItem() 例外\n"
          "- MeasureTotalDlg: OnKeydownVertexList() 例外\n"
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
-        {"the list fails to give a cell while the unit changes", 1348, LVM_GETITEMTEXTW, Thrown::Mfc,
-         "CException", [](HostWorld& w) { automation::Click(w.control(1017)); },
+        {"the list fails to give a cell while the unit changes", IDC_LIST_LENGTH, LVM_GETITEMTEXTW,
+         Thrown::Mfc, "CException", [](HostWorld& w) { automation::Click(w.control(IDC_UNIT_RADIO2)); },
          "> MeasureTotalDlg: OnUnitRadio2()\n"
          "> MeasureTotalDlg: SetData()  this={this}\n"
          "< MeasureTotalDlg: SetData()  this={this}\n"
@@ -105,8 +105,8 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "< MeasureTotalDlg: OnUnitRadio2()\n"
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
-        {"the total box fails to take its text during a measurement", 1316, WM_SETTEXT, Thrown::Standard,
-         "std::exception", [](HostWorld& w) { w.callEntry(Length(40)); },
+        {"the total box fails to take its text during a measurement", IDC_EDIT_TOTAL, WM_SETTEXT,
+         Thrown::Standard, "std::exception", [](HostWorld& w) { w.callEntry(Length(40)); },
          "> MeasureTotalDlg: SetListData()\n"
          "> MeasureTotalDlg: SetData()  this={this}\n"
          "> MeasureTotalDlg: SetTotalLength()\n"
@@ -117,10 +117,11 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "< MeasureTotalDlg: SetListData()\n"
          "- MeasureTotalDlg: SetListData() 例外\n",
          4},
-        {"the list fails to find the rows to copy", 1348, LVM_GETNEXTITEM, Thrown::Mfc, "CException",
+        {"the list fails to find the rows to copy", IDC_LIST_LENGTH, LVM_GETNEXTITEM, Thrown::Mfc,
+         "CException",
          [](HostWorld& w) {
-             w.m_answers.m_nMenuCommand = 1002;
-             automation::RightClickList(w.control(1348), 0);
+             w.m_answers.m_nMenuCommand = ID_LIST_COPY_ALL;
+             automation::RightClickList(w.control(IDC_LIST_LENGTH), 0);
          },
          "> MeasureTotalDlg: OnRclickLengthList()\n"
          "< MeasureTotalDlg: OnRclickLengthList()\n"
@@ -133,7 +134,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
         SCOPED_TRACE(fault.name);
         m_world->fresh();
         Open({10, 20, 30});
-        automation::PickListRow(m_world->control(1348), 1);
+        automation::PickListRow(m_world->control(IDC_LIST_LENGTH), 1);
         const std::string self = AddressText(m_world->object());
         Inject(fault.name);
         std::string escaped;

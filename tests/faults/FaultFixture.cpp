@@ -85,11 +85,12 @@ void Faults::HostGoesOn() {
     bool handed = false;
     const std::string escaped = m_world->measure(Length(777.0), &handed);
     const DialogView after = View();
-    const bool lastRow = !after.rows.empty() && after.rows.back().cells[5] == RawText(777.0) &&
-                         after.rows.back().cells[0] == std::to_wstring(after.rows.size());
+    const bool lastRow = !after.rows.empty() && after.rows.back().cells[kColumnRawValue] == RawText(777.0) &&
+                         after.rows.back().cells[kColumnNumber] == std::to_wstring(after.rows.size());
     bool kept = after.rows.size() == before.size() + 1;
     for (size_t i = 0; kept && i < before.size(); ++i)
-        kept = before[i].cells[5] == after.rows[i].cells[5] && before[i].cells[1] == after.rows[i].cells[1];
+        kept = before[i].cells[kColumnRawValue] == after.rows[i].cells[kColumnRawValue] &&
+               before[i].cells[kColumnScale] == after.rows[i].cells[kColumnScale];
     const int depth = brio::server::BrLogServer::getInstance().openTraceDepth();
 
     EXPECT_EQ(escaped, "");

@@ -28,21 +28,21 @@ void ClickControl(HostWorld& world, int id) {
 
 TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
     const UserAction actions[] = {
-        {"削除 with the second row selected", [](HostWorld& w) { ClickControl(w, 1351); }},
+        {"削除 with the second row selected", [](HostWorld& w) { ClickControl(w, IDC_BUTTON_DELETE); }},
         {"すべて削除 answered Yes",
          [](HostWorld& w) {
              w.m_answers.m_nBoxAnswer = IDYES;
-             ClickControl(w, 1349);
+             ClickControl(w, IDC_BUTTON_DELETE_ALL);
          }},
         {"the Delete key in the list", [](HostWorld&) { automation::PressKey(VK_DELETE); }},
         {"削除 from the context menu",
          [](HostWorld& w) {
-             w.m_answers.m_nMenuCommand = 1004; // 削除
-             automation::RightClickList(w.control(1348), 1);
+             w.m_answers.m_nMenuCommand = ID_LIST_DELETE; // 削除
+             automation::RightClickList(w.control(IDC_LIST_LENGTH), 1);
          }},
-        {"小数点以下2位", [](HostWorld& w) { automation::ChooseComboItem(w.control(1355), 3); }},
-        {"the unit m", [](HostWorld& w) { ClickControl(w, 1017); }},
-        {"the draw box 累計", [](HostWorld& w) { ClickControl(w, 1314); }},
+        {"小数点以下2位", [](HostWorld& w) { automation::ChooseComboItem(w.control(IDC_CMB_MARUME1), 3); }},
+        {"the unit m", [](HostWorld& w) { ClickControl(w, IDC_UNIT_RADIO2); }},
+        {"the draw box 累計", [](HostWorld& w) { ClickControl(w, IDC_CHK_DRAW_TOTAL); }},
         {"a measurement", [](HostWorld& w) { w.callEntry(Length(5)); }},
         {"the close button", [](HostWorld& w) { automation::ClickFrameButton(w.dialog(), SC_CLOSE); }},
     };
@@ -50,7 +50,7 @@ TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
         SCOPED_TRACE(action.name);
         m_world->fresh();
         Open({10, 20, 30});
-        automation::PickListRow(m_world->control(1348), 1);
+        automation::PickListRow(m_world->control(IDC_LIST_LENGTH), 1);
         const DialogView before = View();
         const int menus = m_world->m_answers.m_nMenus;
         const int boxes = m_world->m_answers.m_nBoxes;
@@ -65,7 +65,7 @@ TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
         ASSERT_TRUE(after.window) << "the window went";
         ASSERT_EQ(after.rows.size(), before.rows.size());
         for (size_t i = 0; i < before.rows.size(); ++i)
-            for (int column : {0, 1, 2, 3, 5})
+            for (int column : {kColumnNumber, kColumnScale, kColumnElement, kColumnSign, kColumnRawValue})
                 EXPECT_EQ(after.rows[i].cells[column], before.rows[i].cells[column]) << "row " << i;
         EXPECT_EQ(m_world->m_answers.m_nMenus, menus) << "no menu opens";
         EXPECT_EQ(m_world->m_answers.m_nBoxes, boxes) << "no question is asked";
@@ -80,10 +80,10 @@ TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
 TEST_F(Faults, ALogThatBreaksWhileTheHostDrawsLeavesTheDialogHiddenWithItsRows) {
     Inject("log breaks during the draw request");
     Open({10, 20});
-    ClickControl(*m_world, 1313);
-    ClickControl(*m_world, 1315);
+    ClickControl(*m_world, IDC_CHK_DRAW_LIST);
+    ClickControl(*m_world, IDC_CHK_CLOSE);
     m_world->m_bFailLogWhileDrawing = true;
-    const std::string escaped = m_world->survive([&] { ClickControl(*m_world, 1271); });
+    const std::string escaped = m_world->survive([&] { ClickControl(*m_world, IDC_BUTTON_DRAW); });
     m_world->setLogThrowing(false);
 
     EXPECT_NE(escaped.find("write failed"), std::string::npos) << escaped;
@@ -92,10 +92,10 @@ TEST_F(Faults, ALogThatBreaksWhileTheHostDrawsLeavesTheDialogHiddenWithItsRows) 
     const DialogView hidden = View();
     ASSERT_TRUE(hidden.window);
     EXPECT_FALSE(hidden.visible);
-    EXPECT_EQ(Column(5), (std::vector<std::wstring>{RawText(10), RawText(20)}));
+    EXPECT_EQ(Column(kColumnRawValue), (std::vector<std::wstring>{RawText(10), RawText(20)}));
 
     HostGoesOn();
-    EXPECT_EQ(Column(0), (std::vector<std::wstring>{L"1", L"2", L"3"}));
+    EXPECT_EQ(Column(kColumnNumber), (std::vector<std::wstring>{L"1", L"2", L"3"}));
     ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
     const auto stored = m_world->storedSettings();
     EXPECT_EQ(stored.at(L"drawList"), 1);
@@ -123,7 +123,7 @@ TEST_F(Faults, AStoreThatFailsAtReadingStopsTheWindowAndKeepsWhatItHolds) {
         SCOPED_TRACE(failure.name);
         m_world->fresh();
         Open({10});
-        automation::ChooseComboItem(m_world->control(1355), 4);
+        automation::ChooseComboItem(m_world->control(IDC_CMB_MARUME1), 4);
         ASSERT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
         const auto storedBefore = m_world->storedSettings();
         ASSERT_EQ(storedBefore.at(L"marume1"), 4);
@@ -188,7 +188,7 @@ TEST_F(Faults, StoredValuesOfOtherTypesAreTakenAsTheyConvert) {
 TEST_F(Faults, AStoreThatFailsAtClosingKeepsTheWindowUntilItCanSave) {
     Inject("settings store throws at closing");
     Open({10, 20});
-    automation::ChooseComboItem(m_world->control(1356), 2); // 切り捨て
+    automation::ChooseComboItem(m_world->control(IDC_CMB_MARUME2), 2); // 切り捨て
     m_world->store().m_mode = StoreMode::Throwing;
     const std::string escaped =
         m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); });
@@ -206,7 +206,7 @@ TEST_F(Faults, AStoreThatFailsAtClosingKeepsTheWindowUntilItCanSave) {
     Inject("settings store refuses at closing");
     m_world->fresh();
     Open({10});
-    automation::ChooseComboItem(m_world->control(1356), 1);
+    automation::ChooseComboItem(m_world->control(IDC_CMB_MARUME2), 1);
     m_world->store().m_mode = StoreMode::Refusing;
     EXPECT_EQ(m_world->survive([&] { automation::ClickFrameButton(m_world->dialog(), SC_CLOSE); }), "");
     EXPECT_EQ(m_world->dialog(), nullptr) << "a refusing store does not keep the window";

@@ -34,8 +34,8 @@ TEST_F(Faults, WithoutItsFontOrBrushesTheDialogWorksAndFreesWhatItMade) {
         EXPECT_EQ(view.total, L"31");
         // The window paints: the total box and the combos ask for the colours that are missing.
         EXPECT_EQ(m_world->survive([&] {
-            automation::ReadPixel(m_world->control(1316), 3, 3);
-            automation::ReadPixel(m_world->control(1355), 3, 3);
+            automation::ReadPixel(m_world->control(IDC_EDIT_TOTAL), 3, 3);
+            automation::ReadPixel(m_world->control(IDC_CMB_MARUME1), 3, 3);
         }),
                   "");
         // Closing and opening again frees nothing twice and makes them anew.
@@ -86,8 +86,9 @@ TEST_F(Faults, EachClipboardResultIsToldToTheUserAndChangesNoRow) {
 
         Inject(std::string("clipboard copy gives ") + result.name);
         result.arrange();
-        m_world->m_answers.m_nMenuCommand = 1002; // クリップボードにすべてコピー
-        EXPECT_EQ(m_world->survive([&] { automation::RightClickList(m_world->control(1348), -1); }), "");
+        m_world->m_answers.m_nMenuCommand = ID_LIST_COPY_ALL; // クリップボードにすべてコピー
+        EXPECT_EQ(
+            m_world->survive([&] { automation::RightClickList(m_world->control(IDC_LIST_LENGTH), -1); }), "");
         standin::SetClipboardOpenFails(false);
 
         const auto boxes = standin::MessageBoxes();
@@ -102,7 +103,7 @@ TEST_F(Faults, EachClipboardResultIsToldToTheUserAndChangesNoRow) {
         const DialogView after = View();
         ASSERT_EQ(after.rows.size(), before.rows.size());
         for (size_t i = 0; i < after.rows.size(); ++i)
-            for (int column = 0; column < kColumns; ++column)
+            for (int column = 0; column < kColumnCount; ++column)
                 EXPECT_EQ(after.rows[i].cells[column], before.rows[i].cells[column]);
         HostGoesOn();
         ExpectNothingLeaked();

@@ -26,15 +26,17 @@ std::string Fail(const char* name, const std::string& what) {
 }
 
 bool SameRow(const RowView& a, const RowView& b, bool signMayChange) {
-    return a.cells[1] == b.cells[1] && a.cells[2] == b.cells[2] && a.cells[5] == b.cells[5] &&
-           a.area == b.area && (signMayChange || a.cells[3] == b.cells[3]);
+    return a.cells[kColumnScale] == b.cells[kColumnScale] &&
+           a.cells[kColumnElement] == b.cells[kColumnElement] &&
+           a.cells[kColumnRawValue] == b.cells[kColumnRawValue] && a.area == b.area &&
+           (signMayChange || a.cells[kColumnSign] == b.cells[kColumnSign]);
 }
 
 // Whether the step can remove rows: the delete button and delete all, a key (Delete in the list,
 // or Space and Enter on a focused delete button), a context-menu command.
 bool MayDelete(const Step& step) {
-    return (step.act == Act::Click && (step.a == 1351 || step.a == 1349)) || step.act == Act::Key ||
-           step.act == Act::RightClick;
+    return (step.act == Act::Click && (step.a == IDC_BUTTON_DELETE || step.a == IDC_BUTTON_DELETE_ALL)) ||
+           step.act == Act::Key || step.act == Act::RightClick;
 }
 
 int Shown(long long value, long long last) {
@@ -113,9 +115,9 @@ std::string Invariants::checkInput(HostWorld& world, HWND dialog) const {
 std::string Invariants::checkRows(const Step& step, HWND dialog, const DialogView& view,
                                   const std::string& escaped) const {
     for (size_t i = 0; i < view.rows.size(); ++i)
-        if (view.rows[i].cells[0] != std::to_wstring(i + 1))
+        if (view.rows[i].cells[kColumnNumber] != std::to_wstring(i + 1))
             return Fail("rows-numbered", "row " + std::to_string(i) + " is numbered \"" +
-                                             Narrow(view.rows[i].cells[0]) + "\"");
+                                             Narrow(view.rows[i].cells[kColumnNumber]) + "\"");
     if (dialog == nullptr)
         return "";
     const bool newWindow = dialog != m_hBefore;
@@ -129,10 +131,10 @@ std::string Invariants::checkRows(const Step& step, HWND dialog, const DialogVie
     std::vector<RowView> kept = view.rows;
     if (step.act == Act::Measure) {
         RowView measured;
-        measured.cells[1] = step.scale;
-        measured.cells[2] = step.element;
-        measured.cells[3] = step.minus != 0 ? L"-" : L" ";
-        measured.cells[5] = RawText(step.value);
+        measured.cells[kColumnScale] = step.scale;
+        measured.cells[kColumnElement] = step.element;
+        measured.cells[kColumnSign] = step.minus != 0 ? L"-" : L" ";
+        measured.cells[kColumnRawValue] = RawText(step.value);
         measured.area = step.areaFlag != 0;
         const bool added = kept.size() == old.size() + 1 && SameRow(kept.back(), measured, false);
         if (added)
@@ -149,8 +151,9 @@ std::string Invariants::checkRows(const Step& step, HWND dialog, const DialogVie
         while (j < old.size() && !SameRow(old[j], kept[i], step.act == Act::RightClick))
             ++j;
         if (j == old.size())
-            return Fail("rows-kept", "row " + std::to_string(i) + " (\"" + Narrow(kept[i].cells[1]) +
-                                         "\", raw \"" + Narrow(kept[i].cells[5]) +
+            return Fail("rows-kept", "row " + std::to_string(i) + " (\"" +
+                                         Narrow(kept[i].cells[kColumnScale]) + "\", raw \"" +
+                                         Narrow(kept[i].cells[kColumnRawValue]) +
                                          "\") is no row that was there before");
         ++j;
     }
@@ -164,14 +167,16 @@ std::string Invariants::checkDisplay(const DialogView& view, bool drawStale) con
     for (size_t i = 0; i < view.rows.size(); ++i) {
         const RowView& row = view.rows[i];
         (row.area ? areas : lengths) = true;
-        const double raw = CellNumber(row.cells[5]) * UnitFactor(row.area, view.unit1, view.unit2);
+        const double raw =
+            CellNumber(row.cells[kColumnRawValue]) * UnitFactor(row.area, view.unit1, view.unit2);
         const std::wstring expected = RoundedText(raw, view.position, view.method);
-        if (row.cells[4] != expected)
-            return Fail("value-shown", "row " + std::to_string(i) + " shows \"" + Narrow(row.cells[4]) +
-                                           "\" for raw \"" + Narrow(row.cells[5]) + "\", expected \"" +
+        if (row.cells[kColumnValue] != expected)
+            return Fail("value-shown", "row " + std::to_string(i) + " shows \"" +
+                                           Narrow(row.cells[kColumnValue]) + "\" for raw \"" +
+                                           Narrow(row.cells[kColumnRawValue]) + "\", expected \"" +
                                            Narrow(expected) + "\"");
-        const double shown = CellNumber(row.cells[4]);
-        sum = row.cells[3] == L"-" ? sum - shown : sum + shown;
+        const double shown = CellNumber(row.cells[kColumnValue]);
+        sum = row.cells[kColumnSign] == L"-" ? sum - shown : sum + shown;
     }
     const std::wstring total = RoundedText(sum, view.position, view.method);
     if (view.total != total)

@@ -23,10 +23,14 @@ constexpr double kValues[] = {0.0,    1e-9,   1e15,  -12.5, std::numeric_limits<
                               1234.5, 99.995, -1e15, 2.675, 1e-300};
 constexpr int kMinus[] = {0, 0, 0, 0, 1, 1, -1, 5, INT_MIN};
 constexpr int kAreaFlags[] = {0, 0, 0, 0, 0, 1, 1, -1, 2, SHRT_MIN};
-constexpr int kClickable[] = {1271, 1351, 1349, 1313, 1314, 1315, 1016, 1017, 1019, 1020, 1316, 1350, 1348};
+constexpr int kClickable[] = {IDC_BUTTON_DRAW,    IDC_BUTTON_DELETE, IDC_BUTTON_DELETE_ALL, IDC_CHK_DRAW_LIST,
+                              IDC_CHK_DRAW_TOTAL, IDC_CHK_CLOSE,     IDC_UNIT_RADIO1,       IDC_UNIT_RADIO2,
+                              IDC_UNIT_RADIO4,    IDC_UNIT_RADIO5,   IDC_EDIT_TOTAL,        IDC_STATIC_UNIT,
+                              IDC_LIST_LENGTH};
 constexpr int kKeys[] = {VK_DELETE, VK_DELETE, VK_ESCAPE, VK_RETURN, VK_TAB,
                          VK_SPACE,  VK_UP,     VK_DOWN,   'A',       VK_F1};
-constexpr int kHoverable[] = {1313, 1314, 1271, 1348, 1316};
+constexpr int kHoverable[] = {IDC_CHK_DRAW_LIST, IDC_CHK_DRAW_TOTAL, IDC_BUTTON_DRAW, IDC_LIST_LENGTH,
+                              IDC_EDIT_TOTAL};
 constexpr int kAnswers[] = {IDYES, IDNO, IDOK, IDCANCEL};
 constexpr standin::Fault kFaults[] = {standin::Fault::CreateFont, standin::Fault::CreateSolidBrush,
                                       standin::Fault::GlobalAlloc, standin::Fault::GlobalLock,
@@ -205,8 +209,8 @@ Step DrawStep(std::mt19937_64& random, int& serial) {
         step.b = Between(random, -1, 9);
         break;
     case Act::Combo:
-        step.a = random() % 2 == 0 ? 1355 : 1356;
-        step.b = Between(random, 0, step.a == 1355 ? 7 : 2);
+        step.a = random() % 2 == 0 ? IDC_CMB_MARUME1 : IDC_CMB_MARUME2;
+        step.b = Between(random, 0, step.a == IDC_CMB_MARUME1 ? 7 : 2);
         break;
     case Act::Resize:
         step.a = random() % 5 == 0 ? Between(random, 0, 200) : Between(random, 300, 1300);
@@ -267,7 +271,7 @@ std::string Perform(HostWorld& world, const Step& step) {
         return world.survive([&] { Click(world, step.a); });
     case Act::PickRow:
         return world.survive([&] {
-            if (const HWND list = world.control(1348))
+            if (const HWND list = world.control(IDC_LIST_LENGTH))
                 automation::PickListRow(list, step.a, static_cast<unsigned>(step.b));
         });
     case Act::Key:
@@ -276,7 +280,7 @@ std::string Perform(HostWorld& world, const Step& step) {
     case Act::RightClick:
         world.m_answers.m_nMenuPick = step.b;
         return world.survive([&] {
-            if (const HWND list = world.control(1348))
+            if (const HWND list = world.control(IDC_LIST_LENGTH))
                 automation::RightClickList(list, step.a);
         });
     case Act::Combo:

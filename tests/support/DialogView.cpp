@@ -11,18 +11,7 @@
 namespace reliability {
 namespace {
 
-enum : int {
-    kList = 1348,
-    kTotal = 1316,
-    kUnitLabel = 1350,
-    kPosition = 1355,
-    kMethod = 1356,
-    kDrawList = 1313,
-    kDrawTotal = 1314,
-    kClose = 1315,
-    kDraw = 1271,
-};
-constexpr int kRadios[4] = {1016, 1017, 1019, 1020};
+constexpr int kRadios[4] = {IDC_UNIT_RADIO1, IDC_UNIT_RADIO2, IDC_UNIT_RADIO4, IDC_UNIT_RADIO5};
 
 bool Checked(HWND dialog, int id) {
     return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -80,11 +69,11 @@ DialogView ReadDialog(HWND dialog) {
         return view;
     view.window = true;
     view.visible = IsWindowVisible(dialog) != FALSE;
-    const HWND list = GetDlgItem(dialog, kList);
+    const HWND list = GetDlgItem(dialog, IDC_LIST_LENGTH);
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         RowView shown;
-        for (int column = 0; column < kColumns; ++column)
+        for (int column = 0; column < kColumnCount; ++column)
             shown.cells[column] = CellText(list, row, column);
         LVITEMW item{};
         item.mask = LVIF_PARAM | LVIF_STATE;
@@ -95,21 +84,22 @@ DialogView ReadDialog(HWND dialog) {
         shown.selected = (item.state & LVIS_SELECTED) != 0;
         view.rows.push_back(std::move(shown));
     }
-    view.position = static_cast<int>(SendMessageW(GetDlgItem(dialog, kPosition), CB_GETCURSEL, 0, 0));
-    view.method = static_cast<int>(SendMessageW(GetDlgItem(dialog, kMethod), CB_GETCURSEL, 0, 0));
+    view.position = static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CMB_MARUME1), CB_GETCURSEL, 0, 0));
+    view.method = static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CMB_MARUME2), CB_GETCURSEL, 0, 0));
     view.unit1 = RadioGroup(dialog, kRadios[0], kRadios[1]);
     view.unit2 = RadioGroup(dialog, kRadios[2], kRadios[3]);
-    view.drawList = Checked(dialog, kDrawList);
-    view.drawTotal = Checked(dialog, kDrawTotal);
-    view.closeAfter = Checked(dialog, kClose);
-    view.drawEnabled = IsWindowEnabled(GetDlgItem(dialog, kDraw)) != FALSE;
-    view.closeEnabled = IsWindowEnabled(GetDlgItem(dialog, kClose)) != FALSE;
+    view.drawList = Checked(dialog, IDC_CHK_DRAW_LIST);
+    view.drawTotal = Checked(dialog, IDC_CHK_DRAW_TOTAL);
+    view.closeAfter = Checked(dialog, IDC_CHK_CLOSE);
+    view.drawEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_BUTTON_DRAW)) != FALSE;
+    view.closeEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_CHK_CLOSE)) != FALSE;
     for (int i = 0; i < 4; ++i)
         view.radiosEnabled[i] = IsWindowEnabled(GetDlgItem(dialog, kRadios[i])) != FALSE;
-    view.total = WindowText(GetDlgItem(dialog, kTotal));
-    view.unitLabel = WindowText(GetDlgItem(dialog, kUnitLabel));
+    view.total = WindowText(GetDlgItem(dialog, IDC_EDIT_TOTAL));
+    view.unitLabel = WindowText(GetDlgItem(dialog, IDC_STATIC_UNIT));
     // Its own visibility: a hidden dialog hides every child from IsWindowVisible.
-    view.unitLabelVisible = (GetWindowLongW(GetDlgItem(dialog, kUnitLabel), GWL_STYLE) & WS_VISIBLE) != 0;
+    view.unitLabelVisible =
+        (GetWindowLongW(GetDlgItem(dialog, IDC_STATIC_UNIT), GWL_STYLE) & WS_VISIBLE) != 0;
     return view;
 }
 

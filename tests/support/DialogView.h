@@ -7,6 +7,8 @@
 // a state must be), no reading of members or anything else a user cannot see.
 #pragma once
 
+#include <MeasureTotalDlgIds.h>
+
 #include <windows.h>
 
 #include <string>
@@ -14,10 +16,10 @@
 
 namespace reliability {
 
-constexpr int kColumns = 6;
+using enum brio::ui::measure::MeasureListColumn;
 
 struct RowView {
-    std::wstring cells[kColumns];
+    std::wstring cells[kColumnCount];
     bool area = false; // the row's item data is not 0
     bool selected = false;
 };
@@ -26,13 +28,13 @@ struct DialogView {
     bool window = false; // the dialog has a live window; nothing below is read otherwise
     bool visible = false;
     std::vector<RowView> rows;
-    int position = -1; // combo 1355's selection, CB_ERR when none
-    int method = -1;   // combo 1356's selection
+    int position = -1; // combo IDC_CMB_MARUME1's selection, CB_ERR when none
+    int method = -1;   // combo IDC_CMB_MARUME2's selection
     int unit1 = -1;    // 0 "mm" checked, 1 "m" checked, -1 neither
     int unit2 = -1;    // 0 "mm2", 1 "m2", -1 neither
     bool drawList = false, drawTotal = false, closeAfter = false;
     bool drawEnabled = false, closeEnabled = false;
-    bool radiosEnabled[4] = {}; // 1016, 1017, 1019, 1020
+    bool radiosEnabled[4] = {}; // IDC_UNIT_RADIO1, IDC_UNIT_RADIO2, IDC_UNIT_RADIO4, IDC_UNIT_RADIO5
     std::wstring total;
     std::wstring unitLabel;
     bool unitLabelVisible = false;

@@ -15,6 +15,7 @@
 #include "FaultyStore.h"
 
 #include <IMeasureTotalDlg.h>
+#include <MeasureTotalDlgIds.h>
 
 #include <brio/server/BrLogServer.h>
 #include <standin/hooks.h>

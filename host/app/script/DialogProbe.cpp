@@ -59,7 +59,7 @@ HWND FirstTopLevelWindow() {
 
 HWND FindDialogWindow() {
     for (HWND hwnd = FirstTopLevelWindow(); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
-        if (WindowText(hwnd) == kDialogTitle && GetDlgItem(hwnd, kListId)) {
+        if (WindowText(hwnd) == kDialogTitle && GetDlgItem(hwnd, IDC_LIST_LENGTH)) {
             return hwnd;
         }
     }
@@ -105,15 +105,15 @@ void WriteDump(JsonWriter& json, brio::ui::measure::IMeasureTotalDlg* dialog) {
     }
     json.field("window", "open").field("visible", IsWindowVisible(hwnd) != FALSE);
     json.key("rows").beginArray();
-    for (const ListRow& row : ReadRows(GetDlgItem(hwnd, kListId))) {
+    for (const ListRow& row : ReadRows(GetDlgItem(hwnd, IDC_LIST_LENGTH))) {
         json.beginObject().field("no", row.no).field("scale", row.scale).field("element", row.element);
         json.field("sign", row.sign).field("value", row.value).field("raw", row.raw);
         json.field("area", static_cast<long long>(row.area)).field("selected", row.selected);
         json.field("focused", row.focused).endObject();
     }
     json.endArray();
-    json.field("total", WindowText(GetDlgItem(hwnd, kTotalId)));
-    const HWND label = GetDlgItem(hwnd, kUnitLabelId);
+    json.field("total", WindowText(GetDlgItem(hwnd, IDC_EDIT_TOTAL)));
+    const HWND label = GetDlgItem(hwnd, IDC_STATIC_UNIT);
     json.key("label").beginObject().field("text", WindowText(label));
     json.field("visible", IsWindowVisible(label) != FALSE).endObject();
 
@@ -137,7 +137,7 @@ void WriteDump(JsonWriter& json, brio::ui::measure::IMeasureTotalDlg* dialog) {
     json.endObject();
 
     json.key("combos").beginObject();
-    for (int id : {kPositionComboId, kMethodComboId}) {
+    for (int id : {IDC_CMB_MARUME1, IDC_CMB_MARUME2}) {
         json.field(std::to_string(id),
                    static_cast<long long>(SendDlgItemMessageW(hwnd, id, CB_GETCURSEL, 0, 0)));
     }

@@ -7,6 +7,7 @@
 #include "script/JsonWriter.h"
 
 #include <IMeasureTotalDlg.h>
+#include <MeasureTotalDlgIds.h>
 
 #include <windows.h>
 
@@ -14,12 +15,6 @@
 #include <vector>
 
 namespace host::script {
-
-constexpr int kListId = 1348;
-constexpr int kTotalId = 1316;
-constexpr int kUnitLabelId = 1350;
-constexpr int kPositionComboId = 1355;
-constexpr int kMethodComboId = 1356;
 
 // The dialog's top-level window (shown or hidden), null when it has none.
 HWND FindDialogWindow();

@@ -60,7 +60,7 @@ void Click(ScriptContext& context, const Words& args) {
 // select ROWS|all|none: a click on the first row, Ctrl-clicks on the rest; "all" is a click on the
 // first and a Shift-click on the last; "none" Ctrl-clicks every selected row away.
 void Select(ScriptContext& context, const Words& args) {
-    const HWND list = RequireControl(context, std::to_wstring(kListId));
+    const HWND list = RequireControl(context, std::to_wstring(IDC_LIST_LENGTH));
     const int count = RowCount(list);
     if (args[0] == L"none") {
         const auto rows = ReadRows(list);
@@ -155,7 +155,7 @@ unsigned MenuChoice(const std::wstring& word) {
 // rclick CHOICE: a right-click on the first selected row (the selection stays, as in Windows' list
 // view), or on the list's empty area when no row is selected; the menu is then answered with CHOICE.
 void RightClick(ScriptContext& context, const Words& args) {
-    const HWND list = RequireControl(context, std::to_wstring(kListId));
+    const HWND list = RequireControl(context, std::to_wstring(IDC_LIST_LENGTH));
     const unsigned choice = MenuChoice(args[0]);
     const int first =
         static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));

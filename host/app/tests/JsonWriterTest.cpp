@@ -39,13 +39,13 @@ TEST(JsonWriter, NestsObjectsAndArraysWithCommasInPlace) {
     json.beginObject().field("event", "dump").key("rows").beginArray();
     json.beginObject().field("no", L"1").field("selected", true).endObject();
     json.beginObject().field("no", L"2").field("selected", false).endObject();
-    json.endArray().key("empty").beginArray().endArray().key("combos").beginObject().field("1355", 1);
-    json.field("1356", -1).endObject().key("none").null().field("n", 3.5).field("bad", NAN);
+    json.endArray().key("empty").beginArray().endArray().key("combos").beginObject().field("first", 1);
+    json.field("second", -1).endObject().key("none").null().field("n", 3.5).field("bad", NAN);
     json.field("big", 0.1).endObject();
     EXPECT_TRUE(json.complete());
     EXPECT_EQ(json.text(),
               R"({"event":"dump","rows":[{"no":"1","selected":true},{"no":"2","selected":false}],)"
-              R"("empty":[],"combos":{"1355":1,"1356":-1},"none":null,"n":3.5,"bad":null,"big":0.1})");
+              R"("empty":[],"combos":{"first":1,"second":-1},"none":null,"n":3.5,"bad":null,"big":0.1})");
 }
 
 TEST(JsonWriter, Utf8RoundTripsAndRejectsMalformedInput) {

@@ -4,6 +4,8 @@
 // server (a second client), not from the host's own pictures.
 #include "HostProcess.h"
 
+#include <MeasureTotalDlgIds.h>
+
 #include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
@@ -353,7 +355,7 @@ TEST_F(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDe
     }
 
     // "累計" checked, then "作図", both clicked on the dialog's window on the desktop.
-    lines = run({"click 1314", "click 1271"});
+    lines = run({"click " + std::to_string(IDC_CHK_DRAW_TOTAL), "click " + std::to_string(IDC_BUTTON_DRAW)});
     const std::string draw = FindEvent(lines, "draw");
     EXPECT_NE(draw.find("累計 9900 mm"), std::string::npos) << draw;
     {
@@ -374,7 +376,7 @@ TEST_F(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDe
     }
 
     // Both rows copied through the context menu reach the desktop's clipboard.
-    lines = run({"select all", "rclick 1002"});
+    lines = run({"select all", "rclick " + std::to_string(ID_LIST_COPY_ALL)});
     EXPECT_NE(FindEvent(lines, "clipboard"), "");
     EXPECT_EQ(DesktopClipboard(m_display),
               "1\t1/100\t線分\t 3000\tmm\r\n2\t1/100\tポリライン\t 6900\tmm\r\n");

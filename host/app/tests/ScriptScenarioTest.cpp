@@ -5,6 +5,8 @@
 // BR_UPDATE_EXPECTED=1 writes the outputs as the new expected files (read them before committing).
 #include "HostProcess.h"
 
+#include <MeasureTotalDlgIds.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -101,7 +103,9 @@ TEST(ScriptLines, BadLinesAreReportedAndTheRunGoesOn) {
 
 TEST(ScriptLines, CommandsThatNeedTheWindowFailWithoutIt) {
     ScratchDir dir;
-    const HostRun run = RunHost(dir, {"--script", "-"}, "dump\nclick 1271\nsummary\nsnapshot x.png\n");
+    const HostRun run =
+        RunHost(dir, {"--script", "-"},
+                "dump\nclick " + std::to_string(IDC_BUTTON_DRAW) + "\nsummary\nsnapshot x.png\n");
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> expected = {
         R"({"event":"dump","window":"none"})",

@@ -17,6 +17,7 @@ namespace {
 using brio::ui::control::CListViewEx;
 
 constexpr int kPadding = 4;
+constexpr UINT kListId = 100; // any child id: the list is alone in its parent
 
 struct Column {
     const wchar_t* heading;
@@ -78,7 +79,7 @@ protected:
         ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), L"list host", WS_POPUP | WS_VISIBLE,
                                       CRect(0, 0, 400, 240), nullptr, 0));
         ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-                                  CRect(0, 0, 400, 240), &m_parent, 1348));
+                                  CRect(0, 0, 400, 240), &m_parent, kListId));
         m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
         m_list.SetHighlightMode(CListViewEx::kHighlightFullRow);
         for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
