@@ -58,13 +58,13 @@ void MeasureTotalDlg::WriteSettings() {
     if (store == nullptr)
         return;
     brio::core::ProfileValues values;
-    values.emplace(L"marume1", _variant_t(m_nMarume1, VT_INT));
-    values.emplace(L"marume2", _variant_t(m_nMarume2, VT_INT));
-    values.emplace(L"unit1", _variant_t(m_nUnit1, VT_INT));
-    values.emplace(L"unit2", _variant_t(m_nUnit2, VT_INT));
-    values.emplace(L"drawList", _variant_t(static_cast<int>(m_bDrawList), VT_INT));
-    values.emplace(L"drawTotal", _variant_t(static_cast<int>(m_bDrawTotal), VT_INT));
-    values.emplace(L"close", _variant_t(static_cast<int>(m_bClose), VT_INT));
+    values.emplace(L"marume1", _variant_t(m_nMarume1));
+    values.emplace(L"marume2", _variant_t(m_nMarume2));
+    values.emplace(L"unit1", _variant_t(m_nUnit1));
+    values.emplace(L"unit2", _variant_t(m_nUnit2));
+    values.emplace(L"drawList", _variant_t(static_cast<int>(m_bDrawList)));
+    values.emplace(L"drawTotal", _variant_t(static_cast<int>(m_bDrawTotal)));
+    values.emplace(L"close", _variant_t(static_cast<int>(m_bClose)));
     store->writeSection(kSection, &values);
     store->saveWindow(m_hWnd, kSection);
 }

@@ -1,7 +1,6 @@
 // Number texts of the rows. A row keeps its raw value as "%f" text and every recomputation reads
-// the cells back with wcstod; on Windows the runtime does both in the C locale unless a program
-// opts in, while glibc follows the process locale. Pinning them to the C locale keeps "12.500000"
-// and its reading the same whatever locale the host process runs in.
+// the cells back. Both go through calcutil's C-locale text, so "12.500000" and its reading stay the
+// same whatever locale the host process runs in, on either platform.
 #pragma once
 
 #include <afxcmn.h>
@@ -11,7 +10,7 @@ namespace brio::ui::measure {
 
 // `value` written with "%f": six decimals and a "." point.
 CString RawValueText(double value);
-// The number cell (row, column) of `list` shows, read back with wcstod. Every recomputation reads
+// The number cell (row, column) of `list` shows, read back in the C locale. Every recomputation reads
 // two cells of every row, so the text goes into a buffer on the stack; no cell this dialog writes
 // comes near its size, and a longer one is read whole all the same.
 double ReadCellNumber(const CListCtrl& list, int row, int column);

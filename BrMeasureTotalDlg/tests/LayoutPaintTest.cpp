@@ -180,8 +180,8 @@ TEST_F(Layout, PicturesOfTheDialog) {
         const auto path = PictureDirectory() / name;
         ASSERT_TRUE(display::WriteWindowPng(Dialog(), path.string())) << path;
     };
-    StoreSetting(L"marume1", _variant_t(3, VT_INT));
-    StoreSetting(L"drawTotal", _variant_t(1, VT_INT));
+    StoreSetting(L"marume1", _variant_t(3));
+    StoreSetting(L"drawTotal", _variant_t(1));
     const TMSRDATA rows[] = {
         Measurement(1250.5, FALSE, 0, L"1/100", L"線分"), Measurement(380.25, TRUE, 0, L"1/100", L"円弧"),
         Measurement(2400, FALSE, 0, L"1/50", L"折れ線"), Measurement(912.75, FALSE, 0, L"1/200", L"線分"),
@@ -195,8 +195,8 @@ TEST_F(Layout, PicturesOfTheDialog) {
 
     ASSERT_TRUE(automation::DragBorderTo(Dialog(), start.cx, start.cy));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
-    StoreSetting(L"marume1", _variant_t(4, VT_INT));
-    StoreSetting(L"unit1", _variant_t(1, VT_INT));
+    StoreSetting(L"marume1", _variant_t(4));
+    StoreSetting(L"unit1", _variant_t(1));
     for (int row = 0; row < 3; ++row)
         ASSERT_TRUE(Measure(rows[row]));
     write("measure-total-metres.png");

@@ -190,7 +190,7 @@ TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
 }
 
 TEST_F(Lifecycle, AStoredFlagOtherThanZeroIsReadAndWrittenBackAsOne) {
-    StoreSetting(L"drawList", _variant_t(5, VT_INT));
+    StoreSetting(L"drawList", _variant_t(5));
     ASSERT_TRUE(Measure(1));
     EXPECT_TRUE(Checked(IDC_CHK_DRAW_LIST) && Enabled(IDC_BUTTON_DRAW));
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
@@ -222,7 +222,7 @@ TEST_F(Lifecycle, AStoredTextThatIsNoNumberStopsTheWindowCreation) {
 TEST_F(Lifecycle, AFailedSetUpLeavesNoWindowAndTheNextMeasurementOpensAWholeOne) {
     const standin::LiveObjects before = standin::CountLiveObjects();
     StoreSetting(L"marume2", _variant_t(L"abc"));
-    StoreSetting(L"marume1", _variant_t(4, VT_INT));
+    StoreSetting(L"marume1", _variant_t(4));
     EXPECT_THROW(Measure(1), _com_error);
     ASSERT_NE(m_pDlg, nullptr);
     EXPECT_FALSE(m_pDlg->isHWnd());
@@ -234,7 +234,7 @@ TEST_F(Lifecycle, AFailedSetUpLeavesNoWindowAndTheNextMeasurementOpensAWholeOne)
     ASSERT_EQ(stored.count(L"marume2"), 1u);
     EXPECT_EQ(stored[L"marume2"].vt, VT_BSTR) << "nothing was written over the stored settings";
 
-    StoreSetting(L"marume2", _variant_t(2, VT_INT));
+    StoreSetting(L"marume2", _variant_t(2));
     ASSERT_TRUE(Measure(2));
     EXPECT_EQ(Column(kColumnNumber), Texts{L"1"});
     EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), 4);
@@ -245,7 +245,7 @@ TEST_F(Lifecycle, AFailedSetUpLeavesNoWindowAndTheNextMeasurementOpensAWholeOne)
 }
 
 TEST_F(Lifecycle, AStoredPositionOutsideTheItemsLeavesTheComboEmptyAndRoundsToHundreds) {
-    StoreSetting(L"marume1", _variant_t(99, VT_INT));
+    StoreSetting(L"marume1", _variant_t(99));
     ASSERT_TRUE(Measure(1234.5));
     ASSERT_TRUE(Measure(100));
     EXPECT_EQ(ComboSelection(IDC_CMB_MARUME1), CB_ERR);

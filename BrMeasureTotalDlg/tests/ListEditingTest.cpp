@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ListEditing, AnEmptyListShowsZeroInTheCurrentRoundingAndNoUnit) {
-    StoreSetting(L"marume1", _variant_t(3, VT_INT));
+    StoreSetting(L"marume1", _variant_t(3));
     MakeRows(1, {0});
     automation::Click(Control(IDC_BUTTON_DELETE));
     EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"0.00");

@@ -16,7 +16,7 @@ using Texts = std::vector<std::wstring>;
 class Options : public DialogTest {};
 
 TEST_F(Options, TheUnitRadiosReformatEveryRowAndTheTotal) {
-    StoreSetting(L"marume1", _variant_t(4, VT_INT));
+    StoreSetting(L"marume1", _variant_t(4));
     ASSERT_TRUE(Measure(1250));
     ASSERT_TRUE(Measure(12.5));
     automation::Click(Control(IDC_UNIT_RADIO2));
@@ -28,7 +28,7 @@ TEST_F(Options, TheUnitRadiosReformatEveryRowAndTheTotal) {
     EXPECT_EQ(Text(IDC_STATIC_UNIT), L"mm");
 
     SendMessageW(Dialog(), WM_CLOSE, 0, 0);
-    StoreSetting(L"marume1", _variant_t(7, VT_INT));
+    StoreSetting(L"marume1", _variant_t(7));
     ASSERT_TRUE(Measure(500, FALSE, 1));
     automation::Click(Control(IDC_UNIT_RADIO5));
     EXPECT_EQ(Column(kColumnValue), Texts{L"0.000500"});

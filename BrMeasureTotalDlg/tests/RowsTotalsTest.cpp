@@ -19,9 +19,9 @@ using Texts = std::vector<std::wstring>;
 class RowsAndTotals : public DialogTest {
 protected:
     void Options(int position, int drawList = 0, int drawTotal = 0) {
-        StoreSetting(L"marume1", _variant_t(position, VT_INT));
-        StoreSetting(L"drawList", _variant_t(drawList, VT_INT));
-        StoreSetting(L"drawTotal", _variant_t(drawTotal, VT_INT));
+        StoreSetting(L"marume1", _variant_t(position));
+        StoreSetting(L"drawList", _variant_t(drawList));
+        StoreSetting(L"drawTotal", _variant_t(drawTotal));
     }
 };
 
@@ -103,7 +103,7 @@ TEST_P(Formatting, RowsAndTotalShowTheRoundedValues) {
     const std::pair<const wchar_t*, int> stored[] = {
         {L"unit1", c.unit1}, {L"unit2", c.unit2}, {L"marume1", c.position}, {L"marume2", c.method}};
     for (const auto& [key, value] : stored)
-        StoreSetting(key, _variant_t(value, VT_INT));
+        StoreSetting(key, _variant_t(value));
     for (const TMSRDATA& row : c.rows)
         ASSERT_TRUE(Measure(row));
     EXPECT_EQ(Column(kColumnValue), c.shown);

@@ -18,7 +18,14 @@
 
 #include <string>
 
+// A DLL's export and import on Windows; elsewhere the one symbol visibility that is not hidden.
+#if defined(_WIN32) && defined(CALCUTIL_BUILDING)
+#define CALCUTIL_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define CALCUTIL_API __declspec(dllimport)
+#else
 #define CALCUTIL_API __attribute__((visibility("default")))
+#endif
 
 namespace calcutil {
 
@@ -40,5 +47,16 @@ CALCUTIL_API double DecimalRound2(double value, int digits, int method, bool fla
 // decimals. Digits past the shortest text are zeros. NaN is "nan", infinities "inf" and "-inf",
 // which wcstod also reads back. Counts beyond +-1000 behave as +-1000.
 CALCUTIL_API std::wstring Double2String(double value, int digits);
+
+// The C locale's "%f" of `value`: every digit before the point, six after it, correctly rounded,
+// "." whatever the process locale; "nan", "inf" and "-inf" for the values that have no digits.
+CALCUTIL_API std::wstring Double2RawString(double value);
+
+// Reads `text` as the C locale's wcstod does, whatever the process locale: leading white space,
+// an optional sign, decimal digits with an optional "." and exponent, or "inf", "infinity", "nan";
+// the longest such prefix counts and anything after it is ignored. No number there (or null) reads
+// as 0. A value beyond the double range reads as an infinity, one below it as a zero, of its sign.
+// Hexadecimal text is not read (it gives the "0" before the "x"): no text of ours is hexadecimal.
+CALCUTIL_API double String2Double(const wchar_t* text);
 
 } // namespace calcutil

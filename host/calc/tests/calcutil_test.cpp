@@ -10,8 +10,10 @@
 #include <string>
 
 using calcutil::DecimalRound2;
+using calcutil::Double2RawString;
 using calcutil::Double2String;
 using calcutil::RoundPlace;
+using calcutil::String2Double;
 
 namespace {
 
@@ -202,6 +204,47 @@ TEST(Double2String, Texts) {
     }
 }
 
+// The rows' raw text and its reading, against the C library's own in the C locale the tests run in.
+TEST(CLocaleText, RawTextIsPercentF) {
+    const double values[] = {0.0,
+                             -0.0,
+                             12.5,
+                             -1234.5678,
+                             0.0000005,
+                             0.0000015,
+                             1e-7,
+                             123456789.125,
+                             1e300,
+                             -std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::denorm_min()};
+    for (double value : values) {
+        wchar_t expected[400];
+        std::swprintf(expected, 400, L"%f", value);
+        EXPECT_EQ(Double2RawString(value), expected) << value;
+    }
+    EXPECT_EQ(Double2RawString(std::numeric_limits<double>::infinity()), L"inf");
+    EXPECT_EQ(Double2RawString(-std::numeric_limits<double>::infinity()), L"-inf");
+}
+
+TEST(CLocaleText, ReadsAsWcstod) {
+    const wchar_t* const texts[] = {
+        L"12.500000", L"  -3.25", L"+7",     L"1e3",    L"2.5E-3x",
+        L".5",        L"5.",      L"-0",     L"inf",    L"-Infinity",
+        L"1e400",     L"-1e400",  L"1e-400", L"12,5",   L"abc",
+        L"",          L"+-1",     L"- 1",    L"\t\n42", L"0.1000000000000000055511151231257827"};
+    for (const wchar_t* text : texts) {
+        const double expected = std::wcstod(text, nullptr);
+        const double read = String2Double(text);
+        EXPECT_EQ(read, expected) << "\"" << std::string(text, text + std::wcslen(text)) << "\"";
+        EXPECT_EQ(std::signbit(read), std::signbit(expected));
+    }
+    EXPECT_TRUE(std::isnan(String2Double(L"nan")));
+    EXPECT_EQ(String2Double(nullptr), 0.0);
+    // A long text is read whole, past the stack buffer.
+    const std::wstring longText = L"1" + Zeros(600) + L".5";
+    EXPECT_EQ(String2Double(longText.c_str()), std::wcstod(longText.c_str(), nullptr));
+}
+
 TEST(Double2String, IgnoresTheProcessLocale) {
     const char* const decimalComma[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "ru_RU.UTF-8"};
     const char* active = nullptr;
@@ -217,9 +260,13 @@ TEST(Double2String, IgnoresTheProcessLocale) {
     }
     const std::wstring text = Double2String(1234567.5, 2);
     const std::wstring negative = Double2String(-0.125, 2);
+    const std::wstring raw = Double2RawString(12.5);
+    const double read = String2Double(L"12.5");
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(text, L"1234567.50") << active;
     EXPECT_EQ(negative, L"-0.13") << active;
+    EXPECT_EQ(raw, L"12.500000") << active;
+    EXPECT_EQ(read, 12.5) << active;
 }
 
 } // namespace

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(Settings, ValuesComeBackWithTheirTypesAfterReopening) {
     ProfileValues written{
-        {L"marume1", _variant_t(4)},        {L"unit1", _variant_t(1, VT_I4)},
+        {L"marume1", _variant_t(4)},        {L"unit1", _variant_t(1L, VT_I4)},
         {L"big", _variant_t(1LL << 40)},    {L"flag", _variant_t(true)},
         {L"ratio", _variant_t(0.1)},        {L"single", _variant_t(1.5f)},
         {L"name", _variant_t(L"要素 ±値")}, {L"empty text", _variant_t(L"")},

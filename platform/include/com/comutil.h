@@ -147,16 +147,9 @@ public:
         else
             _com_issue_error(E_INVALIDARG);
     }
-    // vtSrc may be VT_INT or VT_I4.
-    _variant_t(int value, VARTYPE vtSrc = VT_INT) {
-        ::VariantInit(this);
-        if (vtSrc == VT_INT)
-            set(VT_INT, intVal, value);
-        else if (vtSrc == VT_I4)
-            set(VT_I4, lVal, value);
-        else
-            _com_issue_error(E_INVALIDARG);
-    }
+    // A plain int is VT_INT and takes no type argument: an int with a type would be a call the
+    // compiler's own header does not have (it chooses between short and long instead).
+    _variant_t(int value) { setValue(VT_INT, intVal, value); }
     // Windows' long is 32 bits: a Linux long outside that range gives DISP_E_OVERFLOW rather than
     // silently losing its high half. vtSrc may be VT_I4, VT_ERROR or VT_BOOL.
     _variant_t(long value, VARTYPE vtSrc = VT_I4) {

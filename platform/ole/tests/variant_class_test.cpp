@@ -12,7 +12,7 @@
 namespace {
 
 TEST(VariantClass, RejectsATypeTheValueCannotTake) {
-    EXPECT_THROW(_variant_t(1, VT_BSTR), _com_error);
+    EXPECT_THROW(_variant_t(1L, VT_BSTR), _com_error);
     EXPECT_THROW(_variant_t(4294967296L), _com_error) << "a Windows long has 32 bits";
     try {
         _variant_t(1.0, VT_I4);
