@@ -130,8 +130,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
         return TRUE;
     if (m_hWnd == nullptr || pMsg == nullptr)
         return FALSE;
-    constexpr UINT kKeyFirst = 0x0100, kKeyLast = 0x0109; // WM_KEYDOWN .. WM_UNICHAR
-    bool input = (pMsg->message >= kKeyFirst && pMsg->message <= kKeyLast) ||
+    bool input = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
                  (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
     if (!input || (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)))
         return FALSE;

@@ -218,7 +218,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
         window->m_frameDirty = true;
         return reinterpret_cast<LRESULT>(old);
     }
-    case 0x001F: // WM_CANCELMODE
+    case WM_CANCELMODE:
         if (GetCapture() == hwnd)
             ReleaseCapture();
         return 0;

@@ -27,25 +27,21 @@
 namespace standin {
 namespace {
 
+// A template names a predefined class by its atom; these are the six atoms the template format
+// defines.
+constexpr struct {
+    uintptr_t atom;
+    LPCWSTR name;
+} kPredefinedClasses[] = {{0x0080, L"BUTTON"},  {0x0081, L"EDIT"},      {0x0082, L"STATIC"},
+                          {0x0083, L"LISTBOX"}, {0x0084, L"SCROLLBAR"}, {0x0085, L"COMBOBOX"}};
+
 LPCWSTR ClassOfItem(LPCWSTR windowClass) {
     if (!IS_INTRESOURCE(windowClass))
         return windowClass;
-    switch (reinterpret_cast<uintptr_t>(windowClass)) {
-    case 0x0080:
-        return L"BUTTON";
-    case 0x0081:
-        return L"EDIT";
-    case 0x0082:
-        return L"STATIC";
-    case 0x0083:
-        return L"LISTBOX";
-    case 0x0084:
-        return L"SCROLLBAR";
-    case 0x0085:
-        return L"COMBOBOX";
-    default:
-        return windowClass;
-    }
+    for (const auto& predefined : kPredefinedClasses)
+        if (reinterpret_cast<uintptr_t>(windowClass) == predefined.atom)
+            return predefined.name;
+    return windowClass;
 }
 
 bool IsDefaultPushButton(const DLGITEMTEMPLATEW& item) {

@@ -13,17 +13,13 @@
 // Does NOT: handle mnemonics (Alt+letter), descend into WS_EX_CONTROLPARENT children, move the
 // default-button look with the focus, or send DM_REPOSITION.
 #include "win32/dialogs.h"
+#include "win32/input_messages.h"
 #include "win32/internal.h"
 
 #include <algorithm>
 
 namespace standin {
 namespace {
-
-constexpr UINT kCompareItem = 0x0039;
-constexpr UINT kVKeyToItem = 0x002E;
-constexpr UINT kCharToItem = 0x002F;
-constexpr UINT kQueryDragIcon = 0x0037;
 
 bool CanTakeFocus(HWND control) {
     Window* window = LookupWindow(control);
@@ -128,12 +124,13 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
 
 bool ReturnsDirectly(UINT msg) {
     return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_INITDIALOG ||
-           msg == kCompareItem || msg == kVKeyToItem || msg == kCharToItem || msg == kQueryDragIcon;
+           msg == WM_COMPAREITEM || msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON;
 }
 
+// The dialog manager takes the keys and the client-area mouse; the frame's input is the window
+// manager's.
 bool IsInput(UINT message) {
-    return (message >= WM_KEYDOWN && message <= 0x0109) ||
-           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    return IsKeyMessage(message) || IsClientMouseMessage(message);
 }
 
 // Enter: the focused push button, else the dialog's default button (DM_GETDEFID), else IDOK.

@@ -9,6 +9,7 @@
 // WM_ACTIVATEAPP or WM_MOUSEACTIVATE, keep toggle states other than the low bit of GetKeyState,
 // distinguish left and right modifier keys, or animate a cursor.
 #include "win32/geometry.h"
+#include "win32/input_messages.h"
 #include "win32/internal.h"
 #include "win32/metrics.h"
 #include "win32/ui_thread.h"
@@ -116,10 +117,8 @@ void NoteRetrievedInput(const MSG& msg) {
     default:
         break;
     }
-    bool clientMouse =
-        msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
-    bool nonClientMouse = msg.message >= WM_NCMOUSEMOVE && msg.message <= 0x00A9;
-    if (!clientMouse && !nonClientMouse)
+    const bool clientMouse = IsClientMouseMessage(msg.message) && msg.message != WM_MOUSEWHEEL;
+    if (!clientMouse && !IsNonClientMouseMessage(msg.message))
         return;
     In().cursor = ScreenPointOfMouseMessage(msg);
     if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN || msg.message == WM_LBUTTONDBLCLK)

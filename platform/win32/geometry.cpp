@@ -87,16 +87,4 @@ POINT ClientOriginInRoot(const Window& window) {
     return POINT{origin.x + client.left, origin.y + client.top};
 }
 
-POINT ScreenPointOfMouseMessage(const MSG& msg) {
-    bool nonClient = msg.message >= WM_NCMOUSEMOVE && msg.message <= 0x00A9;
-    POINT pt{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-    if (nonClient)
-        return pt;
-    Window* window = LookupWindow(msg.hwnd);
-    if (!window)
-        return msg.pt;
-    POINT origin = ClientOriginOnScreen(*window);
-    return POINT{origin.x + pt.x, origin.y + pt.y};
-}
-
 } // namespace standin

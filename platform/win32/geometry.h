@@ -14,8 +14,5 @@ POINT ClientOriginOnScreen(const Window& window);
 // Offsets inside the top-level window's picture (its window rectangle's top-left = 0,0).
 POINT WindowOriginInRoot(const Window& window);
 POINT ClientOriginInRoot(const Window& window);
-// The screen point a mouse message refers to: non-client messages carry screen coordinates,
-// client ones the coordinates of the window they were posted to.
-POINT ScreenPointOfMouseMessage(const MSG& msg);
 
 } // namespace standin

@@ -58,7 +58,7 @@ MenuItem* ItemOfInfoCall(HMENU menu, UINT item, BOOL byPosition, LPCMENUITEMINFO
     }
     MenuItem* entry = FindItem(menu, item, byPosition != FALSE);
     if (!entry)
-        SetLastError(1456); // ERROR_MENU_ITEM_NOT_FOUND
+        SetLastError(ERROR_MENU_ITEM_NOT_FOUND);
     return entry;
 }
 
@@ -127,8 +127,7 @@ BOOL WINAPI AppendMenuW(HMENU handle, UINT flags, UINT_PTR idNewItem, LPCWSTR te
     } else {
         item.id = static_cast<UINT>(idNewItem);
     }
-    if (text && item.type == MFT_STRING && !(flags & 0x0004 /* MF_BITMAP */) &&
-        !(flags & 0x0100 /* MF_OWNERDRAW */))
+    if (text && item.type == MFT_STRING && !(flags & (MF_BITMAP | MF_OWNERDRAW)))
         item.text = text;
     menu->items.push_back(std::move(item));
     return TRUE;

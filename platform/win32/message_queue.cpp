@@ -6,6 +6,7 @@
 // Does NOT: deliver between threads (posting from another thread fails with ERROR_ACCESS_DENIED),
 // keep a separate hardware input queue (input is posted like any message), or support WH_GETMESSAGE,
 // MsgWaitForMultipleObjects or PM_QS_* filters.
+#include "win32/input_messages.h"
 #include "win32/internal.h"
 #include "win32/ui_thread.h"
 
@@ -62,9 +63,7 @@ bool WindowPasses(HWND msgHwnd, HWND filter) {
 }
 
 bool IsInputMessage(UINT message) {
-    return (message >= WM_KEYDOWN && message <= 0x0109) ||
-           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
+    return IsKeyMessage(message) || IsMouseMessage(message);
 }
 
 // The messages being delivered form a stack of these objects, each on the stack frame of the call

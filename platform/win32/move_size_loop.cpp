@@ -12,6 +12,7 @@
 #include "win32/move_size_loop.h"
 
 #include "win32/geometry.h"
+#include "win32/input_messages.h"
 #include "win32/internal.h"
 #include "win32/metrics.h"
 #include "win32/nonclient.h"
@@ -20,15 +21,6 @@
 
 namespace standin {
 namespace {
-
-bool IsMouseMessage(UINT message) {
-    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= 0x00A9);
-}
-
-bool IsKeyMessage(UINT message) {
-    return message >= WM_KEYDOWN && message <= 0x0109;
-}
 
 bool IsRelease(UINT message) {
     return message == WM_LBUTTONUP || message == WM_NCLBUTTONUP;

@@ -100,15 +100,15 @@ int WINAPI GetSystemMetrics(int index) {
     case SM_CXSMICON:
     case SM_CYSMICON:
         return kSmallIcon;
-    case 59: // SM_CXMAXTRACK
+    case SM_CXMAXTRACK:
         return kMaxTrackWidth;
-    case 60: // SM_CYMAXTRACK
+    case SM_CYMAXTRACK:
         return kMaxTrackHeight;
-    case 78: // SM_CXVIRTUALSCREEN
+    case SM_CXVIRTUALSCREEN:
         return kScreenWidth;
-    case 79: // SM_CYVIRTUALSCREEN
+    case SM_CYVIRTUALSCREEN:
         return kScreenHeight;
-    case 80: // SM_CMONITORS
+    case SM_CMONITORS:
         return 1;
     default:
         return 0;

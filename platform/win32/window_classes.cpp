@@ -117,7 +117,7 @@ BOOL WINAPI UnregisterClassW(LPCWSTR className, HINSTANCE instance) {
             continue;
         // As on Windows, a class with windows still open stays registered.
         if (cls->m_liveWindows > 0) {
-            SetLastError(1412); // ERROR_CLASS_HAS_WINDOWS
+            SetLastError(ERROR_CLASS_HAS_WINDOWS);
             return FALSE;
         }
         classes.erase(it);

@@ -18,9 +18,6 @@
 namespace standin {
 namespace {
 
-constexpr DWORD kErrorAccessDenied = 5;
-constexpr DWORD kErrorTopLevelWithChildStyle = 1406;
-
 void Detach(Window& window) {
     TreeChanged();
     if (Window* parent = LookupWindow(window.m_parent)) {
@@ -67,7 +64,7 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
                             int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                             LPVOID param) {
     if (!OnUiThread()) {
-        SetLastError(kErrorAccessDenied);
+        SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;
     }
     auto cls = FindClass(instance, className);
@@ -83,7 +80,7 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
     }
     bool child = (style & WS_CHILD) != 0;
     if (child && !parent) {
-        SetLastError(kErrorTopLevelWithChildStyle);
+        SetLastError(ERROR_TLW_WITH_WSCHILD);
         return nullptr;
     }
     if (!child) {
@@ -167,7 +164,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
     if (!window)
         return FALSE;
     if (window->m_isDesktop) {
-        SetLastError(kErrorAccessDenied);
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     if (window->m_destroying)

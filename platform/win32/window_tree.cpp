@@ -190,7 +190,7 @@ HWND WINAPI GetDlgItem(HWND dialog, int id) {
         place = static_cast<uint32_t>(found - ids.begin());
         return window->m_childIdHandles[place];
     }
-    SetLastError(1421); // ERROR_CONTROL_ID_NOT_FOUND
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
     return nullptr;
 }
 
