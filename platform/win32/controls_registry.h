@@ -1,6 +1,6 @@
 // The built-in control classes (BUTTON, STATIC, EDIT, COMBOBOX, SysListView32, tooltips_class32) are
-// registered by the controls of platform/controls. The window manager asks for them once, lazily, the
-// first time a class is looked up; without the controls the default here registers nothing.
+// defined by platform/controls, built into this library. The window manager registers them once,
+// the first time a class is looked up, as Windows has its system classes before any window is made.
 #pragma once
 
 namespace standin {
