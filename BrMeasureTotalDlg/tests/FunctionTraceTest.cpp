@@ -1,6 +1,6 @@
 // The trace object over the host's log server: what reaches the log for each threshold, a server
 // that refuses entries, direct lines, long texts, and the exception rule.
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include "../trace/FunctionTrace.h"
 #include "../trace/GuardedOperation.h"
@@ -17,7 +17,7 @@ protected:
         server().setLogLevel(9);
     }
     static brio::server::BrLogServer& server() { return brio::server::BrLogServer::getInstance(); }
-    RecordingSink m_log;
+    LogRecorder m_log;
 };
 
 TEST_F(Trace, TheThresholdAndARefusingServerDecideWhatIsWritten) {

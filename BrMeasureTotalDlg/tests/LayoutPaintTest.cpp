@@ -1,6 +1,6 @@
 // The dialog as the user resizes and looks at it: controls following the border, the smallest
 // size, the size grip, the colours of the total box and the combos, and the reference pictures.
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include <MeasureTotalDlg.h>
 

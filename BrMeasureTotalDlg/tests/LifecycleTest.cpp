@@ -1,6 +1,6 @@
 // The host's view of the dialog's life: the entry, the object it owns, the window that comes and
 // goes, the set-up a new window gets, and the settings kept between windows.
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include <MeasureTotalDlg.h>
 

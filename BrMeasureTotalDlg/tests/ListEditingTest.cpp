@@ -1,6 +1,6 @@
 // The user working on the list: deleting, selecting and signing rows, the context menu that
 // reaches every list command, and the rows copied to the clipboard.
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include <automation.h>
 #include <standin/hooks.h>
@@ -162,7 +162,7 @@ TEST_F(ListEditing, TheContextMenuOffersTenPositionsWithCopyGrayedWithoutSelecti
             text += entry.separator ? L"----\n"
                                     : std::to_wstring(entry.command) + L" " + entry.text +
                                           (entry.grayed ? L" (grayed)\n" : L"\n");
-        return Narrow(text);
+        return Utf8(text);
     };
     auto item = [](UINT command, const char* text) { return std::to_string(command) + " " + text; };
     const std::string head = item(ID_LIST_PLUS, "＋\n") + item(ID_LIST_MINUS, "－\n") + "----\n";

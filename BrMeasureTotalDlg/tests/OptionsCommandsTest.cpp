@@ -1,6 +1,6 @@
 // The options as the user sets them (units, rounding, draw check boxes), the draw request the host
 // answers, and the commands on the window as a whole (×, Esc, a close from outside, help, tooltips).
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include <MeasureTotalDlg.h>
 
@@ -230,7 +230,7 @@ TEST_F(WindowCommands, AFailureInTheBaseCancelIsShownAndTheWindowStillCloses) {
         PressEscape();
         m_log.m_onEntry = nullptr;
         EXPECT_FALSE(m_pDlg->isHWnd());
-        EXPECT_NE(m_log.transcript().find("3 - " + Narrow(text) + "\n"), std::string::npos)
+        EXPECT_NE(m_log.transcript().find("3 - " + Utf8(text) + "\n"), std::string::npos)
             << m_log.transcript();
         const auto boxes = standin::MessageBoxes();
         ASSERT_EQ(boxes.size(), 1u);

@@ -1,6 +1,6 @@
 // Measurements as rows, the values as the user reads them, the total, the summary text the host
 // draws, and the trace the host's log receives for a measurement.
-#include "DialogHarness.h"
+#include "DialogFixture.h"
 
 #include <MeasureTotalDlg.h>
 

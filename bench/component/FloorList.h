@@ -34,7 +34,7 @@ public:
     }
     const std::wstring& total() const { return m_total; }
 
-    void FillTo(int rows, const RowMix& mix); // as HostedDialog::FillTo
+    void FillTo(int rows, const RowMix& mix); // as bench::FillTo does to the dialog's list
     void DropLastRow();
     void SelectEveryOtherRow();
 

@@ -8,7 +8,7 @@
 // one would cost 100,000 recomputations; 2,000 rows, all added by the host one by one, check that
 // the shortcut lists the same bytes per row.
 #include "FloorList.h"
-#include "HostedDialog.h"
+#include "ListShortcuts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,19 +45,19 @@ void BM_HeapPerRow(benchmark::State& state) {
     const RowMix mix(rows);
     long long dialogBytes = 0;
     for (auto _ : state) {
-        HostedDialog host;
-        host.Measure(mix.at(0));
+        measure_test::DialogHost host(measure_test::kSilentHost);
+        Measure(host, mix.at(0));
         // The dialog with one row is the base: what more rows add is theirs.
         const long long before = HeapInUse();
         if (oneByOne) {
             for (int row = 1; row < rows; ++row)
-                host.Measure(mix.at(row));
+                Measure(host, mix.at(row));
         } else {
-            host.FillTo(rows - 1, mix);
-            host.Measure(mix.at(rows - 1));
+            FillTo(host.control(IDC_LIST_LENGTH), rows - 1, mix);
+            Measure(host, mix.at(rows - 1));
         }
         dialogBytes = HeapInUse() - before;
-        if (host.Rows() != rows)
+        if (measure_test::RowCount(host.control(IDC_LIST_LENGTH)) != rows)
             state.SkipWithError("the dialog does not list every row");
     }
     Report(state, dialogBytes, FloorBytes(rows - 1, mix), rows - 1);

@@ -3,8 +3,10 @@
 // (UpdateString), copying every row, deleting every other row, and switching the unit.
 // The rows are "小数点以下2位" (2 decimals), half up, lengths, unless a benchmark says otherwise.
 #include "FloorList.h"
-#include "HostedDialog.h"
+#include "ListShortcuts.h"
 #include "SideBySide.h"
+
+#include <automation.h>
 
 #include <windows.h>
 
@@ -18,30 +20,30 @@ constexpr int kMaxRows = 100000;
 // One dialog for the whole run, as one host keeps one; each benchmark first brings the dialog and
 // the floor to the same rows and options.
 struct Scene {
-    HostedDialog dialog;
+    measure_test::DialogHost host{measure_test::kSilentHost};
     FloorList floor;
     RowMix mix{kMaxRows};
     Rounding rounding;
 
     Scene() {
-        dialog.Measure(mix.at(0)); // the host's first measurement makes the dialog
+        Measure(host, mix.at(0)); // the host's first measurement makes the dialog
         floor.FillTo(1, mix);
         Choose(rounding.position);
     }
 
     void Choose(int position) {
         rounding.position = position;
-        dialog.ChoosePosition(position);
+        ChoosePosition(Control(IDC_CMB_MARUME1), position);
         floor.Recompute(rounding);
     }
 
     // `rows` rows in both, every shown value and the total written with the current options.
     void Prepare(int rows) {
-        while (dialog.Rows() > rows)
-            dialog.DropLastRow();
+        while (Rows() > rows)
+            DropLastRow(List());
         while (floor.rows() > rows)
             floor.DropLastRow();
-        dialog.FillTo(rows, mix);
+        FillTo(List(), rows, mix);
         floor.FillTo(rows, mix);
         Choose(rounding.position);
     }
@@ -49,12 +51,18 @@ struct Scene {
     // A benchmark that timed different work from its floor's is worthless: both must show the
     // same total.
     bool Agree(benchmark::State& state) {
-        const std::wstring shown = dialog.Text(IDC_EDIT_TOTAL);
+        const std::wstring shown = Text(IDC_EDIT_TOTAL);
         if (shown == floor.total())
             return true;
         state.SkipWithError("the dialog's total differs from the floor's");
         return false;
     }
+
+    HWND Control(int id) const { return host.control(id); }
+    HWND List() const { return Control(IDC_LIST_LENGTH); }
+    int Rows() const { return measure_test::RowCount(List()); }
+    std::wstring Text(int id) const { return measure_test::WindowText(Control(id)); }
+    void Click(int id) const { automation::Click(Control(id)); }
 };
 
 std::unique_ptr<Scene> g_scene;
@@ -73,11 +81,11 @@ void BM_SetListData(benchmark::State& state) {
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {
-            pair.Operation([&] { s.dialog.Measure(next); });
+            pair.Operation([&] { Measure(s.host, next); });
             pair.Floor([&] { s.floor.Append(next, s.rounding); });
             if (!s.Agree(state))
                 break;
-            s.dialog.DropLastRow();
+            DropLastRow(s.List());
             s.floor.DropLastRow();
         }
     }
@@ -95,7 +103,7 @@ void BM_SetData(benchmark::State& state) {
         for (auto _ : state) {
             position = position == 3 ? 4 : 3;
             s.rounding.position = position;
-            pair.Operation([&] { s.dialog.ChoosePosition(position); });
+            pair.Operation([&] { ChoosePosition(s.Control(IDC_CMB_MARUME1), position); });
             pair.Floor([&] { s.floor.Recompute(s.rounding); });
             if (!s.Agree(state))
                 break;
@@ -114,15 +122,15 @@ void BM_UpdateString(benchmark::State& state) {
     s.Prepare(rows);
     for (auto [box, wanted] :
          {std::pair{IDC_CHK_DRAW_LIST, drawList}, std::pair{IDC_CHK_DRAW_TOTAL, drawTotal}})
-        if ((SendMessageW(s.dialog.Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED) != wanted)
-            s.dialog.Click(box);
-    const std::wstring unit = s.dialog.Text(IDC_STATIC_UNIT);
+        if ((SendMessageW(s.Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED) != wanted)
+            s.Click(box);
+    const std::wstring unit = s.Text(IDC_STATIC_UNIT);
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             const wchar_t* summary = nullptr;
             std::wstring floorSummary;
-            pair.Operation([&] { summary = s.dialog.HostReadsSummary(); });
+            pair.Operation([&] { summary = s.host.object()->GetString(); });
             pair.Floor([&] { floorSummary = s.floor.Summary(drawList, drawTotal, unit); });
             if (floorSummary != summary) {
                 state.SkipWithError("the summary differs from the floor's");
@@ -150,12 +158,12 @@ void BM_ListToClipBoard(benchmark::State& state) {
     Scene& s = TheScene();
     const int rows = static_cast<int>(state.range(0));
     s.Prepare(rows);
-    const std::wstring unit = s.dialog.Text(IDC_STATIC_UNIT);
+    const std::wstring unit = s.Text(IDC_STATIC_UNIT);
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             std::vector<wchar_t> floorText;
-            pair.Operation([&] { s.dialog.Command(ID_LIST_COPY_ALL); });
+            pair.Operation([&] { Command(s.host.dialog(), ID_LIST_COPY_ALL); });
             pair.Floor([&] { floorText = s.floor.Clipboard(unit); });
             if (ClipboardText() != floorText.data()) {
                 state.SkipWithError("the clipboard text differs from the floor's");
@@ -175,11 +183,11 @@ void BM_OnDeleteItem(benchmark::State& state) {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             s.Prepare(rows);
-            s.dialog.SelectEveryOtherRow();
+            SelectEveryOtherRow(s.List());
             s.floor.SelectEveryOtherRow();
-            pair.Operation([&] { s.dialog.Click(IDC_BUTTON_DELETE); });
+            pair.Operation([&] { s.Click(IDC_BUTTON_DELETE); });
             pair.Floor([&] { s.floor.DeleteSelected(s.rounding); });
-            if (s.dialog.Rows() != s.floor.rows() || !s.Agree(state)) {
+            if (s.Rows() != s.floor.rows() || !s.Agree(state)) {
                 state.SkipWithError("the dialog kept other rows than the floor");
                 break;
             }
@@ -197,15 +205,14 @@ void BM_UnitSwitch(benchmark::State& state) {
         SideBySide pair(state, rows);
         for (auto _ : state) {
             s.rounding.lengthUnit = 1 - s.rounding.lengthUnit;
-            pair.Operation(
-                [&] { s.dialog.Click(s.rounding.lengthUnit == 1 ? IDC_UNIT_RADIO2 : IDC_UNIT_RADIO1); });
+            pair.Operation([&] { s.Click(s.rounding.lengthUnit == 1 ? IDC_UNIT_RADIO2 : IDC_UNIT_RADIO1); });
             pair.Floor([&] { s.floor.Recompute(s.rounding); });
             if (!s.Agree(state))
                 break;
         }
     }
     if (s.rounding.lengthUnit == 1)
-        s.dialog.Click(IDC_UNIT_RADIO1);
+        s.Click(IDC_UNIT_RADIO1);
     s.rounding.lengthUnit = 0;
     s.Choose(s.rounding.position);
     state.SetComplexityN(rows);
@@ -227,7 +234,7 @@ void BM_SetTotalLength(benchmark::State& state) {
     Scene& s = TheScene();
     const int rows = static_cast<int>(state.range(0));
     s.Prepare(rows);
-    brio::ui::measure::MeasureTotalDlg* dialog = s.dialog.Dialog();
+    brio::ui::measure::MeasureTotalDlg* dialog = DialogObject(s.host);
     {
         SideBySide pair(state, rows);
         for (auto _ : state) {

@@ -67,7 +67,7 @@ struct ControlFault {
     UINT message;
     Thrown thrown;
     const char* reaches; // the kind of exception the host catches
-    std::function<void(HostWorld&)> act;
+    std::function<void(DialogHost&)> act;
     // The entries of the dialog's operations in order; {this} stands for the object's address.
     std::string log;
     int rowsAfter; // of the three there were; work done before the failure stays
@@ -82,14 +82,14 @@ std::string WithAddress(std::string text, const std::string& address) {
 TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
     const ControlFault faults[] = {
         {"the list fails to delete a row", IDC_LIST_LENGTH, LVM_DELETEITEM, Thrown::Standard,
-         "std::exception", [](HostWorld& w) { automation::Click(w.control(IDC_BUTTON_DELETE)); },
+         "std::exception", [](DialogHost& w) { automation::Click(w.control(IDC_BUTTON_DELETE)); },
          "> MeasureTotalDlg: OnDeleteItem()\n"
          "< MeasureTotalDlg: OnDeleteItem()\n"
          "- MeasureTotalDlg: OnDeleteItem() 例外\n"
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
         {"the list fails to count its selection on the Delete key", IDC_LIST_LENGTH, LVM_GETSELECTEDCOUNT,
-         Thrown::Ole, "_com_error", [](HostWorld&) { automation::PressKey(VK_DELETE); },
+         Thrown::Ole, "_com_error", [](DialogHost&) { automation::PressKey(VK_DELETE); },
          "> MeasureTotalDlg: OnDeleteItem()\n"
          "< MeasureTotalDlg: OnDeleteItem()\n"
          "- MeasureTotalDlg: OnDeleteItem() 例外\n"
@@ -97,7 +97,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
         {"the list fails to give a cell while the unit changes", IDC_LIST_LENGTH, LVM_GETITEMTEXTW,
-         Thrown::Mfc, "CException", [](HostWorld& w) { automation::Click(w.control(IDC_UNIT_RADIO2)); },
+         Thrown::Mfc, "CException", [](DialogHost& w) { automation::Click(w.control(IDC_UNIT_RADIO2)); },
          "> MeasureTotalDlg: OnUnitRadio2()\n"
          "> MeasureTotalDlg: SetData()  this={this}\n"
          "< MeasureTotalDlg: SetData()  this={this}\n"
@@ -106,7 +106,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
         {"the total box fails to take its text during a measurement", IDC_EDIT_TOTAL, WM_SETTEXT,
-         Thrown::Standard, "std::exception", [](HostWorld& w) { w.callEntry(Length(40)); },
+         Thrown::Standard, "std::exception", [](DialogHost& w) { w.callEntry(Length(40)); },
          "> MeasureTotalDlg: SetListData()\n"
          "> MeasureTotalDlg: SetData()  this={this}\n"
          "> MeasureTotalDlg: SetTotalLength()\n"
@@ -119,7 +119,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          4},
         {"the list fails to find the rows to copy", IDC_LIST_LENGTH, LVM_GETNEXTITEM, Thrown::Mfc,
          "CException",
-         [](HostWorld& w) {
+         [](DialogHost& w) {
              w.m_answers.m_nMenuCommand = ID_LIST_COPY_ALL;
              automation::RightClickList(w.control(IDC_LIST_LENGTH), 0);
          },

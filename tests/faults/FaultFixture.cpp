@@ -27,7 +27,7 @@ const auto* const kFigures = ::testing::AddGlobalTestEnvironment(new FaultFigure
 } // namespace
 
 void Faults::SetUp() {
-    m_world = std::make_unique<HostWorld>();
+    m_world = std::make_unique<DialogHost>(kSurvivingHost);
 }
 
 void Faults::TearDown() {
@@ -54,7 +54,7 @@ std::string Faults::AddressText(const brio::ui::measure::IMeasureTotalDlg* objec
 void Faults::Open(std::initializer_list<double> values) {
     for (double value : values) {
         bool handed = false;
-        ASSERT_EQ(m_world->measure(Length(value), &handed), "");
+        ASSERT_EQ(m_world->tryMeasure(Length(value), &handed), "");
         ASSERT_TRUE(handed);
     }
     ASSERT_NE(m_world->dialog(), nullptr);
@@ -78,14 +78,15 @@ void Faults::HostGoesOn() {
     m_world->setLogRefusing(false);
     m_world->setStorePresent(true);
     m_world->store().m_mode = StoreMode::Working;
-    m_world->setMainFrame(0);
+    m_world->setMainFrame(MainFrame::Host);
     standin::SetClipboardOpenFails(false);
     const std::vector<RowView> before = View().rows;
 
     bool handed = false;
-    const std::string escaped = m_world->measure(Length(777.0), &handed);
+    const std::string escaped = m_world->tryMeasure(Length(777.0), &handed);
     const DialogView after = View();
-    const bool lastRow = !after.rows.empty() && after.rows.back().cells[kColumnRawValue] == RawText(777.0) &&
+    const bool lastRow = !after.rows.empty() &&
+                         after.rows.back().cells[kColumnRawValue] == RawCellText(777.0) &&
                          after.rows.back().cells[kColumnNumber] == std::to_wstring(after.rows.size());
     bool kept = after.rows.size() == before.size() + 1;
     for (size_t i = 0; kept && i < before.size(); ++i)

@@ -1,11 +1,12 @@
-// What every fault-injection test stands on: a host (HostWorld) with a dialog opened on a few
+// What every fault-injection test stands on: a host (DialogHost) with a dialog opened on a few
 // measurements, a way to say that the host went on after the fault (everything put right, one more
 // measurement lands as the last row of a shown window, every trace closed), and the count of faults
 // injected and survived that the run prints at its end.
 #pragma once
 
-#include "DialogView.h"
-#include "HostWorld.h"
+#include <DialogHost.h>
+#include <DialogReader.h>
+#include <ExpectedCells.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace reliability::test {
+
+using namespace measure_test;
 
 class Faults : public ::testing::Test {
 protected:
@@ -40,7 +43,7 @@ protected:
     // The host deletes the dialog; the live objects must be back at the baseline.
     void ExpectNothingLeaked();
 
-    std::unique_ptr<HostWorld> m_world;
+    std::unique_ptr<DialogHost> m_world;
     std::string m_strFault;
 
 public:

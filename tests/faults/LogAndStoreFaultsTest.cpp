@@ -19,32 +19,32 @@ constexpr const wchar_t* kSection = L"MeasureTotalDlg";
 
 struct UserAction {
     const char* name;
-    std::function<void(HostWorld&)> act;
+    std::function<void(DialogHost&)> act;
 };
 
-void ClickControl(HostWorld& world, int id) {
+void ClickControl(DialogHost& world, int id) {
     automation::Click(world.control(id));
 }
 
 TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
     const UserAction actions[] = {
-        {"削除 with the second row selected", [](HostWorld& w) { ClickControl(w, IDC_BUTTON_DELETE); }},
+        {"削除 with the second row selected", [](DialogHost& w) { ClickControl(w, IDC_BUTTON_DELETE); }},
         {"すべて削除 answered Yes",
-         [](HostWorld& w) {
+         [](DialogHost& w) {
              w.m_answers.m_nBoxAnswer = IDYES;
              ClickControl(w, IDC_BUTTON_DELETE_ALL);
          }},
-        {"the Delete key in the list", [](HostWorld&) { automation::PressKey(VK_DELETE); }},
+        {"the Delete key in the list", [](DialogHost&) { automation::PressKey(VK_DELETE); }},
         {"削除 from the context menu",
-         [](HostWorld& w) {
+         [](DialogHost& w) {
              w.m_answers.m_nMenuCommand = ID_LIST_DELETE; // 削除
              automation::RightClickList(w.control(IDC_LIST_LENGTH), 1);
          }},
-        {"小数点以下2位", [](HostWorld& w) { automation::ChooseComboItem(w.control(IDC_CMB_MARUME1), 3); }},
-        {"the unit m", [](HostWorld& w) { ClickControl(w, IDC_UNIT_RADIO2); }},
-        {"the draw box 累計", [](HostWorld& w) { ClickControl(w, IDC_CHK_DRAW_TOTAL); }},
-        {"a measurement", [](HostWorld& w) { w.callEntry(Length(5)); }},
-        {"the close button", [](HostWorld& w) { automation::ClickFrameButton(w.dialog(), SC_CLOSE); }},
+        {"小数点以下2位", [](DialogHost& w) { automation::ChooseComboItem(w.control(IDC_CMB_MARUME1), 3); }},
+        {"the unit m", [](DialogHost& w) { ClickControl(w, IDC_UNIT_RADIO2); }},
+        {"the draw box 累計", [](DialogHost& w) { ClickControl(w, IDC_CHK_DRAW_TOTAL); }},
+        {"a measurement", [](DialogHost& w) { w.callEntry(Length(5)); }},
+        {"the close button", [](DialogHost& w) { automation::ClickFrameButton(w.dialog(), SC_CLOSE); }},
     };
     for (const UserAction& action : actions) {
         SCOPED_TRACE(action.name);
@@ -88,11 +88,11 @@ TEST_F(Faults, ALogThatBreaksWhileTheHostDrawsLeavesTheDialogHiddenWithItsRows) 
 
     EXPECT_NE(escaped.find("write failed"), std::string::npos) << escaped;
     EXPECT_EQ(m_world->m_nDraws, 1);
-    EXPECT_NE(m_world->m_strLastSummary.find(L"20"), std::wstring::npos) << "the host drew both rows";
+    EXPECT_NE(m_world->lastSummary().find(L"20"), std::wstring::npos) << "the host drew both rows";
     const DialogView hidden = View();
     ASSERT_TRUE(hidden.window);
     EXPECT_FALSE(hidden.visible);
-    EXPECT_EQ(Column(kColumnRawValue), (std::vector<std::wstring>{RawText(10), RawText(20)}));
+    EXPECT_EQ(Column(kColumnRawValue), (std::vector<std::wstring>{RawCellText(10), RawCellText(20)}));
 
     HostGoesOn();
     EXPECT_EQ(Column(kColumnNumber), (std::vector<std::wstring>{L"1", L"2", L"3"}));
@@ -108,16 +108,16 @@ struct ReadFailure {
     const char* name;
     StoreMode mode;
     Garbage garbage;
-    const char* escaped; // how the failure reaches the host
+    std::string escaped; // how the failure reaches the host
 };
 
 TEST_F(Faults, AStoreThatFailsAtReadingStopsTheWindowAndKeepsWhatItHolds) {
     const ReadFailure failures[] = {
         {"the store throws", StoreMode::Throwing, Garbage::Text, "settings store failure"},
-        {"a text for marume1", StoreMode::Garbage, Garbage::Text, "_com_error 2147614725"}, // type mismatch
-        {"1e300 for marume1", StoreMode::Garbage, Garbage::HugeReal, "_com_error 2147614730"}, // overflow
-        {"a null for marume1", StoreMode::Garbage, Garbage::Null, "_com_error 2147614725"},
-        {"2^63-1 for marume1", StoreMode::Garbage, Garbage::HugeInteger, "_com_error 2147614730"},
+        {"a text for marume1", StoreMode::Garbage, Garbage::Text, ComErrorText(DISP_E_TYPEMISMATCH)},
+        {"1e300 for marume1", StoreMode::Garbage, Garbage::HugeReal, ComErrorText(DISP_E_OVERFLOW)},
+        {"a null for marume1", StoreMode::Garbage, Garbage::Null, ComErrorText(DISP_E_TYPEMISMATCH)},
+        {"2^63-1 for marume1", StoreMode::Garbage, Garbage::HugeInteger, ComErrorText(DISP_E_OVERFLOW)},
     };
     for (const ReadFailure& failure : failures) {
         SCOPED_TRACE(failure.name);
@@ -133,7 +133,7 @@ TEST_F(Faults, AStoreThatFailsAtReadingStopsTheWindowAndKeepsWhatItHolds) {
         m_world->store().m_garbageKind = failure.garbage;
         m_world->store().m_garbageKey = 3; // close, drawList, drawTotal, marume1: the first key read
         m_world->m_log.clear();
-        const std::string escaped = m_world->measure(Length(20));
+        const std::string escaped = m_world->tryMeasure(Length(20));
 
         EXPECT_NE(escaped.find(failure.escaped), std::string::npos) << escaped;
         EXPECT_EQ(m_world->dialog(), nullptr) << "a half-made window stayed";
@@ -178,7 +178,7 @@ TEST_F(Faults, StoredValuesOfOtherTypesAreTakenAsTheyConvert) {
         m_world->store().m_mode = StoreMode::Garbage;
         m_world->store().m_garbageKind = c.garbage;
         m_world->store().m_garbageKey = 3;
-        ASSERT_EQ(m_world->measure(Length(20)), "");
+        ASSERT_EQ(m_world->tryMeasure(Length(20)), "");
         EXPECT_EQ(View().position, c.position);
         HostGoesOn();
         ExpectNothingLeaked();

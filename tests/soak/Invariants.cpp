@@ -1,5 +1,9 @@
 #include "Invariants.h"
 
+#include "ShownValues.h"
+
+#include <Utf8.h>
+
 #include <brio/server/BrLogServer.h>
 #include <standin/hooks.h>
 
@@ -14,11 +18,9 @@ constexpr const wchar_t* kKeys[7] = {L"marume1",  L"marume2",   L"unit1", L"unit
                                      L"drawList", L"drawTotal", L"close"};
 constexpr bool kIsFlag[7] = {false, false, false, false, true, true, true};
 
+// A text in a failure message, cut short: a scale text may run to thousands of characters.
 std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text.substr(0, 40))
-        out += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
-    return out;
+    return Utf8(text.substr(0, 40));
 }
 
 std::string Fail(const char* name, const std::string& what) {
@@ -45,7 +47,7 @@ int Shown(long long value, long long last) {
 
 } // namespace
 
-void Invariants::start(HostWorld& world) {
+void Invariants::start(DialogHost& world) {
     m_hBefore = nullptr;
     m_before = DialogView{};
     m_options = Options{};
@@ -54,7 +56,7 @@ void Invariants::start(HostWorld& world) {
     (void)world;
 }
 
-Invariants::Options Invariants::optionsAtSetUp(HostWorld& world) const {
+Invariants::Options Invariants::optionsAtSetUp(DialogHost& world) const {
     Options options = world.object() != nullptr ? m_options : Options{};
     if (!world.storePresent())
         return options;
@@ -78,7 +80,7 @@ Invariants::Options Invariants::optionsAtSetUp(HostWorld& world) const {
     return options;
 }
 
-void Invariants::before(HostWorld& world, const Step& step) {
+void Invariants::before(DialogHost& world, const Step& step) {
     m_hBefore = world.dialog();
     m_before = ReadDialog(m_hBefore);
     m_bLogFaulty = world.logThrowing() || world.logRefusing();
@@ -87,20 +89,21 @@ void Invariants::before(HostWorld& world, const Step& step) {
     if (step.act == Act::Measure && m_hBefore == nullptr)
         m_atSetUp = optionsAtSetUp(world);
     world.m_log.clear();
+    world.m_drawRequests.clear(); // the count stays; the texts would pile up over a long run
 }
 
-std::string Invariants::checkTraces(HostWorld& world) const {
+std::string Invariants::checkTraces(DialogHost& world) const {
     const int depth = brio::server::BrLogServer::getInstance().openTraceDepth();
     if (depth != 0)
         return Fail("traces-closed", std::to_string(depth) + " traces still open after the step");
     const bool logFailed = m_bLogFaulty || world.logThrowing();
-    if (!logFailed && world.m_log.m_nEntries != world.m_log.m_nExits)
-        return Fail("trace-exits", std::to_string(world.m_log.m_nEntries) + " entries but " +
-                                       std::to_string(world.m_log.m_nExits) + " exits");
+    if (!logFailed && world.m_log.traceEntries() != world.m_log.traceExits())
+        return Fail("trace-exits", std::to_string(world.m_log.traceEntries()) + " entries but " +
+                                       std::to_string(world.m_log.traceExits()) + " exits");
     return "";
 }
 
-std::string Invariants::checkInput(HostWorld& world, HWND dialog) const {
+std::string Invariants::checkInput(DialogHost& world, HWND dialog) const {
     if (const HWND captured = GetCapture())
         return Fail("input-released", "a window still holds the mouse");
     for (const int key : {VK_SHIFT, VK_CONTROL, VK_LBUTTON, VK_RBUTTON})
@@ -134,7 +137,7 @@ std::string Invariants::checkRows(const Step& step, HWND dialog, const DialogVie
         measured.cells[kColumnScale] = step.scale;
         measured.cells[kColumnElement] = step.element;
         measured.cells[kColumnSign] = step.minus != 0 ? L"-" : L" ";
-        measured.cells[kColumnRawValue] = RawText(step.value);
+        measured.cells[kColumnRawValue] = RawCellText(step.value);
         measured.area = step.areaFlag != 0;
         const bool added = kept.size() == old.size() + 1 && SameRow(kept.back(), measured, false);
         if (added)
@@ -161,24 +164,27 @@ std::string Invariants::checkRows(const Step& step, HWND dialog, const DialogVie
 }
 
 std::string Invariants::checkDisplay(const DialogView& view, bool drawStale) const {
+    const ShownRounding rounding = RoundingShown(view);
+    if (!rounding.known)
+        return Fail("rounding-shown", "the combo boxes show \"" + Narrow(view.positionText) + "\" and \"" +
+                                          Narrow(view.methodText) + "\"");
     bool lengths = false;
     bool areas = false;
     double sum = 0.0;
     for (size_t i = 0; i < view.rows.size(); ++i) {
         const RowView& row = view.rows[i];
         (row.area ? areas : lengths) = true;
-        const double raw =
-            CellNumber(row.cells[kColumnRawValue]) * UnitFactor(row.area, view.unit1, view.unit2);
-        const std::wstring expected = RoundedText(raw, view.position, view.method);
+        const double raw = ReadNumber(row.cells[kColumnRawValue]) * UnitFactorShown(view, row.area);
+        const std::wstring expected = RoundedText(raw, rounding);
         if (row.cells[kColumnValue] != expected)
             return Fail("value-shown", "row " + std::to_string(i) + " shows \"" +
                                            Narrow(row.cells[kColumnValue]) + "\" for raw \"" +
                                            Narrow(row.cells[kColumnRawValue]) + "\", expected \"" +
                                            Narrow(expected) + "\"");
-        const double shown = CellNumber(row.cells[kColumnValue]);
+        const double shown = ReadNumber(row.cells[kColumnValue]);
         sum = row.cells[kColumnSign] == L"-" ? sum - shown : sum + shown;
     }
-    const std::wstring total = RoundedText(sum, view.position, view.method);
+    const std::wstring total = RoundedText(sum, rounding);
     if (view.total != total)
         return Fail("total", "the total box shows \"" + Narrow(view.total) + "\", the rows give \"" +
                                  Narrow(total) + "\"");
@@ -208,7 +214,7 @@ std::string Invariants::checkDisplay(const DialogView& view, bool drawStale) con
     return "";
 }
 
-std::string Invariants::checkLiveObjects(HostWorld& world) const {
+std::string Invariants::checkLiveObjects(DialogHost& world) const {
     const standin::LiveObjects now = standin::CountLiveObjects();
     const standin::LiveObjects base = world.baseline();
     std::ostringstream out;
@@ -241,7 +247,7 @@ std::string Invariants::checkNewWindow(const DialogView& view) const {
     return "";
 }
 
-std::string Invariants::checkStored(HostWorld& world) const {
+std::string Invariants::checkStored(DialogHost& world) const {
     const auto stored = world.storedSettings();
     for (int i = 0; i < 7; ++i) {
         if (!m_options.known[i])
@@ -259,9 +265,9 @@ std::string Invariants::checkStored(HostWorld& world) const {
 // The options the object holds change by the exchange from the controls (which every recomputation,
 // the draw check boxes and the draw command run) and by the combo handlers; the log tells which of
 // them ran. With a failing log that is not known, and a setting whose control differs is given up.
-void Invariants::followOptions(HostWorld& world, const Step& step, const DialogView& view,
+void Invariants::followOptions(DialogHost& world, const Step& step, const DialogView& view,
                                const std::string& escaped) {
-    const LogWatch& log = world.m_log;
+    const LogRecorder& log = world.m_log;
     const DialogView& controls = view.window ? view : m_before;
     if (!controls.window)
         return;
@@ -298,7 +304,7 @@ void Invariants::followOptions(HostWorld& world, const Step& step, const DialogV
     }
 }
 
-std::string Invariants::after(HostWorld& world, const Step& step, const std::string& escaped) {
+std::string Invariants::after(DialogHost& world, const Step& step, const std::string& escaped) {
     const HWND dialog = world.dialog();
     const DialogView view = ReadDialog(dialog);
     const bool newWindow = dialog != nullptr && dialog != m_hBefore;

@@ -17,9 +17,10 @@
 // show: a setting is "known" while it could be followed, and checked only then.
 #pragma once
 
-#include "DialogView.h"
-#include "HostWorld.h"
 #include "Steps.h"
+
+#include <DialogHost.h>
+#include <DialogReader.h>
 
 #include <array>
 #include <string>
@@ -38,10 +39,10 @@ struct CheckCounts {
 class Invariants {
 public:
     CheckCounts m_counts;
-    void start(HostWorld& world);
-    void before(HostWorld& world, const Step& step);
+    void start(DialogHost& world);
+    void before(DialogHost& world, const Step& step);
     // "" when everything holds, else "[name] what was seen".
-    std::string after(HostWorld& world, const Step& step, const std::string& escaped);
+    std::string after(DialogHost& world, const Step& step, const std::string& escaped);
 
 private:
     // The seven stored options in the order the dialog reads them: marume1, marume2, unit1, unit2,
@@ -51,17 +52,17 @@ private:
         std::array<bool, 7> known{true, true, true, true, true, true, true};
     };
 
-    std::string checkTraces(HostWorld& world) const;
-    std::string checkInput(HostWorld& world, HWND dialog) const;
+    std::string checkTraces(DialogHost& world) const;
+    std::string checkInput(DialogHost& world, HWND dialog) const;
     std::string checkRows(const Step& step, HWND dialog, const DialogView& view,
                           const std::string& escaped) const;
     std::string checkDisplay(const DialogView& view, bool drawStale) const;
-    std::string checkLiveObjects(HostWorld& world) const;
+    std::string checkLiveObjects(DialogHost& world) const;
     std::string checkNewWindow(const DialogView& view) const;
-    std::string checkStored(HostWorld& world) const;
-    void followOptions(HostWorld& world, const Step& step, const DialogView& view,
+    std::string checkStored(DialogHost& world) const;
+    void followOptions(DialogHost& world, const Step& step, const DialogView& view,
                        const std::string& escaped);
-    Options optionsAtSetUp(HostWorld& world) const;
+    Options optionsAtSetUp(DialogHost& world) const;
 
     HWND m_hBefore = nullptr;
     DialogView m_before;

@@ -12,7 +12,7 @@ std::vector<Step> DrawSteps(uint64_t seed, size_t count) {
     return steps;
 }
 
-RunOutcome RunSteps(HostWorld& world, const std::vector<Step>& steps) {
+RunOutcome RunSteps(DialogHost& world, const std::vector<Step>& steps) {
     RunOutcome outcome;
     world.fresh();
     Invariants invariants;

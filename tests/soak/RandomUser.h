@@ -7,9 +7,10 @@
 // start of a run reproduces it), no parallel runs.
 #pragma once
 
-#include "HostWorld.h"
 #include "Invariants.h"
 #include "Steps.h"
+
+#include <DialogHost.h>
 
 #include <cstdint>
 #include <functional>
@@ -35,7 +36,7 @@ struct RunOutcome {
 std::vector<Step> DrawSteps(uint64_t seed, size_t count);
 
 // Carries the steps out on a fresh host; stops at the first broken invariant.
-RunOutcome RunSteps(HostWorld& world, const std::vector<Step>& steps);
+RunOutcome RunSteps(DialogHost& world, const std::vector<Step>& steps);
 
 // The name of a failure ("[total] ..." gives "total").
 std::string FailureKind(const std::string& failure);

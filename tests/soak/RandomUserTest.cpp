@@ -38,7 +38,7 @@ std::string List(const std::vector<Step>& steps) {
 }
 
 TEST(RandomUser, EveryStepKeepsEveryInvariant) {
-    HostWorld world;
+    DialogHost world{kSurvivingHost};
     const SoakOptions& options = Options();
     std::printf("random user: seed %llu, %zu steps\n", static_cast<unsigned long long>(options.seed),
                 options.steps);

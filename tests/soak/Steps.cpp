@@ -1,5 +1,6 @@
 #include "Steps.h"
 
+#include <Utf8.h>
 #include <automation.h>
 #include <brio/server/BrLogServer.h>
 #include <standin/hooks.h>
@@ -105,15 +106,13 @@ const char* ActName(Act act) {
 }
 
 std::string Shorten(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text.substr(0, 12))
-        out += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+    std::string out = Utf8(text.substr(0, 12));
     if (text.size() > 12)
         out += "...(" + std::to_string(text.size()) + ")";
     return out;
 }
 
-void Click(HostWorld& world, int id) {
+void Click(DialogHost& world, int id) {
     if (const HWND control = world.control(id))
         automation::Click(control);
 }
@@ -246,7 +245,7 @@ Step DrawStep(std::mt19937_64& random, int& serial) {
     return step;
 }
 
-std::string Perform(HostWorld& world, const Step& step) {
+std::string Perform(DialogHost& world, const Step& step) {
     world.m_answers.m_nBoxAnswer = step.answer;
     world.m_answers.m_nMenuPick = -1;
     world.m_answers.m_nMenuCommand = 0;
@@ -258,14 +257,16 @@ std::string Perform(HostWorld& world, const Step& step) {
         data.strScale = step.scale.c_str();
         data.strElement = step.element.c_str();
         data.sAreaFlag = static_cast<short>(step.areaFlag);
-        return world.measure(data);
+        return world.tryMeasure(data);
     }
     case Act::DeleteDialog:
         return world.deleteDialog();
     case Act::ReadSummary:
         return world.survive([&] {
-            if (world.object() != nullptr)
-                world.m_strLastSummary = world.object()->GetString();
+            if (world.object() != nullptr) {
+                const std::wstring summary = world.object()->GetString();
+                (void)summary;
+            }
         });
     case Act::Click:
         return world.survive([&] { Click(world, step.a); });
@@ -351,7 +352,7 @@ std::string Perform(HostWorld& world, const Step& step) {
         standin::FailNext(kFaults[step.a]);
         return "";
     case Act::MainFrame:
-        world.setMainFrame(step.a);
+        world.setMainFrame(static_cast<MainFrame>(step.a));
         return "";
     }
     return "";

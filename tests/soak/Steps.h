@@ -6,12 +6,16 @@
 // that is not there, a disabled button) simply does what a person's attempt would do: nothing.
 #pragma once
 
-#include "HostWorld.h"
+#include <DialogHost.h>
+#include <DialogReader.h>
+#include <ExpectedCells.h>
 
 #include <random>
 #include <string>
 
 namespace reliability {
+
+using namespace measure_test;
 
 enum class Act {
     Measure,      // the host hands in a measurement
@@ -61,6 +65,6 @@ std::string Describe(const Step& step);
 Step DrawStep(std::mt19937_64& random, int& serial);
 
 // Carries the step out on the host; "" or what escaped to the host's loop.
-std::string Perform(HostWorld& world, const Step& step);
+std::string Perform(DialogHost& world, const Step& step);
 
 } // namespace reliability

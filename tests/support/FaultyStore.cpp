@@ -3,7 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace reliability {
+namespace measure_test {
 
 const wchar_t* GarbageName(Garbage kind) {
     static const wchar_t* const names[] = {L"text",    L"number-text", L"real", L"huge-real",
@@ -108,4 +108,4 @@ brio::core::ProfileValues FaultyStore::stored(const wchar_t* section) const {
     return values;
 }
 
-} // namespace reliability
+} // namespace measure_test

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-namespace reliability {
+namespace measure_test {
 
 enum class StoreMode {
     Working,  // every call reaches the file
@@ -49,4 +49,4 @@ private:
     std::unique_ptr<brio::core::ProfileStore> m_pReal;
 };
 
-} // namespace reliability
+} // namespace measure_test

@@ -1,10 +1,13 @@
-// What the host (or a tester watching it) can read of the dialog from outside, through window
-// messages only: its window, its controls, the list's rows, the whole state as one dump event.
+// The dialog as the script driver finds it (its top-level window, by title) and dumps it: the state
+// that the test support's reader reads through window messages, written as one JSON event.
 //
-// Not done here: anything that needs the component's class (the host sees only its interface).
+// Not done here: the reading itself (tests/support's DialogReader), anything that needs the
+// component's class (the host sees only its interface).
 #pragma once
 
 #include "script/JsonWriter.h"
+
+#include <DialogReader.h>
 
 #include <IMeasureTotalDlg.h>
 #include <MeasureTotalDlgIds.h>
@@ -12,7 +15,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace host::script {
 
@@ -20,15 +22,6 @@ namespace host::script {
 HWND FindDialogWindow();
 // The window of this dialog object: null without an object or when the object has no window.
 HWND DialogWindowOf(brio::ui::measure::IMeasureTotalDlg* dialog);
-
-struct ListRow {
-    std::wstring no, scale, element, sign, value, raw;
-    LPARAM area = 0;
-    bool selected = false;
-    bool focused = false;
-};
-std::vector<ListRow> ReadRows(HWND list);
-std::wstring WindowText(HWND hwnd);
 
 // The dump event: "none" without a dialog object, "closed" when the object has no window, else the
 // window with its rows, total, unit label, every control and both combo selections.

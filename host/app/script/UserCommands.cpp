@@ -63,7 +63,7 @@ void Select(ScriptContext& context, const Words& args) {
     const HWND list = RequireControl(context, std::to_wstring(IDC_LIST_LENGTH));
     const int count = RowCount(list);
     if (args[0] == L"none") {
-        const auto rows = ReadRows(list);
+        const auto rows = measure_test::ReadRows(list);
         for (int i = 0; i < count; ++i) {
             if (rows[i].selected) {
                 automation::PickListRow(list, i, automation::kCtrl);

@@ -117,6 +117,20 @@ TEST(ScriptLines, CommandsThatNeedTheWindowFailWithoutIt) {
     EXPECT_TRUE(lines == expected) << Difference(expected, lines);
 }
 
+// The dump reads what the user would read, whole: a scale text of 5,000 characters comes back as it went in,
+// in the measure event and in the dumped row alike.
+TEST(ScriptLines, TheDumpReadsALongScaleTextWhole) {
+    ScratchDir dir;
+    const std::string scale(5000, '7');
+    const HostRun run = RunHost(dir, {"--script", "-"}, "measure 12.5 " + scale + " 線分\ndump\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto lines = SplitLines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out.substr(0, 300);
+    const std::string cell = "\"scale\":\"" + scale + "\"";
+    EXPECT_NE(lines[0].find(cell), std::string::npos) << "the measure event";
+    EXPECT_NE(lines[1].find(cell), std::string::npos) << "the dumped row: " << lines[1].substr(0, 300);
+}
+
 TEST(ScriptLines, AGoodScriptEndsWithStatusZeroAndOnlyJsonOnStandardOutput) {
     ScratchDir dir;
     const HostRun run = RunHost(dir, {"--script", "-"}, "measure 1 1/100 線分\nmark done\n");
