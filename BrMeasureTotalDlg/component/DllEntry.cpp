@@ -1,9 +1,6 @@
-// The library's entry: registers it as an MFC extension library, so that MFC finds template IDD_MEASURE_TOTAL
-// beside the host's own resources, and unregisters it when the host unloads it.
-#include "MeasureTotalDlgIds.h"
-
-#include "../resources/DialogTemplate.h"
-
+// The library's entry: registers it as an MFC extension library, so that MFC finds template
+// IDD_MEASURE_TOTAL (resources/MeasureTotalDlg.rc, part of this module's image) beside the host's own
+// resources, and unregisters it when the host unloads it.
 #include <afxdllx.h>
 #include <afxwin.h>
 
@@ -16,11 +13,6 @@ AFX_EXTENSION_MODULE g_measureTotalModule = {};
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/) {
     switch (dwReason) {
     case DLL_PROCESS_ATTACH:
-        // On Windows the template is part of the module image; here it joins the module's
-        // resources before anything can look for it.
-        BrRegisterResource(hInstance, RT_DIALOG, MAKEINTRESOURCEW(IDD_MEASURE_TOTAL),
-                           &brio::ui::measure::resources::kMeasureTotalTemplate,
-                           sizeof(brio::ui::measure::resources::kMeasureTotalTemplate));
         if (!AfxInitExtensionModule(g_measureTotalModule, hInstance))
             return 0;
         // Registered in MFC's chain until AfxTermExtensionModule removes it again.
@@ -28,7 +20,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpR
         return 1;
     case DLL_PROCESS_DETACH:
         AfxTermExtensionModule(g_measureTotalModule, FALSE);
-        BrUnregisterResources(hInstance);
         return 1;
     default:
         return 1;

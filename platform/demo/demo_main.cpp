@@ -4,13 +4,14 @@
 //
 //   platform-demo out.png
 #include <display.h>
+#include "dialog_template_bytes.h"
 #include <windows.h>
 
 #include <cstdio>
 
 namespace {
 
-const DLGITEMTEMPLATEW kItems[] = {
+const DialogItem kItems[] = {
     {WS_VISIBLE | SS_LEFT, 0, 8, 8, 60, 9, 100, L"STATIC", L"長さの合計:"},
     {WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_READONLY, WS_EX_CLIENTEDGE, 70, 6, 80, 13, 101, L"EDIT",
      L"1,234.56"},
@@ -25,7 +26,7 @@ const DLGITEMTEMPLATEW kItems[] = {
     {WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 152, 76, 50, 14, IDCANCEL, L"BUTTON", L"閉じる"},
 };
 
-const DLGTEMPLATEW kTemplate = {
+const DialogSpec kTemplate = {
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE | DS_SETFONT | DS_CONTEXTHELP,
     0,
     20,
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s out.png\n", argv[0]);
         return 2;
     }
-    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate, nullptr, DemoProc, 0);
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), DialogTemplateBytes(kTemplate).get(),
+                                             nullptr, DemoProc, 0);
     if (!dialog) {
         std::fprintf(stderr, "platform-demo: the dialog could not be created (error %u)\n",
                      static_cast<unsigned>(GetLastError()));

@@ -13,8 +13,11 @@
 // (the screen without an owner or with DS_ABSALIGN); DS_CENTER centres the window on the screen. A
 // top-level dialog is kept inside the screen's top-left corner.
 //
-// Does NOT: read binary DLGTEMPLATE(EX) byte streams, menus or window classes named in templates, or
-// DS_SHELLFONT's system font (a template without a typeface uses the system font's 8 x 16 units).
+// The template is the bytes Windows takes (dialog_template.cpp reads them).
+//
+// Does NOT: create menus or window classes named in templates, or use DS_SHELLFONT's system font (a template
+// without a typeface uses the system font's 8 x 16 units).
+#include "win32/dialog_template.h"
 #include "win32/dialogs.h"
 
 #include "gdi/gdi_objects.h"
@@ -27,42 +30,24 @@
 namespace standin {
 namespace {
 
-// A template names a predefined class by its atom; these are the six atoms the template format
-// defines.
-constexpr struct {
-    uintptr_t atom;
-    LPCWSTR name;
-} kPredefinedClasses[] = {{0x0080, L"BUTTON"},  {0x0081, L"EDIT"},      {0x0082, L"STATIC"},
-                          {0x0083, L"LISTBOX"}, {0x0084, L"SCROLLBAR"}, {0x0085, L"COMBOBOX"}};
-
-LPCWSTR ClassOfItem(LPCWSTR windowClass) {
-    if (!IS_INTRESOURCE(windowClass))
-        return windowClass;
-    for (const auto& predefined : kPredefinedClasses)
-        if (reinterpret_cast<uintptr_t>(windowClass) == predefined.atom)
-            return predefined.name;
-    return windowClass;
-}
-
-bool IsDefaultPushButton(const DLGITEMTEMPLATEW& item) {
-    LPCWSTR cls = ClassOfItem(item.windowClass);
-    return !IS_INTRESOURCE(cls) && wcscasecmp(cls, L"BUTTON") == 0 &&
+bool IsDefaultPushButton(const TemplateItem& item) {
+    return wcscasecmp(item.windowClass.c_str(), L"Button") == 0 &&
            (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
-HFONT TemplateFont(const DLGTEMPLATEW& tmpl) {
+HFONT TemplateFont(const ParsedTemplate& tmpl) {
     LOGFONTW lf{};
     lf.lfHeight = -MulDiv(tmpl.pointSize, 96, 72);
     lf.lfWeight = tmpl.weight ? tmpl.weight : FW_NORMAL;
     lf.lfItalic = tmpl.italic;
     lf.lfCharSet = tmpl.charset;
-    wcsncpy(lf.lfFaceName, tmpl.typeface, LF_FACESIZE - 1);
+    wcsncpy(lf.lfFaceName, tmpl.typeface.c_str(), LF_FACESIZE - 1);
     // Made directly, not through CreateFontW: a fault a test injects into the caller's own fonts must
     // not be used up by the dialog manager.
     return MakeFont(lf, false);
 }
 
-RECT WindowRectFor(const DLGTEMPLATEW& tmpl, SIZE base, DWORD exStyle, HWND owner) {
+RECT WindowRectFor(const ParsedTemplate& tmpl, SIZE base, DWORD exStyle, HWND owner) {
     RECT rect{MulDiv(tmpl.x, base.cx, 4), MulDiv(tmpl.y, base.cy, 8), 0, 0};
     rect.right = rect.left + MulDiv(tmpl.cx, base.cx, 4);
     rect.bottom = rect.top + MulDiv(tmpl.cy, base.cy, 8);
@@ -87,17 +72,16 @@ RECT WindowRectFor(const DLGTEMPLATEW& tmpl, SIZE base, DWORD exStyle, HWND owne
     return rect;
 }
 
-bool CreateControls(HWND dialog, const DLGTEMPLATEW& tmpl, HINSTANCE instance, HFONT font, SIZE base) {
-    for (WORD i = 0; i < tmpl.itemCount; ++i) {
-        const DLGITEMTEMPLATEW& item = tmpl.items[i];
+bool CreateControls(HWND dialog, const ParsedTemplate& tmpl, HINSTANCE instance, HFONT font, SIZE base) {
+    for (const TemplateItem& item : tmpl.items) {
         int x = MulDiv(item.x, base.cx, 4);
         int y = MulDiv(item.y, base.cy, 8);
         int cx = MulDiv(item.cx, base.cx, 4);
         int cy = MulDiv(item.cy, base.cy, 8);
-        LPCWSTR title = item.title && !IS_INTRESOURCE(item.title) ? item.title : L"";
-        HWND control = CreateWindowExW(
-            item.exStyle | WS_EX_NOPARENTNOTIFY, ClassOfItem(item.windowClass), title, item.style | WS_CHILD,
-            x, y, cx, cy, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
+        HWND control =
+            CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, item.windowClass.c_str(), item.title.c_str(),
+                            item.style | WS_CHILD, x, y, cx, cy, dialog,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
         if (!IsWindow(dialog))
             return false;
         if (!control) {
@@ -137,15 +121,17 @@ using namespace standin;
 
 extern "C" {
 
-HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl, HWND parent, DLGPROC proc,
+HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW bytes, HWND parent, DLGPROC proc,
                                        LPARAM initParam) {
-    if (!tmpl || (tmpl->itemCount && !tmpl->items)) {
+    const std::optional<ParsedTemplate> parsed = ParseDialogTemplate(bytes);
+    if (!parsed) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    const ParsedTemplate* tmpl = &*parsed;
     if (parent && !LookupWindowOrFail(parent))
         return nullptr;
-    bool hasFont = (tmpl->style & DS_SETFONT) && tmpl->typeface && tmpl->pointSize > 0;
+    bool hasFont = tmpl->hasFont;
     SIZE base = metrics::DialogBaseUnits(hasFont ? tmpl->pointSize : 0);
     DWORD exStyle = tmpl->exStyle;
     if (tmpl->style & DS_CONTEXTHELP)
@@ -154,9 +140,9 @@ HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
         exStyle |= WS_EX_DLGMODALFRAME;
     HWND owner = (tmpl->style & WS_CHILD) ? parent : (parent ? RootOf(parent) : nullptr);
     RECT rect = WindowRectFor(*tmpl, base, exStyle, owner);
-    HWND dialog = CreateWindowExW(exStyle, kDialogClassName, tmpl->title ? tmpl->title : L"",
-                                  tmpl->style & ~WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, parent, nullptr, instance, nullptr);
+    HWND dialog = CreateWindowExW(exStyle, kDialogClassName, tmpl->title.c_str(), tmpl->style & ~WS_VISIBLE,
+                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  nullptr, instance, nullptr);
     if (!dialog)
         return nullptr;
     DialogData* data = DialogOf(dialog);

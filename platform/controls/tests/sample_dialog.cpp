@@ -1,4 +1,5 @@
 #include "sample_dialog.h"
+#include "dialog_template_bytes.h"
 
 #include <standin/hooks.h>
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-const DLGITEMTEMPLATEW kItems[] = {
+const DialogItem kItems[] = {
     {kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 0, 5, 5, 60, 10, kCheck, L"BUTTON", L"作図"},
     {kChild | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 0, 5, 20, 150, 60,
      kOwnerList, L"SysListView32", L"List1"},
@@ -32,7 +33,7 @@ const DLGITEMTEMPLATEW kItems[] = {
     {kChild | BS_AUTORADIOBUTTON, 0, 175, 102, 30, 9, kRadioB2, L"BUTTON", L"m2"},
 };
 
-const DLGTEMPLATEW kTemplate = {
+const DialogSpec kTemplate = {
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT,
     0,
     20,
@@ -109,8 +110,8 @@ std::string NotifyLine(const NMHDR* header) {
 SampleDialog::SampleDialog() {
     standin::ResetRecords();
     m_totalBrush = CreateSolidBrush(kTotalColour);
-    m_hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &kTemplate, nullptr, Proc,
-                                        reinterpret_cast<LPARAM>(this));
+    m_hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), DialogTemplateBytes(kTemplate).get(),
+                                        nullptr, Proc, reinterpret_cast<LPARAM>(this));
     if (!m_hwnd) {
         return;
     }

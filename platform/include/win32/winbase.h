@@ -68,12 +68,8 @@ WINBASEAPI BOOL WINAPI FreeLibrary(HMODULE module);
 WINBASEAPI void* WINAPI GetProcAddress(HMODULE module, LPCSTR name);
 WINBASEAPI DWORD WINAPI GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size);
 
-// Resources. The stand-in has no resource compiler: a module registers its resources when it is
-// loaded (BrRegisterResource from a static initialiser or DllMain) and the ordinary look-up finds them.
-// For RT_DIALOG the data is a DLGTEMPLATEW.
-WINBASEAPI BOOL WINAPI BrRegisterResource(HMODULE module, LPCWSTR type, LPCWSTR name, const void* data,
-                                          DWORD size);
-WINBASEAPI void WINAPI BrUnregisterResources(HMODULE module);
+// Resources, found in the module's image as on Windows: the resource compiler's output is bound
+// into the shared object when it is linked (see platform/win32/resources.cpp).
 WINBASEAPI HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
 WINBASEAPI HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
 WINBASEAPI LPVOID WINAPI LockResource(HGLOBAL data);

@@ -794,41 +794,34 @@ typedef struct tagHELPINFO {
 } HELPINFO, *LPHELPINFO;
 
 // ---- dialog templates -----------------------------------------------------------------------------------
-// In-memory templates in the layout of DLGTEMPLATEEX / DLGITEMTEMPLATEEX, kept as typed structures rather
-// than a packed byte stream: the stand-in has no resource compiler, and a typed template is read by the
-// same dialog manager code that a binary one would feed. Texts are wide strings; a predefined class may
-// also be given by its ordinal, MAKEINTRESOURCEW(0x0080) BUTTON, 0x0081 EDIT, 0x0082 STATIC, 0x0083
-// LISTBOX, 0x0084 SCROLLBAR, 0x0085 COMBOBOX, as a binary template does.
-typedef struct tagDLGITEMTEMPLATEW {
+// A template is the byte stream a resource compiler writes: this header, then the variable-length menu,
+// class, title and font fields, then each control's header and fields, each control DWORD-aligned. The
+// extended form (DLGTEMPLATEEX, which begins with the WORDs 1, 0xFFFF) is read too; it has no structure
+// in the SDK's headers either. Texts are UTF-16, whatever wchar_t is.
+#pragma pack(push, 2)
+typedef struct {
     DWORD style;
-    DWORD exStyle;
+    DWORD dwExtendedStyle;
+    WORD cdit;
     short x;
     short y;
     short cx;
     short cy;
-    int id;
-    LPCWSTR windowClass; // "BUTTON", "STATIC", "EDIT", "COMBOBOX", "SysListView32", ...
-    LPCWSTR title;
-} DLGITEMTEMPLATEW;
-
-typedef struct tagDLGTEMPLATEW {
+} DLGTEMPLATE;
+typedef struct {
     DWORD style;
-    DWORD exStyle;
+    DWORD dwExtendedStyle;
     short x;
     short y;
     short cx;
     short cy;
-    LPCWSTR title;
-    WORD pointSize; // with DS_SETFONT
-    WORD weight;    // 400 normal
-    BYTE italic;
-    BYTE charset;     // 128 Shift-JIS
-    LPCWSTR typeface; // with DS_SETFONT
-    WORD language;    // LANGID
-    const DLGITEMTEMPLATEW* items;
-    WORD itemCount;
-} DLGTEMPLATEW, *LPDLGTEMPLATEW;
-typedef const DLGTEMPLATEW* LPCDLGTEMPLATEW;
+    WORD id;
+} DLGITEMTEMPLATE;
+#pragma pack(pop)
+typedef DLGTEMPLATE* LPDLGTEMPLATEW;
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
+typedef DLGTEMPLATE* LPDLGTEMPLATE;
+typedef const DLGTEMPLATE* LPCDLGTEMPLATE;
 
 // ---- hooks --------------------------------------------------------------------------------------------
 // Only WH_CBT with HCBT_CREATEWND and HCBT_DESTROYWND is supported, for the thread that installs it

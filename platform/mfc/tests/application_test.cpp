@@ -1,6 +1,7 @@
 // The application-wide pieces: message boxes with the application's caption and exactly the given type,
 // the main window as the owner of parentless dialogs and boxes.
 #include "test_support.h"
+#include "dialog_template_bytes.h"
 
 namespace {
 
@@ -52,25 +53,25 @@ TEST_F(ApplicationTest, TheMainWindowOwnsDialogsMadeWithoutAParent) {
     app.m_pMainWnd = &frame;
     EXPECT_EQ(AfxGetMainWnd(), &frame);
 
-    static const DLGITEMTEMPLATEW items[] = {
+    static const DialogItem items[] = {
         {WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 5, 5, 40, 14, IDOK, L"Button", L"OK"}};
-    static const DLGTEMPLATEW tmpl = {WS_POPUP | WS_CAPTION | DS_SETFONT,
-                                      0,
-                                      0,
-                                      0,
-                                      100,
-                                      50,
-                                      L"t",
-                                      9,
-                                      FW_NORMAL,
-                                      0,
-                                      128,
-                                      L"MS PGothic",
-                                      0,
-                                      items,
-                                      1};
+    static const DialogSpec tmpl = {WS_POPUP | WS_CAPTION | DS_SETFONT,
+                                    0,
+                                    0,
+                                    0,
+                                    100,
+                                    50,
+                                    L"t",
+                                    9,
+                                    FW_NORMAL,
+                                    0,
+                                    128,
+                                    L"MS PGothic",
+                                    0,
+                                    items,
+                                    1};
     CDialog dialog;
-    ASSERT_TRUE(dialog.CreateIndirect(&tmpl));
+    ASSERT_TRUE(dialog.CreateIndirect(DialogTemplateBytes(tmpl).get()));
     EXPECT_EQ(::GetWindow(dialog.m_hWnd, GW_OWNER), frame.m_hWnd);
 
     dialog.DestroyWindow();

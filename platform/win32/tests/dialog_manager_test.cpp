@@ -2,6 +2,7 @@
 // the commands a dialog expects, Tab walks the template's tab stops, Enter presses the default button,
 // and a control that wants its keys gets them.
 #include "test_support.h"
+#include "dialog_template_bytes.h"
 
 namespace win32test {
 namespace {
@@ -18,7 +19,7 @@ LRESULT CALLBACK WantsKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-const DLGITEMTEMPLATEW kItems[] = {
+const DialogItem kItems[] = {
     {WS_VISIBLE | WS_TABSTOP, 0, 5, 5, 40, 12, 10, kJournalClass, L"first"},
     {WS_VISIBLE, 0, 5, 20, 40, 12, 11, kJournalClass, L"no-tab-stop"},
     {WS_VISIBLE | WS_TABSTOP | WS_DISABLED, 0, 5, 35, 40, 12, 12, kJournalClass, L"disabled"},
@@ -39,23 +40,24 @@ protected:
             wc.lpszClassName = kWantsKeys;
             registered = RegisterClassW(&wc) != 0;
         }
-        DLGTEMPLATEW tmpl{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_CONTEXTHELP |
-                              DS_NOFAILCREATE,
-                          0,
-                          10,
-                          10,
-                          120,
-                          90,
-                          L"d",
-                          9,
-                          FW_NORMAL,
-                          0,
-                          SHIFTJIS_CHARSET,
-                          L"ＭＳ Ｐゴシック",
-                          0,
-                          kItems,
-                          static_cast<WORD>(std::size(kItems))};
-        m_dialog = CreateDialogIndirectParamW(nullptr, &tmpl, nullptr, JournalDialogProc, 0);
+        DialogSpec tmpl{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_CONTEXTHELP |
+                            DS_NOFAILCREATE,
+                        0,
+                        10,
+                        10,
+                        120,
+                        90,
+                        L"d",
+                        9,
+                        FW_NORMAL,
+                        0,
+                        SHIFTJIS_CHARSET,
+                        L"ＭＳ Ｐゴシック",
+                        0,
+                        kItems,
+                        static_cast<WORD>(std::size(kItems))};
+        m_dialog = CreateDialogIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), nullptr,
+                                              JournalDialogProc, 0);
         ASSERT_NE(m_dialog, nullptr);
         ShowWindow(m_dialog, SW_SHOW);
         Pump(m_dialog);

@@ -1,6 +1,8 @@
 // Dialogs from templates: sizes from the documented metrics, Windows' order of creation, the dialog
 // font's lifetime, the frame's hit-test and the border drag that WM_GETMINMAXINFO limits.
 #include "test_support.h"
+#include "dialog_template_bytes.h"
+#include "test_resources.h"
 
 namespace win32test {
 namespace {
@@ -10,33 +12,38 @@ using Lines = std::vector<std::string>;
 constexpr DWORD kSizableDialog =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_CONTEXTHELP;
 
-DLGTEMPLATEW Template(const DLGITEMTEMPLATEW* items, WORD count, short cx = 249, short cy = 135,
-                      WORD points = 9) {
-    return DLGTEMPLATEW{kSizableDialog,
-                        0,
-                        30,
-                        20,
-                        cx,
-                        cy,
-                        L"累計ダイアログ",
-                        points,
-                        FW_NORMAL,
-                        0,
-                        SHIFTJIS_CHARSET,
-                        L"ＭＳ Ｐゴシック",
-                        MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT),
-                        items,
-                        count};
+DialogSpec Template(const DialogItem* items, WORD count, short cx = 249, short cy = 135, WORD points = 9) {
+    return DialogSpec{kSizableDialog,
+                      0,
+                      30,
+                      20,
+                      cx,
+                      cy,
+                      L"累計ダイアログ",
+                      points,
+                      FW_NORMAL,
+                      0,
+                      SHIFTJIS_CHARSET,
+                      L"ＭＳ Ｐゴシック",
+                      MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT),
+                      items,
+                      count};
 }
 
-const DLGITEMTEMPLATEW kItems[] = {
+const DialogItem kItems[] = {
     {WS_VISIBLE, 0, 10, 6, 190, 88, 1348, kJournalClass, L"a"},
     {WS_VISIBLE | WS_TABSTOP, 0, 204, 22, 40, 14, 1351, kJournalClass, L"b"},
     {WS_VISIBLE | WS_TABSTOP, 0, 1, 5, 9, 10, 1313, kJournalClass, L"c"},
 };
 
-HWND MakeDialog(const DLGTEMPLATEW& tmpl, HWND owner = nullptr) {
-    return CreateDialogIndirectParamW(nullptr, &tmpl, owner, JournalDialogProc, 0);
+HWND MakeDialog(const DialogSpec& tmpl, HWND owner = nullptr) {
+    return CreateDialogIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), owner, JournalDialogProc, 0);
+}
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd, text, 64);
+    return text;
 }
 
 SIZE OuterSize(HWND hwnd) {
@@ -48,7 +55,7 @@ SIZE OuterSize(HWND hwnd) {
 class DialogTemplate : public StandinTest {};
 
 TEST_F(DialogTemplate, A249By135TemplateHasTheDocumentedSizes) {
-    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    DialogSpec tmpl = Template(kItems, 3);
     HWND dialog = MakeDialog(tmpl);
     ASSERT_NE(dialog, nullptr);
     RECT client;
@@ -89,7 +96,7 @@ TEST_F(DialogTemplate, BaseUnitsScaleWithThePointSize) {
     };
     const Case cases[] = {{9, 150, 150}, {8, 125, 138}, {10, 175, 163}, {0, 200, 200}};
     for (const Case& c : cases) {
-        DLGTEMPLATEW tmpl = Template(nullptr, 0, 100, 100, c.points);
+        DialogSpec tmpl = Template(nullptr, 0, 100, 100, c.points);
         HWND dialog = MakeDialog(tmpl);
         RECT client;
         GetClientRect(dialog, &client);
@@ -108,7 +115,7 @@ TEST_F(DialogTemplate, FontThenControlsThenInitDialog) {
             focusOffered = reinterpret_cast<HWND>(wParam);
         return false;
     });
-    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    DialogSpec tmpl = Template(kItems, 3);
     HWND dialog = MakeDialog(tmpl);
     EXPECT_EQ(Journal(), (Lines{"dlg:WM_SETFONT", "a:WM_CREATE", "a:WM_SETFONT", "b:WM_CREATE",
                                 "b:WM_SETFONT", "c:WM_CREATE", "c:WM_SETFONT", "dlg:WM_INITDIALOG"}));
@@ -119,7 +126,7 @@ TEST_F(DialogTemplate, FontThenControlsThenInitDialog) {
 
 TEST_F(DialogTemplate, TheDialogManagerOwnsTheTemplateFont) {
     int fonts = standin::CountLiveObjects().fonts;
-    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    DialogSpec tmpl = Template(kItems, 3);
     standin::FailNext(standin::Fault::CreateFont);
     HWND dialog = MakeDialog(tmpl);
     ASSERT_NE(dialog, nullptr) << "a fault meant for the caller's own fonts is not used up here";
@@ -137,7 +144,7 @@ TEST_F(DialogTemplate, TheDialogManagerOwnsTheTemplateFont) {
 }
 
 TEST_F(DialogTemplate, FrameHitTestFindsBordersButtonsAndCaption) {
-    DLGTEMPLATEW tmpl = Template(nullptr, 0);
+    DialogSpec tmpl = Template(nullptr, 0);
     HWND dialog = MakeDialog(tmpl);
     RECT w;
     GetWindowRect(dialog, &w);
@@ -177,7 +184,7 @@ void DragCornerBy(HWND dialog, int dx, int dy) {
 }
 
 TEST_F(DialogTemplate, BorderDragStopsAtTheMinimumTheDialogSets) {
-    DLGTEMPLATEW tmpl = Template(kItems, 3);
+    DialogSpec tmpl = Template(kItems, 3);
     HWND dialog = MakeDialog(tmpl);
     ShowWindow(dialog, SW_SHOW);
     const SIZE initial = OuterSize(dialog);
@@ -210,7 +217,7 @@ TEST_F(DialogTemplate, BorderDragStopsAtTheMinimumTheDialogSets) {
 }
 
 TEST_F(DialogTemplate, ClientSizeMessagesFollowTheDrag) {
-    DLGTEMPLATEW tmpl = Template(nullptr, 0);
+    DialogSpec tmpl = Template(nullptr, 0);
     HWND dialog = MakeDialog(tmpl);
     ShowWindow(dialog, SW_SHOW);
     std::vector<LPARAM> sizes;
@@ -226,12 +233,12 @@ TEST_F(DialogTemplate, ClientSizeMessagesFollowTheDrag) {
 }
 
 TEST_F(DialogTemplate, AMissingControlClassFailsTheDialogUnlessToldNotTo) {
-    const DLGITEMTEMPLATEW items[] = {
+    const DialogItem items[] = {
         {WS_VISIBLE, 0, 0, 0, 10, 10, 1, kJournalClass, L"ok"},
         {WS_VISIBLE, 0, 0, 20, 10, 10, 2, L"NoSuchControl", L""},
     };
     standin::LiveObjects start = standin::CountLiveObjects();
-    DLGTEMPLATEW tmpl = Template(items, 2);
+    DialogSpec tmpl = Template(items, 2);
     EXPECT_EQ(MakeDialog(tmpl), nullptr);
     EXPECT_EQ(standin::CountLiveObjects().windows, start.windows);
     EXPECT_EQ(standin::CountLiveObjects().fonts, start.fonts);
@@ -243,20 +250,38 @@ TEST_F(DialogTemplate, AMissingControlClassFailsTheDialogUnlessToldNotTo) {
     DestroyWindow(dialog);
 }
 
-TEST_F(DialogTemplate, RegisteredTemplateIsFoundByNumberOrName) {
-    static const DLGTEMPLATEW tmpl = Template(kItems, 3);
+// The program's own resources (test_resources.rc): a classic template under a number, an extended one
+// under a name; numbers also as "#436", names without regard to case.
+TEST_F(DialogTemplate, TheModulesOwnTemplatesAreFoundByNumberOrName) {
     HMODULE module = GetModuleHandleW(nullptr);
-    ASSERT_EQ(module, BrModuleOfAddress(reinterpret_cast<const void*>(&Template)));
-    ASSERT_TRUE(BrRegisterResource(module, RT_DIALOG, MAKEINTRESOURCEW(436), &tmpl, sizeof(tmpl)));
-    for (LPCWSTR name : {static_cast<LPCWSTR>(MAKEINTRESOURCEW(436)), static_cast<LPCWSTR>(L"#436")}) {
+    for (LPCWSTR name :
+         {static_cast<LPCWSTR>(MAKEINTRESOURCEW(TEST_DIALOG_CLASSIC)), static_cast<LPCWSTR>(L"#436")}) {
         HWND dialog = CreateDialogParamW(module, name, nullptr, JournalDialogProc, 0);
-        EXPECT_NE(dialog, nullptr);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(WindowText(dialog), L"累計ダイアログ");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, TEST_CONTROL_PUSH)), L"作図");
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, TEST_CONTROL_LABEL)), L"mm2");
         DestroyWindow(dialog);
     }
-    EXPECT_EQ(CreateDialogParamW(module, MAKEINTRESOURCEW(437), nullptr, JournalDialogProc, 0), nullptr);
+    HWND named = CreateDialogParamW(module, L"testDialogNamed", nullptr, JournalDialogProc, 0);
+    ASSERT_NE(named, nullptr);
+    HWND check = GetDlgItem(named, TEST_CONTROL_CHECK);
+    EXPECT_EQ(GetWindowLongW(check, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_TRUE(GetWindowLongW(check, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+    DestroyWindow(named);
+
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(TEST_DIALOG_CLASSIC), RT_DIALOG);
+    ASSERT_NE(found, nullptr);
+    EXPECT_GT(SizeofResource(module, found), sizeof(DLGTEMPLATE));
+    auto* header = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module, found)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->cdit, 2);
+    EXPECT_EQ(header->cx, 120);
+    EXPECT_EQ(
+        CreateDialogParamW(module, MAKEINTRESOURCEW(TEST_DIALOG_MISSING), nullptr, JournalDialogProc, 0),
+        nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
-    BrUnregisterResources(module);
-    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(436), RT_DIALOG), nullptr);
+    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(TEST_DIALOG_CLASSIC), RT_MENU), nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // What frameworks and hosts build on: the creation hook that lets a framework attach its object before
 // the first message, modal dialogs with their own loop, and modules found by their Windows names.
 #include "test_support.h"
+#include "dialog_template_bytes.h"
 
 #include <string>
 
@@ -68,16 +69,18 @@ TEST_F(HooksAndModules, ModalDialogDisablesItsOwnerUntilItEnds) {
         }
         return false;
     });
-    const DLGTEMPLATEW tmpl{
+    const DialogSpec tmpl{
         WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 80, 40, L"modal", 0, 0, 0, 0, nullptr, 0, nullptr, 0};
     int windows = standin::CountLiveObjects().windows;
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &tmpl, owner, JournalDialogProc, 0), 77);
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), owner, JournalDialogProc, 0),
+              77);
     EXPECT_FALSE(ownerEnabledInside);
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(standin::CountLiveObjects().windows, windows) << "the dialog is gone when the call returns";
 
     SetDialogHook(nullptr);
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &tmpl, owner, JournalDialogProc, 0), IDCANCEL)
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), owner, JournalDialogProc, 0),
+              IDCANCEL)
         << "headless, with no input left to come, the dialog is cancelled rather than waited on";
     DestroyWindow(owner);
 }

@@ -2,6 +2,7 @@
 // parent, the 3-D parts, PNG files, and Japanese text drawn with a Japanese Gothic face through the
 // project's own fontconfig aliases (looked at inside the font set-up, which this test compiles in).
 #include "test_support.h"
+#include "dialog_template_bytes.h"
 
 #include "gdi/font_map.h"
 
@@ -31,23 +32,24 @@ std::string Hex(COLORREF color) {
 }
 
 HWND VisibleDialog() {
-    static const DLGTEMPLATEW tmpl{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE |
-                                       DS_SETFONT | DS_CONTEXTHELP,
-                                   0,
-                                   10,
-                                   10,
-                                   120,
-                                   60,
-                                   L"累計",
-                                   9,
-                                   FW_NORMAL,
-                                   0,
-                                   SHIFTJIS_CHARSET,
-                                   L"ＭＳ Ｐゴシック",
-                                   0,
-                                   nullptr,
-                                   0};
-    return CreateDialogIndirectParamW(nullptr, &tmpl, nullptr, JournalDialogProc, 0);
+    static const DialogSpec tmpl{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE |
+                                     DS_SETFONT | DS_CONTEXTHELP,
+                                 0,
+                                 10,
+                                 10,
+                                 120,
+                                 60,
+                                 L"累計",
+                                 9,
+                                 FW_NORMAL,
+                                 0,
+                                 SHIFTJIS_CHARSET,
+                                 L"ＭＳ Ｐゴシック",
+                                 0,
+                                 nullptr,
+                                 0};
+    return CreateDialogIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), nullptr, JournalDialogProc,
+                                      0);
 }
 
 // Paints every window of the journal class with `paint` (client coordinates).

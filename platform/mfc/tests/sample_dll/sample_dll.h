@@ -2,28 +2,30 @@
 // template 436) and what it tells the loading program.
 #pragma once
 
+#include "sample_ids.h"
+
 namespace sample {
 
-constexpr int kDialogId = 4360;
-constexpr int kDrawListCheck = 1313;
-constexpr int kList = 1348;
-constexpr int kDrawTotalCheck = 1314;
-constexpr int kTotalEdit = 1316;
-constexpr int kUnitLabel = 1350;
-constexpr int kPositionLabel = 1311;
-constexpr int kPositionCombo = 1355;
-constexpr int kMethodLabel = 1312;
-constexpr int kMethodCombo = 1356;
-constexpr int kDrawButton = 1271;
-constexpr int kDeleteButton = 1351;
-constexpr int kDeleteAllButton = 1349;
-constexpr int kLengthGroup = 5031;
-constexpr int kMillimetreRadio = 1016;
-constexpr int kMetreRadio = 1017;
-constexpr int kAreaGroup = 5032;
-constexpr int kSquareMillimetreRadio = 1019;
-constexpr int kSquareMetreRadio = 1020;
-constexpr int kCloseCheck = 1315;
+constexpr int kDialogId = SAMPLE_DIALOG_ID;
+constexpr int kDrawListCheck = SAMPLE_DRAW_LIST_CHECK;
+constexpr int kList = SAMPLE_LIST;
+constexpr int kDrawTotalCheck = SAMPLE_DRAW_TOTAL_CHECK;
+constexpr int kTotalEdit = SAMPLE_TOTAL_EDIT;
+constexpr int kUnitLabel = SAMPLE_UNIT_LABEL;
+constexpr int kPositionLabel = SAMPLE_POSITION_LABEL;
+constexpr int kPositionCombo = SAMPLE_POSITION_COMBO;
+constexpr int kMethodLabel = SAMPLE_METHOD_LABEL;
+constexpr int kMethodCombo = SAMPLE_METHOD_COMBO;
+constexpr int kDrawButton = SAMPLE_DRAW_BUTTON;
+constexpr int kDeleteButton = SAMPLE_DELETE_BUTTON;
+constexpr int kDeleteAllButton = SAMPLE_DELETE_ALL_BUTTON;
+constexpr int kLengthGroup = SAMPLE_LENGTH_GROUP;
+constexpr int kMillimetreRadio = SAMPLE_MILLIMETRE_RADIO;
+constexpr int kMetreRadio = SAMPLE_METRE_RADIO;
+constexpr int kAreaGroup = SAMPLE_AREA_GROUP;
+constexpr int kSquareMillimetreRadio = SAMPLE_SQUARE_MILLIMETRE_RADIO;
+constexpr int kSquareMetreRadio = SAMPLE_SQUARE_METRE_RADIO;
+constexpr int kCloseCheck = SAMPLE_CLOSE_CHECK;
 
 // The loading program may export this (C linkage, default visibility); the library's DllMain calls it
 // with "attach" and "detach".
