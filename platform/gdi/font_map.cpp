@@ -6,6 +6,7 @@
 // that has the same fonts.
 #include "gdi/font_map.h"
 
+#include "gdi/font_aliases.h"
 #include "win32/utf8.h"
 
 #include <fontconfig/fontconfig.h>
@@ -14,10 +15,6 @@
 
 #include <algorithm>
 #include <cwchar>
-
-#ifndef BR_FONTS_CONF
-#define BR_FONTS_CONF ""
-#endif
 
 namespace standin {
 namespace {
@@ -36,7 +33,7 @@ FcConfig* BuildConfig() {
     if (!config)
         return nullptr;
     // The alias file only adds rules; a missing file leaves the system's matching as it is.
-    FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(BR_FONTS_CONF), FcFalse);
+    LoadFontAliases(config);
     return config;
 }
 

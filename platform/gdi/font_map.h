@@ -1,5 +1,5 @@
 // The fonts text is drawn with. Pango gets a fontconfig configuration of its own: the system's
-// configuration plus the project's alias file (BR_FONTS_CONF), which maps the Windows face names
+// configuration plus the project's alias file (gdi/font_aliases.h), which maps the Windows face names
 // "ＭＳ Ｐゴシック", "ＭＳ ゴシック" and their Latin spellings to IPA PGothic / IPA Gothic. The system's
 // own configuration is never changed.
 #pragma once
