@@ -5,6 +5,8 @@
 #include "../trace/FunctionTrace.h"
 #include "../trace/GuardedOperation.h"
 
+#include <standin/LogServerFaults.h>
+
 namespace brio::ui::measure::test {
 namespace {
 
@@ -13,7 +15,7 @@ protected:
     void SetUp() override { server().attachSink(&m_log); }
     void TearDown() override {
         server().attachSink(nullptr);
-        server().setRefuseEntries(false);
+        standin::log_server::SetRefuseEntries(false);
         server().setLogLevel(9);
     }
     static brio::server::BrLogServer& server() { return brio::server::BrLogServer::getInstance(); }
@@ -29,7 +31,7 @@ TEST_F(Trace, TheThresholdAndARefusingServerDecideWhatIsWritten) {
     for (const auto& [threshold, refuse, written] : cases) {
         m_log.clear();
         server().setLogLevel(threshold);
-        server().setRefuseEntries(refuse);
+        standin::log_server::SetRefuseEntries(refuse);
         {
             FunctionTrace trace;
             trace.write(L"MeasureTotalDlg: SetData()  this=%x", 0xBEEFu);

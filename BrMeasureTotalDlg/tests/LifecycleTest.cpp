@@ -6,6 +6,7 @@
 
 #include <automation.h>
 #include <brio/core/Application.h>
+#include <standin/LogServerFaults.h>
 #include <standin/hooks.h>
 
 #include <commctrl.h>
@@ -161,10 +162,9 @@ TEST_F(Lifecycle, FontAndBrushesLiveAsLongAsTheirWindow) {
 TEST_F(Lifecycle, DeletingTheObjectWhileTheLogFailsStillFreesTheFontAndBrushes) {
     const standin::LiveObjects before = standin::CountLiveObjects();
     ASSERT_TRUE(Measure(1));
-    auto& server = brio::server::BrLogServer::getInstance();
-    server.setThrowOnWrite(true);
+    standin::log_server::SetThrowOnWrite(true);
     DeleteDialog();
-    server.setThrowOnWrite(false);
+    standin::log_server::SetThrowOnWrite(false);
     const standin::LiveObjects after = standin::CountLiveObjects();
     EXPECT_EQ(std::make_tuple(after.fonts, after.brushes, after.windows),
               std::make_tuple(before.fonts, before.brushes, before.windows));

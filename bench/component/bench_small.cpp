@@ -4,7 +4,7 @@
 // own cost out of the figures; ns_row is per trace or per value.
 #include "SideBySide.h"
 
-#include "trace/FunctionTrace.h"
+#include <FunctionTrace.h>
 
 #include <brio/server/BrLogServer.h>
 #include <calcutil.h>

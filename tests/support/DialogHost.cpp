@@ -7,6 +7,7 @@
 #include <automation.h>
 #include <brio/core/Application.h>
 #include <brio/server/BrLogServer.h>
+#include <standin/LogServerFaults.h>
 
 #include <afxwin.h>
 
@@ -307,12 +308,12 @@ void DialogHost::expireFaults() {
 
 void DialogHost::setLogThrowing(bool throwing) {
     m_bLogThrowing = throwing;
-    LogServer().setThrowOnWrite(throwing);
+    standin::log_server::SetThrowOnWrite(throwing);
 }
 
 void DialogHost::setLogRefusing(bool refusing) {
     m_bLogRefusing = refusing;
-    LogServer().setRefuseEntries(refusing);
+    standin::log_server::SetRefuseEntries(refusing);
 }
 
 // ---- the main window ----------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // traces all come from its user-interface thread), no asynchronous writing: each accepted entry is
 // one write and one flush, so a crash loses nothing that was accepted.
 #include <brio/server/BrLogServer.h>
+#include <standin/LogServerFaults.h>
 
 #include "HostPaths.h"
 #include "LogLine.h"
@@ -20,13 +21,16 @@ namespace {
 
 constexpr int kDefaultThreshold = 3;
 
+// The fault switches (standin/LogServerFaults.h): the server is one object, so they are the
+// process's, read on every write without the lock.
+std::atomic<bool> g_refuseEntries{false};
+std::atomic<bool> g_throwOnWrite{false};
+
 } // namespace
 
 struct BrLogServer::State {
     // Read on every trace without the lock: a silent trace must cost next to nothing.
     std::atomic<int> threshold{kDefaultThreshold};
-    std::atomic<bool> refuseEntries{false};
-    std::atomic<bool> throwOnWrite{false};
     // Recursive so that a sink that logs does not deadlock; its entries simply nest.
     mutable std::recursive_mutex mutex;
     std::FILE* file = nullptr;
@@ -76,7 +80,7 @@ struct BrLogServer::State {
     }
 
     void throwIfInjected() const {
-        if (throwOnWrite.load(std::memory_order_relaxed))
+        if (g_throwOnWrite.load(std::memory_order_relaxed))
             throw std::runtime_error("brio log: write failed (fault injected by the host)");
     }
 };
@@ -125,7 +129,7 @@ bool BrLogServer::writeTrace(int level, const wchar_t* text, bool enter) {
     if (!enter && m_state->depth > 0)
         --m_state->depth;
     m_state->throwIfInjected();
-    if (m_state->refuseEntries.load(std::memory_order_relaxed) || level < getLogLevel())
+    if (g_refuseEntries.load(std::memory_order_relaxed) || level < getLogLevel())
         return false;
     m_state->emit(level, enter ? L'>' : L'<', text);
     if (enter)
@@ -136,14 +140,6 @@ bool BrLogServer::writeTrace(int level, const wchar_t* text, bool enter) {
 void BrLogServer::attachSink(LogSink* sink) {
     std::lock_guard lock(m_state->mutex);
     m_state->sink = sink;
-}
-
-void BrLogServer::setRefuseEntries(bool refuse) {
-    m_state->refuseEntries.store(refuse);
-}
-
-void BrLogServer::setThrowOnWrite(bool doThrow) {
-    m_state->throwOnWrite.store(doThrow);
 }
 
 void BrLogServer::reopen() {
@@ -160,3 +156,15 @@ int BrLogServer::openTraceDepth() const {
 }
 
 } // namespace brio::server
+
+namespace standin::log_server {
+
+void SetThrowOnWrite(bool doThrow) {
+    brio::server::g_throwOnWrite.store(doThrow);
+}
+
+void SetRefuseEntries(bool refuse) {
+    brio::server::g_refuseEntries.store(refuse);
+}
+
+} // namespace standin::log_server

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <brio/server/BrLogServer.h>
+#include <standin/LogServerFaults.h>
 
 #include <gtest/gtest.h>
 
@@ -75,8 +76,8 @@ protected:
     void SetUp() override { server().attachSink(&m_sink); }
     void TearDown() override {
         server().attachSink(nullptr);
-        server().setRefuseEntries(false);
-        server().setThrowOnWrite(false);
+        standin::log_server::SetRefuseEntries(false);
+        standin::log_server::SetThrowOnWrite(false);
         server().reopen();
     }
     static server::BrLogServer& server() { return server::BrLogServer::getInstance(); }

@@ -52,10 +52,10 @@ TEST_F(LogServer, ThresholdDecidesWhatIsWritten) {
 
 TEST_F(LogServer, RefusedEntryIsNotWrittenAndHasNoExit) {
     server().setLogLevel(3);
-    server().setRefuseEntries(true);
+    standin::log_server::SetRefuseEntries(true);
     traced(server(), 3, L"OnSize()");
     EXPECT_FALSE(server().writeTrace(4, L"anything", true));
-    server().setRefuseEntries(false);
+    standin::log_server::SetRefuseEntries(false);
     traced(server(), 3, L"OnPaint()");
     const std::vector<LogEntry> expected{{3, L'>', L"OnPaint()"}, {3, L'<', L"OnPaint()"}};
     EXPECT_EQ(m_sink.entries(), expected);
@@ -87,10 +87,10 @@ TEST_F(LogServer, NestedTracesIndentAndExitsCloseEvenWhenSilenced) {
 
 TEST_F(LogServer, InjectedWriteFailureThrowsAndWritesNothing) {
     server().setLogLevel(3);
-    server().setThrowOnWrite(true);
+    standin::log_server::SetThrowOnWrite(true);
     EXPECT_THROW(server().writeLog(4, L"x"), std::runtime_error);
     EXPECT_THROW(server().writeTrace(3, L"x", true), std::runtime_error);
-    server().setThrowOnWrite(false);
+    standin::log_server::SetThrowOnWrite(false);
     EXPECT_TRUE(m_sink.entries().empty());
     EXPECT_EQ(server().openTraceDepth(), 0);
 }

@@ -28,10 +28,8 @@ public:
     virtual bool writeTrace(int level, const wchar_t* text, bool enter); // 5: true = wants the exit
 
     // Host-side controls (not used by components).
-    void attachSink(LogSink* sink);     // null detaches
-    void setRefuseEntries(bool refuse); // writeTrace then answers false and writes nothing
-    void setThrowOnWrite(bool doThrow); // fault injection: writeLog/writeTrace throw std::runtime_error
-    void reopen();                      // re-reads BRIO_LOG / BRIO_LOG_LEVEL
+    void attachSink(LogSink* sink); // null detaches
+    void reopen();                  // re-reads BRIO_LOG / BRIO_LOG_LEVEL
     int openTraceDepth() const;
 
 protected:

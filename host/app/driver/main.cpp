@@ -6,11 +6,12 @@
 //   measure-host --script F|-         headless, driven by a script, events as JSON Lines
 //   measure-host --sample             the sample run, even with a display
 //
-// Where the host meets the component, see host/MeasureSession.cpp (the entry call, the ownership of
-// the dialog, ID_TOTAL_EVENT) and host/MessageLoop.cpp (the message loop with PreTranslateMessage).
-#include "host/MeasureSession.h"
-#include "host/MessageLoop.h"
-#include "live/LiveHost.h"
+// This is the example host (../example: the entry call, the ownership of the dialog, ID_TOTAL_EVENT,
+// the message loop with PreTranslateMessage, the live drawing) run for scripts and tests: the script
+// and sample modes, the simulated user, the events printed as JSON Lines, the main frames a test
+// asks for. A host developer copies ../example, not this.
+#include "DriverSession.h"
+#include "live/LiveScript.h"
 #include "plan/PlanRenderer.h"
 #include "sample/SampleRun.h"
 #include "script/DialogProbe.h"
@@ -20,6 +21,7 @@
 #include <SampleScript.h>
 
 #include <afxwin.h>
+#include <automation.h>
 #include <display.h>
 
 #include <fstream>
@@ -80,7 +82,13 @@ void PrintUsage(std::ostream& out) {
            "  Settings: BRIO_SETTINGS, log: BRIO_LOG.\n";
 }
 
-int RunSample(host::MeasureSession& session, host::plan::PlanModel& plan, host::script::EventSink& events) {
+// The simulated user's own message pumping takes the host's path: PreTranslateMessage first.
+void RouteAutomationThroughPreTranslate() {
+    automation::SetPreTranslateHook([](MSG* msg) { return AfxPreTranslateMessage(msg) != FALSE; });
+}
+
+int RunSample(host::driver::DriverSession& session, host::plan::PlanModel& plan,
+              host::script::EventSink& events) {
     const auto files = host::sample::SampleFilesIn("out");
     std::ofstream eventFile(files.events);
     events.attach(eventFile);
@@ -118,10 +126,10 @@ int main(int argc, char** argv) {
         std::cerr << "measure-host: cannot make the directory out\n";
         return 2;
     }
-    host::RouteAutomationThroughPreTranslate();
+    RouteAutomationThroughPreTranslate();
 
     host::plan::PlanModel plan = host::plan::PlanModel::Sample();
-    host::MeasureSession session(plan);
+    host::driver::DriverSession session(plan);
     host::script::EventSink events;
     host::script::Observations observations(events, session);
 
@@ -130,8 +138,8 @@ int main(int argc, char** argv) {
         return RunSample(session, plan, events);
     case Mode::Live:
         events.attach(std::cout);
-        return host::live::RunLive(host::live::LiveOptions{args.script}, session, plan, events,
-                                   observations.clipboardObserver());
+        return host::live::RunLiveWithScript(host::live::LiveOptions{args.script}, session, plan, events,
+                                             observations.clipboardObserver());
     case Mode::Script: {
         events.attach(std::cout);
         host::script::ScriptContext context{session, plan, events};

@@ -2,7 +2,7 @@
 // and, when the windows are live on a desktop, the way to reach them as a person's input does.
 #pragma once
 
-#include "host/MeasureSession.h"
+#include "DriverSession.h"
 #include "plan/PlanModel.h"
 #include "script/EventSink.h"
 
@@ -27,7 +27,7 @@ public:
 };
 
 struct ScriptContext {
-    MeasureSession& session;
+    driver::DriverSession& session;
     plan::PlanModel& plan;
     EventSink& events;
     LiveDriver* live = nullptr;

@@ -5,6 +5,8 @@
 // an infinity is written as null, since JSON has no spelling for them).
 #pragma once
 
+#include "host/Utf8Text.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,11 +14,8 @@
 
 namespace host::script {
 
-// UTF-8 of a wide (UTF-32 on this platform) text. A value that is not a Unicode scalar (a lone
-// surrogate, beyond U+10FFFF) becomes U+FFFD, so the output is always valid UTF-8.
-std::string ToUtf8(std::wstring_view text);
-// Wide text of UTF-8 input; false when the input is not valid UTF-8 (the result is then unusable).
-bool FromUtf8(std::string_view text, std::wstring& out);
+using host::FromUtf8;
+using host::ToUtf8;
 
 class JsonWriter {
 public:

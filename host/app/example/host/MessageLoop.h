@@ -11,7 +11,4 @@ namespace host {
 // Handles every message waiting in the queue; false once WM_QUIT came.
 bool PumpWaitingMessages();
 
-// Makes the simulated user's own message pumping take the same path (once per process).
-void RouteAutomationThroughPreTranslate();
-
 } // namespace host

@@ -14,32 +14,10 @@ MeasureSession::MeasureSession(plan::PlanModel& plan) : m_plan(plan) {
 
 MeasureSession::~MeasureSession() {
     deleteDialog();
-    m_deadFrame.m_hWnd = nullptr; // its window is long gone; nothing to destroy or unmap
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == &m_mainWindow) {
         app->m_pMainWnd = nullptr;
     }
     m_mainWindow.DestroyWindow();
-}
-
-CWnd* MeasureSession::mainFrame() {
-    switch (m_frameChoice) {
-    case MainFrameChoice::None:
-        return nullptr;
-    case MainFrameChoice::Dead:
-        if (!m_deadFrame.GetSafeHwnd()) {
-            HWND gone = CreateWindowExW(0, L"STATIC", L"gone", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                        nullptr, nullptr);
-            ::DestroyWindow(gone);
-            // A frame object whose window has gone, as a host holds after its frame closed. It stays
-            // out of MFC's handle map, so a later window that is given the same handle value is never
-            // taken for it.
-            m_deadFrame.m_hWnd = gone;
-        }
-        return &m_deadFrame;
-    case MainFrameChoice::Live:
-        break;
-    }
-    return &m_mainWindow;
 }
 
 bool MeasureSession::measure(const TMSRDATA& data) {

@@ -1,7 +1,6 @@
 #include "host/MessageLoop.h"
 
 #include <afxwin.h>
-#include <automation.h>
 
 namespace host {
 
@@ -17,10 +16,6 @@ bool PumpWaitingMessages() {
         }
     }
     return true;
-}
-
-void RouteAutomationThroughPreTranslate() {
-    automation::SetPreTranslateHook([](MSG* msg) { return AfxPreTranslateMessage(msg) != FALSE; });
 }
 
 } // namespace host

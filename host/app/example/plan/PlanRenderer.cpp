@@ -1,6 +1,6 @@
 #include "plan/PlanRenderer.h"
 
-#include "script/JsonWriter.h"
+#include "host/Utf8Text.h"
 
 #include <pango/pangocairo.h>
 
@@ -32,7 +32,7 @@ PangoLayout* MakeLayout(cairo_t* cr, const std::wstring& text, double pixels) {
     pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
     pango_layout_set_font_description(layout, font);
     pango_font_description_free(font);
-    const std::string utf8 = host::script::ToUtf8(text);
+    const std::string utf8 = host::ToUtf8(text);
     pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
     return layout;
 }

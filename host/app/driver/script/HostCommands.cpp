@@ -68,6 +68,7 @@ void PlanClick(ScriptContext& context, const Words& args) {
 }
 
 void MainFrame(ScriptContext& context, const Words& args) {
+    using driver::MainFrameChoice;
     const MainFrameChoice choices[] = {MainFrameChoice::None, MainFrameChoice::Dead, MainFrameChoice::Live};
     context.session.setMainFrame(choices[ParseChoice(args[0], {L"none", L"dead", L"live"})]);
 }

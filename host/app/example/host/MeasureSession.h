@@ -15,17 +15,10 @@
 
 namespace host {
 
-// What the next measurements give the dialog as the host's main window.
-enum class MainFrameChoice {
-    None, // a null CWnd*: the dialog draws nowhere
-    Dead, // a CWnd whose window was destroyed: the dialog finds it invalid
-    Live, // the host's main window
-};
-
 class MeasureSession {
 public:
     explicit MeasureSession(plan::PlanModel& plan);
-    ~MeasureSession();
+    virtual ~MeasureSession();
     MeasureSession(const MeasureSession&) = delete;
     MeasureSession& operator=(const MeasureSession&) = delete;
 
@@ -41,7 +34,6 @@ public:
     };
     PlanClickResult clickPlan(plan::Point at, bool minus);
 
-    void setMainFrame(MainFrameChoice choice) { m_frameChoice = choice; }
     // The host deletes the dialog through the interface; the next measurement makes a new one.
     void deleteDialog();
 
@@ -52,14 +44,16 @@ public:
     // Told the summary text each time the dialog asks us to draw, after it was added to the drawing.
     std::function<void(const std::wstring& text, plan::Point at)> onDraw;
 
+protected:
+    // The window the dialog sends ID_TOTAL_EVENT to: the host's main window. (Virtual only so that
+    // the script driver can hand the dialog the frames a test asks for.)
+    virtual CWnd* mainFrame() { return &m_mainWindow; }
+
 private:
     void drawSummary();
-    CWnd* mainFrame();
 
     plan::PlanModel& m_plan;
     HostMainWindow m_mainWindow{[this] { drawSummary(); }};
-    CWnd m_deadFrame;
-    MainFrameChoice m_frameChoice = MainFrameChoice::Live;
     brio::ui::measure::IMeasureTotalDlg* m_dialog = nullptr;
     // Where a summary lands when no element was clicked yet (measurements from a script): the free
     // paper right of the plan.
