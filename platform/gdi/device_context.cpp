@@ -7,10 +7,10 @@
 #include "gdi/device_context.h"
 
 #include "gdi/gdi_objects.h"
-#include "win32/geometry.h"
-#include "win32/handle_table.h"
+#include "core/geometry.h"
+#include "core/handle_table.h"
 #include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 namespace standin {
 
@@ -82,14 +82,14 @@ cairo_region_t* VisibleRegion(const Window& window, DcArea area, const RECT* pai
     *origin = POINT{areaRect.left, areaRect.top};
     cairo_rectangle_int_t start = ToCairo(areaRect);
     cairo_region_t* region = cairo_region_create_rectangle(&start);
-    for (Window* parent = LookupWindow(window.m_parent); parent; parent = LookupWindow(parent->m_parent))
+    for (Window* parent = LookupWindow(window.Parent()); parent; parent = LookupWindow(parent->Parent()))
         Intersect(region, ClientInRoot(*parent));
     if (paintRect)
         Intersect(region, Offset(*paintRect, *origin));
     if (area == DcArea::NonClient)
         Subtract(region, client);
     if (area == DcArea::Client && (window.m_style & WS_CLIPCHILDREN)) {
-        for (HWND child : window.m_children) {
+        for (HWND child : window.Children()) {
             Window* c = LookupWindow(child);
             if (!c || !(c->m_style & WS_VISIBLE))
                 continue;

@@ -6,8 +6,8 @@
 // that has the same fonts.
 #include "gdi/font_map.h"
 
+#include "core/utf8.h"
 #include "gdi/font_aliases.h"
-#include "win32/utf8.h"
 
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>

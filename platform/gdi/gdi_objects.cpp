@@ -5,9 +5,9 @@
 #include "gdi/gdi_objects.h"
 
 #include "gdi/font_map.h"
-#include "win32/handle_table.h"
-#include "win32/records.h"
-#include "win32/ui_thread.h"
+#include "core/handle_table.h"
+#include "core/records.h"
+#include "core/ui_thread.h"
 
 #include <array>
 #include <cstring>

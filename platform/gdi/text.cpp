@@ -8,7 +8,7 @@
 #include "gdi/device_context.h"
 #include "gdi/font_map.h"
 #include "gdi/gdi_objects.h"
-#include "win32/utf8.h"
+#include "core/utf8.h"
 
 #include <pango/pangocairo.h>
 

@@ -5,7 +5,7 @@
 // Does NOT: composite overlapping top-level windows into one screen picture; each top-level window is
 // its own picture.
 #include "gdi/device_context.h"
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/internal.h"
 
 #include <standin/hooks.h>

@@ -57,6 +57,12 @@ template <class CopyInto> CString TextOfLength(int length, CopyInto copyInto) {
     return CString(text);
 }
 
+// ---- the libraries' code ------------------------------------------------------------------------------
+// Moves on whenever a library's code leaves the process (see AfxExtensionUnloaded). What is kept from
+// a library's data is stale once it has moved on: the message cache's answers point into message
+// maps, so each answer carries the generation it was found in and is used only while it is current.
+extern unsigned g_libraryGeneration;
+
 // ---- handle maps ----------------------------------------------------------------------------------------
 // Permanent objects are the caller's; the maps only point at them.
 void MapPermanentWindow(HWND hWnd, CWnd* pWnd);

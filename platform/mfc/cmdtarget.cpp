@@ -1,9 +1,7 @@
 // CCmdTarget: message-map look-up along the chain of base-class maps, and command dispatch.
 #include "afx_internal.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <iterator>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -34,11 +32,13 @@ const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nC
 }
 
 // A window message (no code, no id) is looked up for every message a window gets, and most are in
-// no map at all. Maps never change, so the answer for a (map, message) pair is kept, as MFC keeps
-// its message cache. Like the handle maps, the table serves the one user-interface thread.
+// no map at all. Maps never change while their library is loaded, so the answer for a (map, message)
+// pair is kept, as MFC keeps its message cache, with the library generation it was found in.
+// Like the handle maps, the table serves the one user-interface thread.
 struct CachedEntry {
     const AFX_MSGMAP* map = nullptr;
     UINT message = 0;
+    unsigned generation = 0; // never current: g_libraryGeneration starts at 1
     const AFX_MSGMAP_ENTRY* entry = nullptr;
 };
 constexpr size_t kCacheSize = 256;
@@ -51,8 +51,9 @@ CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
 
 } // namespace
 
+// Every kept answer is dropped at once by moving the generation on.
 void AFXAPI AfxResetMsgCache() {
-    std::fill(std::begin(g_messageCache), std::end(g_messageCache), CachedEntry{});
+    ++afx_internal::g_libraryGeneration;
 }
 
 // Most derived map first, each map in its written order: the first match wins, so a class's own entry
@@ -62,8 +63,9 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
     if (nCode != 0 || nID != 0)
         return SearchMaps(map, nMessage, nCode, nID);
     CachedEntry& slot = CacheSlot(map, nMessage);
-    if (slot.map != map || slot.message != nMessage)
-        slot = CachedEntry{map, nMessage, SearchMaps(map, nMessage, 0, 0)};
+    const unsigned generation = afx_internal::g_libraryGeneration;
+    if (slot.map != map || slot.message != nMessage || slot.generation != generation)
+        slot = CachedEntry{map, nMessage, generation, SearchMaps(map, nMessage, 0, 0)};
     return slot.entry;
 }
 

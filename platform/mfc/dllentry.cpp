@@ -44,8 +44,7 @@ __attribute__((destructor)) void DetachLibrary() {
     g_attached = false;
     if (DllMain != nullptr)
         DllMain(ThisLibrary(), DLL_PROCESS_DETACH, nullptr);
-    // The library's message maps go with it; another library may be loaded where they were.
-    AfxResetMsgCache();
+    AfxExtensionUnloaded();
 }
 
 } // namespace

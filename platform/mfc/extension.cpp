@@ -7,6 +7,10 @@
 
 IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
+namespace afx_internal {
+unsigned g_libraryGeneration = 1;
+} // namespace afx_internal
+
 namespace {
 
 // The class lists moved aside by libraries being loaded (a library's start-up may load another).
@@ -56,7 +60,10 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
         if (bAll || (library->m_hModule != nullptr && library->m_hModule == state.hModule))
             delete library;
     }
-    AfxResetMsgCache();
+}
+
+void AFXAPI AfxExtensionUnloaded() {
+    ++afx_internal::g_libraryGeneration;
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)

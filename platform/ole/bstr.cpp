@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "win32/utf8.h"
+#include "core/utf8.h"
 
 namespace {
 

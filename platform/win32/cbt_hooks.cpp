@@ -3,9 +3,9 @@
 //
 // Does NOT: support other hook types (SetWindowsHookExW fails with ERROR_INVALID_PARAMETER), hooks of
 // other threads, or CBT codes other than HCBT_CREATEWND and HCBT_DESTROYWND.
-#include "win32/handle_table.h"
+#include "core/handle_table.h"
 #include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 #include <algorithm>
 

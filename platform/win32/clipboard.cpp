@@ -8,8 +8,8 @@
 // send WM_RENDERFORMAT / WM_DESTROYCLIPBOARD, or support clipboard viewers and sequence numbers.
 #include "win32/global_memory.h"
 #include "win32/internal.h"
-#include "win32/records.h"
-#include "win32/ui_thread.h"
+#include "core/records.h"
+#include "core/ui_thread.h"
 
 #include <map>
 

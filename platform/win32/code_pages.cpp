@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "win32/utf8.h"
+#include "core/utf8.h"
 
 namespace {
 

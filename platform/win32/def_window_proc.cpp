@@ -13,7 +13,7 @@
 // Does NOT: open the system menu (SC_KEYMENU, SC_MOUSEMENU), minimise or maximise, enter the
 // context-help mode, handle WM_SETCURSOR beyond "not handled", or print (WM_PRINT).
 #include "gdi/device_context.h"
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/internal.h"
 #include "win32/move_size_loop.h"
 #include "win32/nonclient.h"
@@ -47,7 +47,7 @@ LRESULT ControlColor(UINT msg, WPARAM wParam) {
 
 // A sizable or overlapped top-level window is never made smaller or larger than WM_GETMINMAXINFO says.
 void KeepWithinLimits(HWND hwnd, Window& window, WINDOWPOS* pos) {
-    if (!pos || (pos->flags & SWP_NOSIZE) || window.m_parent)
+    if (!pos || (pos->flags & SWP_NOSIZE) || window.Parent())
         return;
     bool overlapped = !(window.m_style & (WS_POPUP | WS_CHILD));
     if (!(window.m_style & WS_THICKFRAME) && !overlapped)
@@ -109,7 +109,7 @@ LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lParam) {
 }
 
 HWND ParentOfChild(const Window& window) {
-    return (window.m_style & WS_CHILD) ? window.m_parent : nullptr;
+    return (window.m_style & WS_CHILD) ? window.Parent() : nullptr;
 }
 
 } // namespace

@@ -22,7 +22,7 @@
 
 #include "gdi/gdi_objects.h"
 #include "win32/internal.h"
-#include "win32/metrics.h"
+#include "core/metrics.h"
 #include "win32/window_classes.h"
 
 #include <cwchar>

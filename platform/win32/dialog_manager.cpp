@@ -28,7 +28,7 @@ bool CanTakeFocus(HWND control) {
 
 std::vector<HWND> ChildrenOf(HWND dialog) {
     Window* window = LookupWindow(dialog);
-    return window ? window->m_children : std::vector<HWND>{};
+    return window ? window->Children() : std::vector<HWND>{};
 }
 
 LONG StyleOf(HWND hwnd) {

@@ -1,7 +1,7 @@
 // What the dialog creator and the dialog manager share.
 #pragma once
 
-#include "win32/window.h"
+#include "core/window_tree.h"
 
 namespace standin {
 

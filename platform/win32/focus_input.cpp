@@ -8,11 +8,11 @@
 // Does NOT: know other processes' windows (the foreground window is the active one), send
 // WM_ACTIVATEAPP or WM_MOUSEACTIVATE, keep toggle states other than the low bit of GetKeyState,
 // distinguish left and right modifier keys, or animate a cursor.
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/input_messages.h"
 #include "win32/internal.h"
-#include "win32/metrics.h"
-#include "win32/ui_thread.h"
+#include "core/metrics.h"
+#include "core/ui_thread.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +43,7 @@ void SetKey(UINT vk, bool down) {
 
 bool IsTopLevel(HWND hwnd) {
     Window* window = LookupWindow(hwnd);
-    return window && !window->m_parent && !window->m_isDesktop;
+    return window && !window->Parent() && !window->m_isDesktop;
 }
 
 // Windows' order: the old window hears it is deactivated (a dialog remembers its focused control
@@ -58,11 +58,9 @@ void ChangeActive(HWND top) {
         SendMessageW(old, WM_NCACTIVATE, FALSE, 0);
         SendMessageW(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(top));
     }
-    if (top && In().active == top && LookupWindow(top)) {
+    if (Window* window = top && In().active == top ? LookupWindow(top) : nullptr) {
         // The newly active window goes to the top of the z-order.
-        auto& tops = TopLevelWindows();
-        tops.erase(std::remove(tops.begin(), tops.end(), top), tops.end());
-        tops.insert(tops.begin(), top);
+        Windows().MoveInZOrder(*window, HWND_TOP);
         SendMessageW(top, WM_NCACTIVATE, TRUE, 0);
         SendMessageW(top, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), reinterpret_cast<LPARAM>(old));
     }
@@ -93,7 +91,7 @@ void ActivateOtherWindow(HWND leaving) {
     HWND next = nullptr;
     if (window && window->m_owner && IsWindowVisible(window->m_owner) && IsWindowEnabled(window->m_owner))
         next = window->m_owner;
-    for (HWND top : TopLevelWindows()) {
+    for (HWND top : Windows().TopLevelWindows()) {
         if (next)
             break;
         Window* w = LookupWindow(top);

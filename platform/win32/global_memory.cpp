@@ -5,8 +5,8 @@
 // Does NOT: move blocks (GlobalReAlloc), discard them, or keep GlobalFlags / GlobalHandle.
 #include "win32/global_memory.h"
 
-#include "win32/records.h"
-#include "win32/ui_thread.h"
+#include "core/records.h"
+#include "core/ui_thread.h"
 
 #include <cstring>
 #include <map>

@@ -4,9 +4,9 @@
 //
 // Does NOT: read icon resources (LoadIconW with a module finds nothing and fails with
 // ERROR_RESOURCE_NAME_NOT_FOUND), keep masks or several sizes, or change the pointer's shape on screen.
-#include "win32/handle_table.h"
+#include "core/handle_table.h"
 #include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 namespace standin {
 namespace {

@@ -1,6 +1,6 @@
 #include "win32/input_messages.h"
 
-#include "win32/geometry.h"
+#include "core/geometry.h"
 
 namespace standin {
 

@@ -2,9 +2,13 @@
 // functions and standin/hooks.h.
 #pragma once
 
-#include "win32/window.h"
+#include "core/window_tree.h"
 
 namespace standin {
+
+// desktop.cpp
+HWND DesktopWindow();
+int LiveWindowCount(); // the desktop is not counted
 
 // painting.cpp: marks part of a window for repainting. `clientRect` null means the whole client area.
 // `flags` are RDW_INVALIDATE / RDW_ERASE / RDW_FRAME / RDW_ALLCHILDREN as RedrawWindow takes them.

@@ -5,9 +5,9 @@
 // menu bars drawn in a frame, InsertMenu/ModifyMenu/RemoveMenu, or radio-check marks.
 #include "win32/menus.h"
 
-#include "win32/handle_table.h"
+#include "core/handle_table.h"
 #include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 #include <algorithm>
 #include <cwchar>

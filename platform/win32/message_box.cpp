@@ -7,8 +7,8 @@
 // MB_SYSTEMMODAL's effect on other applications. An answer that is not one of the box's buttons is
 // not possible for a person either: the default button answers instead and the record says so.
 #include "win32/internal.h"
-#include "win32/records.h"
-#include "win32/ui_thread.h"
+#include "core/records.h"
+#include "core/ui_thread.h"
 
 #include <algorithm>
 

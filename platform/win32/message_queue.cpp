@@ -8,7 +8,7 @@
 // MsgWaitForMultipleObjects or PM_QS_* filters.
 #include "win32/input_messages.h"
 #include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 #include <standin/hooks.h>
 

@@ -4,8 +4,8 @@
 //
 // Does NOT: run DllMain (a library's own static initialiser does that), support ordinals in
 // GetProcAddress, LoadLibraryExW flags, or modules of other processes.
-#include "win32/ui_thread.h"
-#include "win32/utf8.h"
+#include "core/ui_thread.h"
+#include "core/utf8.h"
 
 #include <windows.h>
 

@@ -11,10 +11,10 @@
 // keys (SC_SIZE from the keyboard waits for the mouse like any other drag).
 #include "win32/move_size_loop.h"
 
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/input_messages.h"
 #include "win32/internal.h"
-#include "win32/metrics.h"
+#include "core/metrics.h"
 #include "win32/nonclient.h"
 
 #include <algorithm>
@@ -108,7 +108,7 @@ MINMAXINFO DefaultMinMaxInfo() {
 
 void RunMoveSizeLoop(HWND hwnd, WPARAM command, POINT start) {
     Window* window = LookupWindow(hwnd);
-    if (!window || window->m_parent)
+    if (!window || window->Parent())
         return;
     bool moving = (command & 0xFFF0) == SC_MOVE;
     UINT edge = static_cast<UINT>(command & 0xF);

@@ -6,8 +6,8 @@
 
 #include "gdi/device_context.h"
 #include "gdi/gdi_objects.h"
-#include "win32/geometry.h"
-#include "win32/metrics.h"
+#include "core/geometry.h"
+#include "core/metrics.h"
 
 namespace standin {
 namespace {

@@ -3,7 +3,7 @@
 // caption buttons).
 #pragma once
 
-#include "win32/window.h"
+#include "core/window_tree.h"
 
 namespace standin {
 

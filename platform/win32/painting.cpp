@@ -6,7 +6,7 @@
 // windows, or send WM_SYNCPAINT. A parent without WS_CLIPCHILDREN passes invalidation on to the
 // children under the marked area, as Windows does, so what the parent paints over them is repainted.
 #include "gdi/device_context.h"
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/internal.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ void SendNcPaint(HWND hwnd) {
 
 // Visible up to `root`, whose own visibility is not asked.
 bool IsVisibleWithin(const Window& window, HWND root) {
-    for (const Window* w = &window; w && w->m_handle != root; w = LookupWindow(w->m_parent))
+    for (const Window* w = &window; w && w->m_handle != root; w = LookupWindow(w->Parent()))
         if (!(w->m_style & WS_VISIBLE))
             return false;
     return true;
@@ -95,7 +95,7 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
         (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window->m_style & WS_CLIPCHILDREN));
     if (!children || IsRectEmpty(&area))
         return;
-    std::vector<HWND> kids = window->m_children;
+    std::vector<HWND> kids = window->Children();
     for (HWND child : kids) {
         Window* c = LookupWindow(child);
         if (!c)
@@ -113,7 +113,7 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
 }
 
 HWND NextWindowToPaint(HWND filter) {
-    for (HWND top : TopLevelWindows()) {
+    for (HWND top : Windows().TopLevelWindows()) {
         for (HWND hwnd : SubtreeOf(top)) {
             Window* window = LookupWindow(hwnd);
             if (!window || !window->m_dirty || !IsReallyVisible(*window))
@@ -127,7 +127,7 @@ HWND NextWindowToPaint(HWND filter) {
 
 void PaintPendingFrames() {
     std::vector<HWND> pending;
-    for (HWND top : TopLevelWindows())
+    for (HWND top : Windows().TopLevelWindows())
         for (HWND hwnd : SubtreeOf(top))
             if (Window* w = LookupWindow(hwnd); w && w->m_frameDirty && !w->m_dirty && IsReallyVisible(*w))
                 pending.push_back(hwnd);
@@ -149,7 +149,7 @@ extern "C" {
 
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     if (!hwnd) {
-        std::vector<HWND> tops = TopLevelWindows();
+        std::vector<HWND> tops = Windows().TopLevelWindows();
         for (HWND top : tops)
             InvalidateWindow(top, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return TRUE;
@@ -177,7 +177,7 @@ BOOL WINAPI UpdateWindow(HWND hwnd) {
 BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN, UINT flags) {
     std::vector<HWND> targets;
     if (!hwnd || hwnd == DesktopWindow())
-        targets = TopLevelWindows();
+        targets = Windows().TopLevelWindows();
     else if (LookupWindowOrFail(hwnd))
         targets.push_back(hwnd);
     else

@@ -9,7 +9,7 @@
 // or draw the menu (the live display's provider shows it).
 #include "win32/internal.h"
 #include "win32/menus.h"
-#include "win32/records.h"
+#include "core/records.h"
 
 namespace standin {
 namespace {

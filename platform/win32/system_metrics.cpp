@@ -3,8 +3,8 @@
 //
 // Does NOT: send WM_SYSCOLORCHANGE on SetSysColors (windows pick the new colours up when they next
 // paint), or report multiple monitors.
-#include "win32/metrics.h"
-#include "win32/ui_thread.h"
+#include "core/metrics.h"
+#include "core/ui_thread.h"
 
 #include <array>
 

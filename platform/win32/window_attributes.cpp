@@ -55,7 +55,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
     bool show = cmd != SW_HIDE;
     bool activate = cmd != SW_HIDE && cmd != SW_SHOWNOACTIVATE && cmd != SW_SHOWNA &&
                     cmd != SW_SHOWMINNOACTIVE && cmd != SW_MINIMIZE;
-    bool topLevel = !window->m_parent;
+    bool topLevel = !window->Parent();
     if (show != wasVisible) {
         SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
         if (!LookupWindow(hwnd))
@@ -69,7 +69,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
     if (!show) {
         HWND focus = GetFocus();
         if (focus && (focus == hwnd || IsDescendant(hwnd, focus)))
-            SetFocus(topLevel ? nullptr : LookupWindow(hwnd)->m_parent);
+            SetFocus(topLevel ? nullptr : LookupWindow(hwnd)->Parent());
         if (topLevel)
             ActivateOtherWindow(hwnd);
     } else if (activate && topLevel) {
@@ -146,7 +146,7 @@ LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) {
     case GWL_EXSTYLE:
         return static_cast<LONG>(window->m_exStyle);
     case GWLP_ID:
-        return window->m_id;
+        return window->Id();
     case GWLP_USERDATA:
         return window->m_userData;
     case GWLP_WNDPROC:
@@ -154,7 +154,7 @@ LONG_PTR WINAPI GetWindowLongPtrW(HWND hwnd, int index) {
     case GWLP_HINSTANCE:
         return reinterpret_cast<LONG_PTR>(window->m_instance);
     case GWLP_HWNDPARENT:
-        return reinterpret_cast<LONG_PTR>(window->m_parent ? window->m_parent : window->m_owner);
+        return reinterpret_cast<LONG_PTR>(window->Parent() ? window->Parent() : window->m_owner);
     default:
         return ReadExtra<LONG_PTR>(*window, index);
     }
@@ -175,9 +175,8 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
         window->m_exStyle = static_cast<DWORD>(value);
         return old;
     case GWLP_ID:
-        old = window->m_id;
-        window->m_id = value;
-        TreeChanged();
+        old = window->Id();
+        Windows().SetId(*window, value);
         return old;
     case GWLP_USERDATA:
         old = window->m_userData;
@@ -190,7 +189,7 @@ LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
         return old;
     case GWLP_HWNDPARENT:
         old = reinterpret_cast<LONG_PTR>(window->m_owner);
-        if (!window->m_parent)
+        if (!window->Parent())
             window->m_owner = RootOf(reinterpret_cast<HWND>(value));
         return old;
     default:

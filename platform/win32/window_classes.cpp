@@ -6,7 +6,7 @@
 #include "win32/window_classes.h"
 
 #include "win32/controls_registry.h"
-#include "win32/ui_thread.h"
+#include "core/ui_thread.h"
 
 #include <cwctype>
 

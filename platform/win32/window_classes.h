@@ -1,7 +1,7 @@
 // Window classes by name or atom.
 #pragma once
 
-#include "win32/window.h"
+#include "core/window_tree.h"
 
 namespace standin {
 

@@ -7,10 +7,10 @@
 //
 // Does NOT: send WM_GETMINMAXINFO or WM_NCCALCSIZE at creation, WM_PARENTNOTIFY, or create windows
 // for another thread (such a call fails with ERROR_ACCESS_DENIED).
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/internal.h"
-#include "win32/metrics.h"
-#include "win32/ui_thread.h"
+#include "core/metrics.h"
+#include "core/ui_thread.h"
 #include "win32/window_classes.h"
 
 #include <algorithm>
@@ -18,22 +18,12 @@
 namespace standin {
 namespace {
 
-void Detach(Window& window) {
-    TreeChanged();
-    if (Window* parent = LookupWindow(window.m_parent)) {
-        auto& siblings = parent->m_children;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), window.m_handle), siblings.end());
-    }
-    auto& tops = TopLevelWindows();
-    tops.erase(std::remove(tops.begin(), tops.end(), window.m_handle), tops.end());
-}
-
 // The last steps of a window: its children's WM_NCDESTROY, its own, then the handle dies.
 void FinishDestroy(HWND hwnd) {
     Window* window = LookupWindow(hwnd);
     if (!window)
         return;
-    std::vector<HWND> children = window->m_children;
+    std::vector<HWND> children = window->Children();
     for (HWND child : children)
         FinishDestroy(child);
     if (!LookupWindow(hwnd))
@@ -48,9 +38,8 @@ void FinishDestroy(HWND hwnd) {
     ReleaseWindowSurface(*window);
     if (window->m_systemMenu)
         DestroyMenu(window->m_systemMenu);
-    Detach(*window);
     window->m_class->m_liveWindows--;
-    EraseWindow(hwnd);
+    Windows().Erase(hwnd);
 }
 
 } // namespace
@@ -107,25 +96,19 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
     window->m_class = cls;
     window->m_proc = cls->m_proc;
     window->m_instance = instance;
-    window->m_parent = child ? parent : nullptr;
     window->m_owner = child ? nullptr : RootOf(parent);
-    window->m_id = reinterpret_cast<LONG_PTR>(menuOrId);
     bool showAtEnd = (style & WS_VISIBLE) != 0;
     window->m_style = style & ~WS_VISIBLE;
     window->m_exStyle = exStyle;
     window->m_rect = RECT{x, y, x + width, y + height};
     window->m_extra.assign(static_cast<size_t>(cls->m_windowExtra), 0);
-    HWND hwnd = InsertWindow(std::move(window));
+    HWND hwnd =
+        Windows().Insert(std::move(window), child ? parent : nullptr, reinterpret_cast<LONG_PTR>(menuOrId));
     if (!hwnd) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
     cls->m_liveWindows++;
-    TreeChanged();
-    if (child)
-        LookupWindow(parent)->m_children.push_back(hwnd);
-    else
-        TopLevelWindows().insert(TopLevelWindows().begin(), hwnd);
 
     CREATESTRUCTW cs{param,      instance,  menuOrId, parent, height, width, y, x, static_cast<LONG>(style),
                      windowName, className, exStyle};
@@ -173,7 +156,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
         return FALSE;
 
     std::vector<HWND> owned;
-    for (HWND top : TopLevelWindows())
+    for (HWND top : Windows().TopLevelWindows())
         if (Window* w = LookupWindow(top); w && w->m_owner == hwnd)
             owned.push_back(top);
     for (HWND top : owned)
@@ -185,7 +168,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
     if (window->m_style & WS_VISIBLE)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!window->m_parent)
+    if (!window->Parent())
         ActivateOtherWindow(hwnd);
 
     std::vector<HWND> subtree = SubtreeOf(hwnd);

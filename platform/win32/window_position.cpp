@@ -7,7 +7,7 @@
 //
 // Does NOT: support topmost windows, SWP_ASYNCWINDOWPOS, SWP_NOSENDCHANGING or deferred positioning
 // (BeginDeferWindowPos).
-#include "win32/geometry.h"
+#include "core/geometry.h"
 #include "win32/internal.h"
 
 #include <algorithm>
@@ -15,30 +15,9 @@
 namespace standin {
 namespace {
 
-void Reorder(Window& window, HWND after) {
-    std::vector<HWND>* siblings = &TopLevelWindows();
-    if (Window* parent = LookupWindow(window.m_parent))
-        siblings = &parent->m_children;
-    HWND self = window.m_handle;
-    auto it = std::find(siblings->begin(), siblings->end(), self);
-    if (it == siblings->end())
-        return;
-    TreeChanged();
-    siblings->erase(it);
-    if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
-        siblings->insert(siblings->begin(), self);
-        return;
-    }
-    auto at = std::find(siblings->begin(), siblings->end(), after);
-    if (after == HWND_BOTTOM || at == siblings->end())
-        siblings->push_back(self);
-    else
-        siblings->insert(at + 1, self);
-}
-
 void InvalidateParentArea(const Window& window, const RECT& rect) {
-    if (window.m_parent)
-        InvalidateWindow(window.m_parent, &rect, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (window.Parent())
+        InvalidateWindow(window.Parent(), &rect, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 } // namespace
@@ -159,7 +138,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     bool redraw = !(pos.flags & SWP_NOREDRAW);
 
     if (!(pos.flags & SWP_NOZORDER))
-        Reorder(*window, pos.hwndInsertAfter);
+        Windows().MoveInZOrder(*window, pos.hwndInsertAfter);
     if (geometry) {
         if (visible && redraw)
             InvalidateParentArea(*window, old);

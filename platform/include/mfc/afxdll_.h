@@ -54,3 +54,7 @@ public:
 // The raw start-up step around a library's static objects (used by the mfc_dllentry glue).
 AFX_API void AFXAPI AfxBeginExtensionLoad();
 AFX_API void AFXAPI AfxEndExtensionLoad();
+// The raw step at a library's unload, after its DllMain's detach (used by the glue): its message
+// maps and classes go with it and another library may be loaded where they were, so whatever MFC
+// kept from them (the message cache's answers) is stale from now on.
+AFX_API void AFXAPI AfxExtensionUnloaded();

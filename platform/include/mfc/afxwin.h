@@ -66,8 +66,8 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP* (*pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
-// Forgets the window messages looked up so far. Every unloading extension library calls it, so that
-// no answer outlives the map it came from.
+// Forgets the window messages looked up so far. A library's unload does the same by itself (see
+// AfxExtensionUnloaded), so that no answer outlives the map it came from.
 AFX_API void AFXAPI AfxResetMsgCache();
 
 // Declares the map inside a class. GetMessageMap is declared `override`, so a class that declares a

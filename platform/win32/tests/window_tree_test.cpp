@@ -141,6 +141,22 @@ TEST_F(WindowTree, RememberedPlacesNeverGiveAStaleAnswer) {
     DestroyWindow(top);
 }
 
+// Activation brings a top-level window to the top of the z-order; the neighbours GetWindow keeps
+// for the top-level windows must follow that change as they follow SetWindowPos.
+TEST_F(WindowTree, TopLevelNeighboursFollowActivation) {
+    HWND back = MakeWindow(L"back", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    HWND front = MakeWindow(L"front", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    SetActiveWindow(front);
+    ASSERT_EQ(GetWindow(front, GW_HWNDNEXT), back);
+    ASSERT_EQ(GetWindow(back, GW_HWNDPREV), front);
+    SetActiveWindow(back);
+    EXPECT_EQ(GetWindow(GetDesktopWindow(), GW_CHILD), back);
+    EXPECT_EQ(GetWindow(back, GW_HWNDNEXT), front);
+    EXPECT_EQ(GetWindow(front, GW_HWNDPREV), back);
+    DestroyWindow(front);
+    DestroyWindow(back);
+}
+
 TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
     struct Case {
         const char* name;

@@ -2,9 +2,9 @@
 //
 // Does NOT: send WM_NCCALCSIZE (the non-client area always follows the styles), or know menu bars
 // (a window's menu is kept but never takes room).
-#include "win32/geometry.h"
+#include "core/geometry.h"
 
-#include "win32/metrics.h"
+#include "core/metrics.h"
 
 namespace standin {
 
@@ -59,7 +59,7 @@ POINT ClientOriginOnScreen(const Window& window) {
 
 RECT WindowRectOnScreen(const Window& window) {
     RECT rect = window.m_rect;
-    if (Window* parent = LookupWindow(window.m_parent)) {
+    if (Window* parent = LookupWindow(window.Parent())) {
         POINT origin = ClientOriginOnScreen(*parent);
         rect.left += origin.x;
         rect.right += origin.x;
@@ -72,7 +72,7 @@ RECT WindowRectOnScreen(const Window& window) {
 POINT WindowOriginInRoot(const Window& window) {
     POINT origin{0, 0};
     const Window* w = &window;
-    while (Window* parent = LookupWindow(w->m_parent)) {
+    while (Window* parent = LookupWindow(w->Parent())) {
         RECT client = ClientRectInWindow(*parent);
         origin.x += w->m_rect.left + client.left;
         origin.y += w->m_rect.top + client.top;

@@ -1,15 +1,9 @@
 // What tests and the host program observe and switch: recorded message boxes and menus with their
-// queued answers, injected faults, the clipboard switch, the interactive provider, and the live-object
-// counts.
+// queued answers, injected faults, the clipboard switch and the interactive provider.
 //
 // Does NOT: keep records across processes or threads; ResetRecords leaves windows and GDI objects
 // alone (they are counted, not recorded).
-#include "win32/records.h"
-
-#include "gdi/device_context.h"
-#include "gdi/gdi_objects.h"
-#include "win32/internal.h"
-#include "win32/ui_thread.h"
+#include "core/records.h"
 
 #include <deque>
 #include <map>
@@ -85,19 +79,6 @@ void RecordMenu(const MenuRecord& record) {
 
 InteractiveModal* InteractiveProvider() {
     return R().interactive;
-}
-
-LiveObjects CountLiveObjects() {
-    LiveObjects live;
-    LiveGdiCounts gdi = CountLiveGdiObjects();
-    live.fonts = gdi.fonts;
-    live.brushes = gdi.brushes;
-    live.pens = gdi.pens;
-    live.dcs = LiveDcCount();
-    live.icons = LiveIconCount();
-    live.menus = LiveMenuCount();
-    live.windows = OnUiThread() ? LiveWindowCount() : 0;
-    return live;
 }
 
 void QueueMessageBoxAnswer(int answer) {

@@ -2,8 +2,6 @@
 //
 // Does NOT: format messages (FormatMessage), or give a debugger anything: OutputDebugStringW drops the
 // text, since normal paths must stay silent on stdout/stderr.
-#include "win32/ui_thread.h"
-
 #include <windows.h>
 
 #include <atomic>
@@ -16,27 +14,7 @@
 namespace {
 thread_local DWORD t_lastError = 0;
 const auto g_start = std::chrono::steady_clock::now();
-std::atomic<std::thread::id> g_uiThread{};
 } // namespace
-
-namespace standin {
-
-// Asked on every handle lookup. A thread's answer never changes once the first caller of the
-// process has claimed the UI thread, so each thread works it out once and then reads its own copy
-// (initial-exec: one load, no call into the dynamic loader).
-bool OnUiThread() {
-    enum : signed char { kUnknown, kUiThread, kOtherThread };
-    static thread_local signed char answer __attribute__((tls_model("initial-exec"))) = kUnknown;
-    if (answer != kUnknown)
-        return answer == kUiThread;
-    const std::thread::id self = std::this_thread::get_id();
-    std::thread::id owner{};
-    const bool mine = g_uiThread.compare_exchange_strong(owner, self) || owner == self;
-    answer = mine ? kUiThread : kOtherThread;
-    return mine;
-}
-
-} // namespace standin
 
 extern "C" {
 

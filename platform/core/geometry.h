@@ -1,7 +1,7 @@
 // Where a window's frame, client area and children lie, in the coordinates each caller needs.
 #pragma once
 
-#include "win32/window.h"
+#include "core/window_tree.h"
 
 namespace standin {
 

@@ -3,7 +3,7 @@
 //
 // Does NOT: join UTF-16 surrogate pairs (wchar_t is 32 bits here, so a surrogate is never part of a
 // character); malformed bytes come back as U+FFFD, one for each byte.
-#include "win32/utf8.h"
+#include "core/utf8.h"
 
 namespace standin {
 
