@@ -20,10 +20,13 @@
 
 #include <windows.h>
 
+#include <standin/hooks.h>
+
 namespace standin::metrics {
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
+// The screen's size is also told to tests and hosts (standin/hooks.h); it is written there once.
+constexpr int kScreenWidth = standin::kScreenWidth;
+constexpr int kScreenHeight = standin::kScreenHeight;
 constexpr int kSizingFrame = 4;
 constexpr int kDialogFrame = 3;
 constexpr int kCaption = 19;

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <cairo.h>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -43,6 +41,7 @@ struct DialogData {
 };
 
 class WindowTree;
+struct WindowSurface; // what gdi paints a top-level window into; opaque outside gdi
 
 struct Window {
     HWND m_handle = nullptr;
@@ -71,7 +70,7 @@ struct Window {
     bool m_erase = false;
     bool m_frameDirty = false;
 
-    cairo_surface_t* m_surface = nullptr; // top-levels: the picture of the whole window
+    WindowSurface* m_surface = nullptr; // top-levels: the picture of the whole window
 
     // The window's place in the tree, read here and changed only through the WindowTree, which keeps
     // what is worked out from it right.

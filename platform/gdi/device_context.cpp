@@ -9,8 +9,8 @@
 #include "gdi/gdi_objects.h"
 #include "core/geometry.h"
 #include "core/handle_table.h"
-#include "win32/internal.h"
 #include "core/ui_thread.h"
+#include "core/window_tree.h"
 
 namespace standin {
 
@@ -100,6 +100,12 @@ cairo_region_t* VisibleRegion(const Window& window, DcArea area, const RECT* pai
         }
     }
     return region;
+}
+
+int ClipComplexity(cairo_t* cairo) {
+    double x1, y1, x2, y2;
+    cairo_clip_extents(cairo, &x1, &y1, &x2, &y2);
+    return (x2 <= x1 || y2 <= y1) ? NULLREGION : SIMPLEREGION;
 }
 
 void ClipTo(cairo_t* cairo, cairo_region_t* region) {
@@ -338,7 +344,8 @@ BOOL WINAPI GetViewportOrgEx(HDC handle, LPPOINT org) {
     return TRUE;
 }
 
-// Returns NULLREGION (1) when nothing is left to draw on, SIMPLEREGION (2) otherwise, 0 on error.
+// Both answer NULLREGION when nothing is left to draw on, SIMPLEREGION otherwise (a clip with a hole
+// counts as simple: callers only tell empty from not), 0 on error.
 int WINAPI IntersectClipRect(HDC handle, int left, int top, int right, int bottom) {
     DeviceContext* dc = LookupDc(handle);
     if (!dc)
@@ -347,8 +354,25 @@ int WINAPI IntersectClipRect(HDC handle, int left, int top, int right, int botto
     cairo_new_path(dc->m_cairo);
     cairo_rectangle(dc->m_cairo, left, top, std::max(0, right - left), std::max(0, bottom - top));
     cairo_clip(dc->m_cairo);
+    return ClipComplexity(dc->m_cairo);
+}
+
+// The rectangle leaves the clip: what is kept is everything else, an even-odd path of the clip's
+// extents around the rectangle.
+int WINAPI ExcludeClipRect(HDC handle, int left, int top, int right, int bottom) {
+    DeviceContext* dc = LookupDc(handle);
+    if (!dc)
+        return 0;
+    ApplyViewport(*dc);
     double x1, y1, x2, y2;
     cairo_clip_extents(dc->m_cairo, &x1, &y1, &x2, &y2);
-    return (x2 <= x1 || y2 <= y1) ? 1 : 2;
+    cairo_new_path(dc->m_cairo);
+    cairo_rectangle(dc->m_cairo, x1, y1, x2 - x1, y2 - y1);
+    cairo_rectangle(dc->m_cairo, left, top, std::max(0, right - left), std::max(0, bottom - top));
+    const cairo_fill_rule_t rule = cairo_get_fill_rule(dc->m_cairo);
+    cairo_set_fill_rule(dc->m_cairo, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(dc->m_cairo);
+    cairo_set_fill_rule(dc->m_cairo, rule);
+    return ClipComplexity(dc->m_cairo);
 }
 }

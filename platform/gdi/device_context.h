@@ -1,8 +1,9 @@
-// Device contexts as the window manager and the drawing functions see them. A DC of a window draws into
-// the picture of its top-level window, moved to the window's client (or window) origin and clipped to
-// what of the window can be seen: its area, inside every ancestor's client area, without the children
-// when the window has WS_CLIPCHILDREN, and inside the paint rectangle for BeginPaint.
+// Device contexts as the drawing functions see them: a cairo context on the picture of the window's
+// top-level window, the selected objects and the attributes (gdi.h has how the window manager opens
+// and closes them).
 #pragma once
+
+#include "gdi/gdi.h"
 
 #include <windows.h>
 
@@ -11,16 +12,6 @@
 #include <vector>
 
 namespace standin {
-
-enum class DcArea {
-    Client,    // GetDC, BeginPaint: the client area
-    Window,    // GetWindowDC: the whole window
-    NonClient, // WM_NCPAINT: the window without its client area
-};
-
-// `paintRect` (in the area's coordinates) narrows the clip further; null: no narrowing.
-HDC OpenWindowDc(HWND hwnd, DcArea area, const RECT* paintRect);
-BOOL CloseDc(HDC dc);
 
 struct DcState {
     HFONT font = nullptr;
@@ -47,11 +38,15 @@ struct DeviceContext {
 };
 
 DeviceContext* LookupDc(HDC dc);
-int LiveDcCount();
 // Puts the DC's origin and viewport origin into the cairo matrix before a drawing call.
 void ApplyViewport(DeviceContext& dc);
 void SetSourceColor(cairo_t* cairo, COLORREF color);
 // The colour a brush paints with; false for a hollow or invalid brush. Accepts (HBRUSH)(COLOR_* + 1).
 bool ResolveBrush(HBRUSH brush, COLORREF* color);
+
+// The picture of a top-level window, made or resized to the window's outer size (window_surfaces.cpp).
+cairo_surface_t* SurfaceOfRoot(HWND root);
+// The colour a stand-in icon is painted in; false for an invalid icon (icons.cpp).
+bool IconColor(HICON icon, COLORREF* color);
 
 } // namespace standin

@@ -5,7 +5,6 @@
 // Does NOT: draw themed (visual styles) parts, DFC_POPUPMENU, DFCS_FLAT / DFCS_MONO variants of buttons
 // (they draw as the 3-D ones), or icons other than the stand-in's one-colour icons.
 #include "gdi/device_context.h"
-#include "win32/internal.h"
 
 #include <algorithm>
 #include <numbers>

@@ -4,6 +4,8 @@
 // that DC and goes when the DC lets it go; its handle is dead at once.
 #pragma once
 
+#include "gdi/gdi.h"
+
 #include <windows.h>
 
 #include <pango/pango.h>
@@ -47,18 +49,8 @@ void ReleaseGdiObject(HGDIOBJ handle);
 
 COLORREF BrushColor(const GdiObject& brush);
 
-// Fonts made by the window manager itself (dialog fonts, captions). `stock` ones are never counted.
-HFONT MakeFont(const LOGFONTW& logFont, bool stock);
-HFONT CaptionFont(); // bold 9-point dialog face, for captions
 // The pango description of a font: family from the face name (through the project's fontconfig
 // aliases), size in pixels from lfHeight, weight, slant.
 const PangoFontDescription* DescriptionOf(HFONT font);
-
-struct LiveGdiCounts {
-    int fonts = 0;
-    int brushes = 0;
-    int pens = 0;
-};
-LiveGdiCounts CountLiveGdiObjects();
 
 } // namespace standin

@@ -234,4 +234,36 @@ COLORREF WINAPI GetPixel(HDC handle, int x, int y) {
     uint32_t argb = reinterpret_cast<const uint32_t*>(row)[px];
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
+
+// Each GRADIENT_RECT names its upper-left and lower-right vertices; the colour runs from the first to
+// the second across (GRADIENT_FILL_RECT_H) or down (GRADIENT_FILL_RECT_V). A channel's full value
+// is 0xFF00, as Windows scales COLOR16.
+BOOL WINAPI GradientFill(HDC handle, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh, ULONG meshCount,
+                         ULONG mode) {
+    DeviceContext* dc = Prepared(handle);
+    if (!dc || !vertices || !mesh || (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V))
+        return FALSE;
+    const auto* rects = static_cast<const GRADIENT_RECT*>(mesh);
+    cairo_t* c = dc->m_cairo;
+    auto addStop = [](cairo_pattern_t* pattern, double offset, const TRIVERTEX& v) {
+        cairo_pattern_add_color_stop_rgb(pattern, offset, v.Red / 65280.0, v.Green / 65280.0,
+                                         v.Blue / 65280.0);
+    };
+    for (ULONG i = 0; i < meshCount; ++i) {
+        if (rects[i].UpperLeft >= vertexCount || rects[i].LowerRight >= vertexCount)
+            return FALSE;
+        const TRIVERTEX& from = vertices[rects[i].UpperLeft];
+        const TRIVERTEX& to = vertices[rects[i].LowerRight];
+        cairo_pattern_t* gradient = mode == GRADIENT_FILL_RECT_H
+                                        ? cairo_pattern_create_linear(from.x, 0, to.x, 0)
+                                        : cairo_pattern_create_linear(0, from.y, 0, to.y);
+        addStop(gradient, 0, from);
+        addStop(gradient, 1, to);
+        cairo_set_source(c, gradient);
+        cairo_rectangle(c, from.x, from.y, to.x - from.x, to.y - from.y);
+        cairo_fill(c);
+        cairo_pattern_destroy(gradient);
+    }
+    return TRUE;
+}
 }

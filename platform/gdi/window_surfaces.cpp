@@ -1,14 +1,11 @@
 // Each top-level window owns a picture of its outer size (an ARGB32 cairo image); every DC of a window
-// inside it draws there. RenderWindowSurface repaints a window completely through the ordinary paint
-// messages and hands out a copy, which is what PNG files and pixel probes are made from.
+// inside it draws there. Copies and pixels of it are what PNG files and pixel probes are made from;
+// repainting before a copy is the window manager's part (win32/pictures.cpp).
 //
 // Does NOT: composite overlapping top-level windows into one screen picture; each top-level window is
 // its own picture.
+#include "core/window_tree.h"
 #include "gdi/device_context.h"
-#include "core/geometry.h"
-#include "win32/internal.h"
-
-#include <standin/hooks.h>
 
 #include <algorithm>
 
@@ -20,6 +17,25 @@ cairo_surface_t* Scratch() {
     return surface;
 }
 
+// Window::m_surface holds the cairo image itself, under a type only gdi turns back into one.
+cairo_surface_t* ImageOf(const Window& window) {
+    return reinterpret_cast<cairo_surface_t*>(window.m_surface);
+}
+
+COLORREF ColorOf(uint32_t argb) {
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+// The picture of a live top-level window as it stands, flushed for reading; null for the desktop.
+cairo_surface_t* PictureToRead(HWND root) {
+    Window* window = LookupWindow(root);
+    if (!window || window->m_isDesktop)
+        return nullptr;
+    cairo_surface_t* surface = SurfaceOfRoot(root);
+    cairo_surface_flush(surface);
+    return surface;
+}
+
 } // namespace
 
 cairo_surface_t* SurfaceOfRoot(HWND root) {
@@ -28,7 +44,7 @@ cairo_surface_t* SurfaceOfRoot(HWND root) {
         return Scratch();
     int width = std::max<int>(1, window->m_rect.right - window->m_rect.left);
     int height = std::max<int>(1, window->m_rect.bottom - window->m_rect.top);
-    cairo_surface_t* old = window->m_surface;
+    cairo_surface_t* old = ImageOf(*window);
     if (old && cairo_image_surface_get_width(old) == width && cairo_image_surface_get_height(old) == height)
         return old;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -42,26 +58,20 @@ cairo_surface_t* SurfaceOfRoot(HWND root) {
         cairo_surface_destroy(old); // DCs still open on it keep their own reference
     }
     cairo_destroy(cairo);
-    window->m_surface = surface;
+    window->m_surface = reinterpret_cast<WindowSurface*>(surface);
     return surface;
 }
 
 void ReleaseWindowSurface(Window& window) {
-    if (window.m_surface)
-        cairo_surface_destroy(window.m_surface);
+    if (cairo_surface_t* surface = ImageOf(window))
+        cairo_surface_destroy(surface);
     window.m_surface = nullptr;
 }
 
-void* RenderWindowSurface(HWND hwnd) {
-    HWND root = RootOf(hwnd);
-    if (!root || root == DesktopWindow())
+void* CopyOfRootPicture(HWND root) {
+    cairo_surface_t* surface = PictureToRead(root);
+    if (!surface)
         return nullptr;
-    InvalidateWindow(root, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    UpdateSubtreeNow(root, true);
-    if (!LookupWindow(root))
-        return nullptr;
-    cairo_surface_t* surface = SurfaceOfRoot(root);
-    cairo_surface_flush(surface);
     int width = cairo_image_surface_get_width(surface);
     int height = cairo_image_surface_get_height(surface);
     cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -74,26 +84,31 @@ void* RenderWindowSurface(HWND hwnd) {
     return copy;
 }
 
-COLORREF ReadPixel(HWND hwnd, int x, int y) {
-    Window* window = LookupWindow(hwnd);
-    if (!window)
+COLORREF PixelOfRootPicture(HWND root, POINT at) {
+    cairo_surface_t* surface = PictureToRead(root);
+    if (!surface || at.x < 0 || at.y < 0 || at.x >= cairo_image_surface_get_width(surface) ||
+        at.y >= cairo_image_surface_get_height(surface))
         return CLR_INVALID;
-    POINT origin = ClientOriginInRoot(*window);
-    auto* surface = static_cast<cairo_surface_t*>(RenderWindowSurface(hwnd));
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface) + at.y * cairo_image_surface_get_stride(surface);
+    return ColorOf(reinterpret_cast<const uint32_t*>(row)[at.x]);
+}
+
+WindowPicture PixelsOfRootPicture(HWND root) {
+    WindowPicture picture;
+    cairo_surface_t* surface = PictureToRead(root);
     if (!surface)
-        return CLR_INVALID;
-    int px = origin.x + x;
-    int py = origin.y + y;
-    COLORREF color = CLR_INVALID;
-    if (px >= 0 && py >= 0 && px < cairo_image_surface_get_width(surface) &&
-        py < cairo_image_surface_get_height(surface)) {
+        return picture;
+    picture.width = cairo_image_surface_get_width(surface);
+    picture.height = cairo_image_surface_get_height(surface);
+    picture.pixels.reserve(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
+    for (int y = 0; y < picture.height; ++y) {
         const unsigned char* row =
-            cairo_image_surface_get_data(surface) + py * cairo_image_surface_get_stride(surface);
-        uint32_t argb = reinterpret_cast<const uint32_t*>(row)[px];
-        color = RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+            cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(ColorOf(reinterpret_cast<const uint32_t*>(row)[x]));
     }
-    cairo_surface_destroy(surface);
-    return color;
+    return picture;
 }
 
 } // namespace standin

@@ -12,7 +12,6 @@
 //
 // Does NOT: open the system menu (SC_KEYMENU, SC_MOUSEMENU), minimise or maximise, enter the
 // context-help mode, handle WM_SETCURSOR beyond "not handled", or print (WM_PRINT).
-#include "gdi/device_context.h"
 #include "core/geometry.h"
 #include "win32/internal.h"
 #include "win32/move_size_loop.h"

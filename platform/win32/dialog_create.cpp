@@ -20,7 +20,7 @@
 #include "win32/dialog_template.h"
 #include "win32/dialogs.h"
 
-#include "gdi/gdi_objects.h"
+#include "gdi/gdi.h"
 #include "win32/internal.h"
 #include "core/metrics.h"
 #include "win32/window_classes.h"

@@ -39,19 +39,11 @@ bool HasIdleHook();
 // hooks_cbt.cpp: nonzero when a hook vetoes the operation.
 LRESULT CallCbtHooks(int code, WPARAM wParam, LPARAM lParam);
 
-// gdi: the window's picture goes with it.
-void ReleaseWindowSurface(Window& window);
-cairo_surface_t* SurfaceOfRoot(HWND root); // made or resized to the window's outer size
-
 // dialog_manager.cpp
 void ReleaseDialogData(Window& window);
 
 // menus.cpp
 HMENU MakeSystemMenu();
-
-// icons.cpp: the colour a stand-in icon is painted in; false for an invalid icon.
-bool IconColor(HICON icon, COLORREF* color);
-int LiveIconCount();
 
 // menus.cpp
 int LiveMenuCount();

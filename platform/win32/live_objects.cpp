@@ -1,7 +1,6 @@
 // CountLiveObjects: what of each kind of handle is alive, for tests that prove nothing leaks.
 #include "core/ui_thread.h"
-#include "gdi/device_context.h"
-#include "gdi/gdi_objects.h"
+#include "gdi/gdi.h"
 #include "win32/internal.h"
 
 #include <standin/hooks.h>

@@ -4,16 +4,12 @@
 // scroll bars in the frame are drawn as empty tracks with their arrow buttons.
 #include "win32/nonclient.h"
 
-#include "gdi/device_context.h"
-#include "gdi/gdi_objects.h"
+#include "gdi/gdi.h"
 #include "core/geometry.h"
 #include "core/metrics.h"
 
 namespace standin {
 namespace {
-
-constexpr LRESULT kHitHorizontalScroll = 6; // HTHSCROLL
-constexpr LRESULT kHitVerticalScroll = 7;   // HTVSCROLL
 
 int BorderOf(const Window& window) {
     DWORD style = window.m_style;
@@ -48,20 +44,23 @@ LRESULT SizingEdgeAt(POINT p, LONG width, LONG height) {
     return HTNOWHERE;
 }
 
-void PaintCaption(HDC dc, cairo_t* cairo, const Window& window, const FrameLayout& frame) {
+TRIVERTEX Vertex(LONG x, LONG y, COLORREF color) {
+    return TRIVERTEX{x,
+                     y,
+                     static_cast<COLOR16>(GetRValue(color) << 8),
+                     static_cast<COLOR16>(GetGValue(color) << 8),
+                     static_cast<COLOR16>(GetBValue(color) << 8),
+                     0};
+}
+
+void PaintCaption(HDC dc, const Window& window, const FrameLayout& frame) {
     bool active = window.m_captionActive;
     COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
     COLORREF to = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
     const RECT& bar = frame.captionBar;
-    cairo_pattern_t* gradient = cairo_pattern_create_linear(bar.left, 0, bar.right, 0);
-    cairo_pattern_add_color_stop_rgb(gradient, 0, GetRValue(from) / 255.0, GetGValue(from) / 255.0,
-                                     GetBValue(from) / 255.0);
-    cairo_pattern_add_color_stop_rgb(gradient, 1, GetRValue(to) / 255.0, GetGValue(to) / 255.0,
-                                     GetBValue(to) / 255.0);
-    cairo_set_source(cairo, gradient);
-    cairo_rectangle(cairo, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
-    cairo_fill(cairo);
-    cairo_pattern_destroy(gradient);
+    TRIVERTEX ends[] = {Vertex(bar.left, bar.top, from), Vertex(bar.right, bar.bottom, to)};
+    GRADIENT_RECT span{0, 1};
+    GradientFill(dc, ends, 2, &span, 1, GRADIENT_FILL_RECT_H);
 
     if (frame.hasIcon)
         DrawIconEx(dc, frame.icon.left, frame.icon.top, SmallIconOf(window), metrics::kSmallIcon,
@@ -171,9 +170,9 @@ LRESULT HitTestFrame(const Window& window, POINT screen) {
         return HTCAPTION;
     }
     if ((window.m_style & WS_VSCROLL) && p.x >= client.right && p.y >= client.top && p.y < client.bottom)
-        return kHitVerticalScroll;
+        return HTVSCROLL;
     if ((window.m_style & WS_HSCROLL) && p.y >= client.bottom && p.x >= client.left && p.x < client.right)
-        return kHitHorizontalScroll;
+        return HTHSCROLL;
     return HTBORDER;
 }
 
@@ -182,8 +181,7 @@ void PaintFrame(HWND hwnd) {
     if (!window)
         return;
     HDC dc = OpenWindowDc(hwnd, DcArea::NonClient, nullptr);
-    DeviceContext* context = LookupDc(dc);
-    if (!context)
+    if (!dc)
         return;
     LONG width = window->m_rect.right - window->m_rect.left;
     LONG height = window->m_rect.bottom - window->m_rect.top;
@@ -199,8 +197,7 @@ void PaintFrame(HWND hwnd) {
         InflateRect(&rest, -1, -1);
     }
     if (frame.hasCaption) {
-        ApplyViewport(*context);
-        PaintCaption(dc, context->m_cairo, *window, frame);
+        PaintCaption(dc, *window, frame);
         rest.top += metrics::kCaption;
     }
     if (window->m_exStyle & WS_EX_CLIENTEDGE)

@@ -5,7 +5,7 @@
 // Does NOT: keep true regions (the update area is one rectangle, the union of what was marked), scroll
 // windows, or send WM_SYNCPAINT. A parent without WS_CLIPCHILDREN passes invalidation on to the
 // children under the marked area, as Windows does, so what the parent paints over them is repainted.
-#include "gdi/device_context.h"
+#include "gdi/gdi.h"
 #include "core/geometry.h"
 #include "win32/internal.h"
 

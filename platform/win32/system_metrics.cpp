@@ -65,9 +65,9 @@ int WINAPI GetSystemMetrics(int index) {
     using namespace standin::metrics;
     switch (index) {
     case SM_CXSCREEN:
-        return kScreenWidth;
+        return metrics::kScreenWidth;
     case SM_CYSCREEN:
-        return kScreenHeight;
+        return metrics::kScreenHeight;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
         return kScrollBar;
@@ -105,9 +105,9 @@ int WINAPI GetSystemMetrics(int index) {
     case SM_CYMAXTRACK:
         return kMaxTrackHeight;
     case SM_CXVIRTUALSCREEN:
-        return kScreenWidth;
+        return metrics::kScreenWidth;
     case SM_CYVIRTUALSCREEN:
-        return kScreenHeight;
+        return metrics::kScreenHeight;
     case SM_CMONITORS:
         return 1;
     default:

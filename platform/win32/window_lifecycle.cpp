@@ -8,6 +8,7 @@
 // Does NOT: send WM_GETMINMAXINFO or WM_NCCALCSIZE at creation, WM_PARENTNOTIFY, or create windows
 // for another thread (such a call fails with ERROR_ACCESS_DENIED).
 #include "core/geometry.h"
+#include "gdi/gdi.h"
 #include "win32/internal.h"
 #include "core/metrics.h"
 #include "core/ui_thread.h"

@@ -5,7 +5,6 @@
 #include <automation.h>
 #include <standin/hooks.h>
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,26 +17,18 @@ using namespace sample;
 // One rendering of the whole dialog, for looking at many pixels of it.
 class Picture {
 public:
-    explicit Picture(HWND window)
-        : m_surface(static_cast<cairo_surface_t*>(standin::RenderWindowSurface(window))) {
+    explicit Picture(HWND window) : m_picture(standin::TakeWindowPicture(window)) {
         GetWindowRect(GetAncestor(window, GA_ROOT), &m_root);
-        cairo_surface_flush(m_surface);
     }
-    ~Picture() { cairo_surface_destroy(m_surface); }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
 
     COLORREF at(HWND window, int x, int y) const {
         POINT pt{x, y};
         ClientToScreen(window, &pt);
-        const unsigned char* row = cairo_image_surface_get_data(m_surface) +
-                                   (pt.y - m_root.top) * cairo_image_surface_get_stride(m_surface);
-        const uint32_t argb = reinterpret_cast<const uint32_t*>(row)[pt.x - m_root.left];
-        return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+        return m_picture.at(pt.x - m_root.left, pt.y - m_root.top);
     }
 
 private:
-    cairo_surface_t* m_surface = nullptr;
+    standin::WindowPicture m_picture;
     RECT m_root{};
 };
 

@@ -15,7 +15,7 @@ namespace standin {
 // and the 1 px line under it), so a captioned window with a sizing border is its client + 8 px wide and
 // + 27 px tall. Dialog base units 6x12 for the 9-point Japanese dialog font at 96 dpi (scaled linearly
 // with the point size), so a 249x135 DLU template gives a 374x203 client area (MulDiv(249, 6, 4) = 374,
-// MulDiv(135, 12, 8) = 203 (202.5 up)). The full list is in platform/win32/metrics.h.
+// MulDiv(135, 12, 8) = 203 (202.5 up)). The full list is in platform/core/metrics.h.
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 
@@ -102,6 +102,19 @@ WINBASEAPI void SetIdleHook(std::function<void()> hook);
 // and returns it (caller destroys with cairo_surface_destroy). Declared as void* so that this header
 // does not pull cairo in.
 WINBASEAPI void* RenderWindowSurface(HWND hwnd);
+// The same picture as colours, for looking at many pixels without cairo: row by row from the top-left
+// corner of the top-level window's outer rectangle. Empty (0 x 0) when there is no window to picture.
+struct WindowPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { // CLR_INVALID outside
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return CLR_INVALID;
+        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    }
+};
+WINBASEAPI WindowPicture TakeWindowPicture(HWND hwnd);
 // The colour of one pixel of `hwnd` at client coordinates (x, y), after a full repaint.
 WINBASEAPI COLORREF ReadPixel(HWND hwnd, int x, int y);
 // Resets the recorded boxes, menus, queued answers, faults and clipboard switch (between tests).

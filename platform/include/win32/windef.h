@@ -44,6 +44,7 @@ typedef char CHAR;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;
+typedef void* PVOID;
 typedef const void* LPCVOID;
 typedef void* HANDLE;
 typedef BOOL* LPBOOL;

@@ -96,6 +96,10 @@ WINGDIAPI COLORREF WINAPI GetTextColor(HDC dc);
 WINGDIAPI BOOL WINAPI SetViewportOrgEx(HDC dc, int x, int y, LPPOINT old);
 WINGDIAPI BOOL WINAPI GetViewportOrgEx(HDC dc, LPPOINT org);
 WINGDIAPI int WINAPI IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+WINGDIAPI int WINAPI ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define COMPLEXREGION 3
 
 WINUSERAPI int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 WINUSERAPI int WINAPI FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
@@ -106,6 +110,25 @@ WINGDIAPI BOOL WINAPI LineTo(HDC dc, int x, int y);
 WINGDIAPI BOOL WINAPI Polygon(HDC dc, const POINT* points, int count);
 WINGDIAPI COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF color);
 WINGDIAPI COLORREF WINAPI GetPixel(HDC dc, int x, int y);
+
+// Gradients (msimg32 on Windows): only the two rectangle modes.
+typedef USHORT COLOR16;
+typedef struct _TRIVERTEX {
+    LONG x;
+    LONG y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+} TRIVERTEX, *PTRIVERTEX;
+typedef struct _GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+} GRADIENT_RECT, *PGRADIENT_RECT;
+#define GRADIENT_FILL_RECT_H 0x00000000
+#define GRADIENT_FILL_RECT_V 0x00000001
+WINGDIAPI BOOL WINAPI GradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
+                                   ULONG meshCount, ULONG mode);
 WINUSERAPI int WINAPI DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format);
 WINGDIAPI BOOL WINAPI TextOutW(HDC dc, int x, int y, LPCWSTR text, int count);
 WINGDIAPI BOOL WINAPI ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text,

@@ -379,6 +379,8 @@
 #define HTCLIENT 1
 #define HTCAPTION 2
 #define HTSYSMENU 3
+#define HTHSCROLL 6
+#define HTVSCROLL 7
 #define HTMINBUTTON 8
 #define HTMAXBUTTON 9
 #define HTLEFT 10

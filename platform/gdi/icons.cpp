@@ -5,7 +5,7 @@
 // Does NOT: read icon resources (LoadIconW with a module finds nothing and fails with
 // ERROR_RESOURCE_NAME_NOT_FOUND), keep masks or several sizes, or change the pointer's shape on screen.
 #include "core/handle_table.h"
-#include "win32/internal.h"
+#include "gdi/device_context.h"
 #include "core/ui_thread.h"
 
 namespace standin {
