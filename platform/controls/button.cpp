@@ -13,6 +13,8 @@
 #include "control_base.h"
 #include "paint_kit.h"
 
+#include <vector>
+
 namespace controls {
 
 namespace {
@@ -222,20 +224,24 @@ LRESULT SetStyle(HWND hwnd, WPARAM style, LPARAM redraw) {
     return 0;
 }
 
-// A group box covers the buttons placed inside it; when it repaints its face they have to repaint
-// over it again.
-void InvalidateSiblingsInside(HWND groupBox) {
+// A group box lies under the buttons placed inside it: they come after it in z-order and show over
+// it. What of it they cover (in its client coordinates) is left out of its painting, so its face
+// never hides them and they need no repaint after it, as on Windows.
+std::vector<RECT> CoveredBySiblings(HWND groupBox) {
     RECT box{};
     GetWindowRect(groupBox, &box);
+    std::vector<RECT> covered;
     for (HWND sibling = GetWindow(groupBox, GW_HWNDNEXT); sibling;
          sibling = GetWindow(sibling, GW_HWNDNEXT)) {
         RECT other{};
         RECT overlap{};
         GetWindowRect(sibling, &other);
         if (IsWindowVisible(sibling) && IntersectRect(&overlap, &box, &other)) {
-            InvalidateRect(sibling, nullptr, FALSE);
+            MapWindowPoints(nullptr, groupBox, reinterpret_cast<POINT*>(&other), 2);
+            covered.push_back(other);
         }
     }
+    return covered;
 }
 
 void Paint(HWND hwnd, const ButtonState& state, HDC dc, const RECT& client) {
@@ -261,9 +267,13 @@ void Paint(HWND hwnd, const ButtonState& state, HDC dc, const RECT& client) {
         break;
     }
     case Kind::GroupBox: {
+        const int saved = SaveDC(dc);
+        for (const RECT& covered : CoveredBySiblings(hwnd)) {
+            ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
+        }
         HBRUSH background = FillWithParentColours(hwnd, dc, client, WM_CTLCOLORSTATIC);
         PaintGroupBox(dc, client, text, look.enabled, background, TextLineHeight(state.m_font));
-        InvalidateSiblingsInside(hwnd);
+        RestoreDC(dc, saved);
         break;
     }
     }

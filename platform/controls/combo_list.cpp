@@ -7,6 +7,7 @@
 // - a list box window class of its own ("LISTBOX"): this one only serves combo boxes;
 // - keyboard focus: the keys stay with the combo box, which moves the list's choice;
 // - dragging the scroll bar's thumb (the arrows, the track and the wheel scroll it).
+#include "combo_painter.h"
 #include "combobox_state.h"
 #include "control_base.h"
 #include "paint_kit.h"
@@ -75,21 +76,9 @@ void Paint(HWND list, const ComboListState& state, HDC dc, const RECT& client) {
     HBRUSH background = AskForColours(list, state.m_combo, dc, WM_CTLCOLORLISTBOX);
     const ListGeometry geometry = GeometryOf(list, *combo);
     FillRect(dc, &geometry.items, background);
-    const COLORREF text = GetTextColor(dc);
     const int last = std::min(ComboCount(*combo), combo->m_listTop + ComboVisibleItems(*combo));
-    for (int item = combo->m_listTop; item < last; ++item) {
-        RECT rect = ItemRect(geometry, *combo, item);
-        const bool hot = item == combo->m_hot;
-        if (hot) {
-            FillSysColour(dc, rect, COLOR_HIGHLIGHT);
-        }
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, hot ? GetSysColor(COLOR_HIGHLIGHTTEXT) : text);
-        const std::wstring& label = combo->m_items[static_cast<size_t>(item)].text;
-        rect.left += 2;
-        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect,
-                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    }
+    PaintComboItems(dc, geometry.items, combo->m_items, combo->m_listTop, last, ComboItemHeight(*combo),
+                    combo->m_hot);
     PaintScrollBar(dc, geometry.bar, BarOf(*combo));
 }
 

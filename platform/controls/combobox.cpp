@@ -10,6 +10,7 @@
 // - case-sensitive or locale-aware sorting: CBS_SORT orders by character code.
 #include "combobox.h"
 
+#include "combo_painter.h"
 #include "combobox_state.h"
 #include "control_base.h"
 #include "paint_kit.h"
@@ -193,45 +194,19 @@ void TakeScrollBarStyles(HWND combo, ComboState& state) {
 // ---- painting -------------------------------------------------------------------------------------
 void Paint(HWND combo, const ComboState& state, HDC dc, const RECT& client) {
     FontSelection font(dc, FontOrDefault(state.m_font));
-    const bool enabled = IsWindowEnabled(combo) != FALSE;
+    ComboFaceLook look;
+    look.enabled = IsWindowEnabled(combo) != FALSE;
+    look.dropped = state.m_dropped;
+    look.focused = GetFocus() == combo;
+    if (ComboValidItem(state, state.m_selected)) {
+        look.text = &state.m_items[static_cast<size_t>(state.m_selected)].text;
+    }
     // The face of a drop-down list asks as an edit does, or as a static when disabled (Windows 4.0
     // and later); the open list asks with WM_CTLCOLORLISTBOX.
-    HBRUSH background = AskParentForColours(combo, dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
-    RECT inside = client;
-    DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT);
-    InflateRect(&inside, -2, -2);
-    FillRect(dc, &inside, background);
-    const int arrowWidth = std::min<int>(
-        GetSystemMetrics(SM_CXVSCROLL) > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 16, inside.right - inside.left);
-    RECT button{inside.right - arrowWidth, inside.top, inside.right, inside.bottom};
-    PaintButtonBox(dc, button, state.m_dropped);
-    RECT arrow = button;
-    if (state.m_dropped) {
-        OffsetRect(&arrow, 1, 1);
-    }
-    PaintArrow(dc, arrow, Arrow::Down, enabled);
-    RECT field{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1};
-    if (field.right <= field.left) {
-        return;
-    }
-    const bool highlighted = enabled && !state.m_dropped && GetFocus() == combo;
-    if (highlighted) {
-        FillSysColour(dc, field, COLOR_HIGHLIGHT);
-        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        SetBkMode(dc, TRANSPARENT);
-    } else if (!enabled) {
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    }
-    if (ComboValidItem(state, state.m_selected)) {
-        const std::wstring& text = state.m_items[static_cast<size_t>(state.m_selected)].text;
-        RECT label = field;
-        label.left += 2;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &label,
-                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    }
-    if (highlighted) {
-        DrawFocusRect(dc, &field);
-    }
+    look.background = AskParentForColours(combo, dc, look.enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
+    look.arrowWidth = scrollBar > 0 ? scrollBar : 16;
+    PaintComboFace(dc, client, look);
 }
 
 LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

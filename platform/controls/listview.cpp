@@ -154,6 +154,12 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
         row.param = item->lParam;
     }
     const int at = state.m_model.insertRow(item->iItem, std::move(row), IsSingleSelection(list));
+    if (state.m_rowHeight == 0) {
+        MeasureRows(list, state);
+        if (!StillAlive(list)) {
+            return at;
+        }
+    }
     Changed(list, state);
     return at;
 }
@@ -311,7 +317,10 @@ LRESULT SetExtendedStyle(HWND list, ListViewState& state, WPARAM mask, LPARAM st
 
 void SetFont(HWND list, ListViewState& state, WPARAM font, LPARAM redraw) {
     SetFontAndRedraw(list, state.m_font, font, redraw);
-    state.m_rowHeight = 0;
+    MeasureRows(list, state);
+    if (!StillAlive(list)) {
+        return;
+    }
     if (state.m_header) {
         InvalidateRect(state.m_header, nullptr, FALSE);
     }

@@ -59,17 +59,17 @@ bool IsSingleSelection(HWND list) {
     return (GetWindowLongW(list, GWL_STYLE) & LVS_SINGLESEL) != 0;
 }
 
-int RowHeight(HWND list, ListViewState& state, bool measure) {
-    if (state.m_rowHeight > 0) {
-        return state.m_rowHeight;
-    }
+int RowHeight(const ListViewState& state) {
+    return state.m_rowHeight > 0 ? state.m_rowHeight : TextLineHeight(state.m_font) + kRowPadding;
+}
+
+// Owner-drawn rows are as high as the parent says, asked as Windows asks: when the list gets its font
+// (in a dialog, as it is made, before WM_INITDIALOG), and when the first row comes to a list that
+// never got one. Other rows are a line of the font and the padding. Painting only reads the answer.
+void MeasureRows(HWND list, ListViewState& state) {
     const int standard = TextLineHeight(state.m_font) + kRowPadding;
-    if (!measure) {
-        return standard;
-    }
     int height = standard;
     if (IsOwnerDrawn(list)) {
-        // Owner-drawn rows are as high as the parent says, asked once (again after a font change).
         MEASUREITEMSTRUCT measureItem{};
         measureItem.CtlType = ODT_LISTVIEW;
         measureItem.CtlID = static_cast<UINT>(GetDlgCtrlID(list));
@@ -79,21 +79,19 @@ int RowHeight(HWND list, ListViewState& state, bool measure) {
             SendMessageW(parent, WM_MEASUREITEM, measureItem.CtlID, reinterpret_cast<LPARAM>(&measureItem));
         }
         if (!StillAlive(list)) {
-            return standard;
+            return;
         }
         if (measureItem.itemHeight > 0) {
             height = static_cast<int>(measureItem.itemHeight);
         }
     }
     state.m_rowHeight = height;
-    return height;
 }
 
-ListLayout LayoutOf(HWND list, ListViewState& state, bool measure) {
-    const int rows = state.m_model.rowCount();
-    const int rowHeight = RowHeight(list, state, measure && rows > 0);
-    return ComputeListLayout(InsideOwnBorder(list), HasHeader(list) ? kHeaderHeight : 0, rowHeight,
-                             state.m_model.totalColumnWidth(), rows, ScrollBarThickness());
+ListLayout LayoutOf(HWND list, const ListViewState& state) {
+    return ComputeListLayout(InsideOwnBorder(list), HasHeader(list) ? kHeaderHeight : 0, RowHeight(state),
+                             state.m_model.totalColumnWidth(), state.m_model.rowCount(),
+                             ScrollBarThickness());
 }
 
 RECT RowRect(const ListLayout& layout, const ListViewState& state, int row) {
@@ -169,7 +167,7 @@ bool ScrollTo(HWND list, ListViewState& state, int topRow, int scrollX) {
 }
 
 void ClampScroll(HWND list, ListViewState& state) {
-    // The top-left position is always allowed: nothing to measure (or ask the parent) for it.
+    // The top-left position is always allowed.
     if (state.m_topRow == 0 && state.m_scrollX == 0) {
         return;
     }
@@ -198,7 +196,7 @@ void PlaceHeader(HWND list, ListViewState& state) {
     if (!state.m_header) {
         return;
     }
-    const ListLayout layout = LayoutOf(list, state, false);
+    const ListLayout layout = LayoutOf(list, state);
     RECT current{};
     GetWindowRect(state.m_header, &current);
     MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&current), 2);

@@ -111,7 +111,7 @@ void FillBackground(HDC dc, const RECT& rect, COLORREF colour) {
 
 } // namespace
 
-void PaintListView(HWND list, ListViewState& state, HDC dc, const RECT& client) {
+void PaintListView(HWND list, const ListViewState& state, HDC dc, const RECT& client) {
     DrawOwnBorder(list, dc, client);
     const ListLayout layout = LayoutOf(list, state);
     FontSelection font(dc, FontOrDefault(state.m_font));

@@ -53,10 +53,12 @@ ListLayout ComputeListLayout(const RECT& inside, int headerHeight, int rowHeight
 bool IsOwnerDrawn(HWND list);
 bool HasHeader(HWND list);
 bool IsSingleSelection(HWND list);
-// The row height, measured on first need; `measure` false gives a provisional one instead of
-// asking the parent before rows exist.
-int RowHeight(HWND list, ListViewState& state, bool measure);
-ListLayout LayoutOf(HWND list, ListViewState& state, bool measure = true);
+// The measured row height; before the first measurement, a line of the font and the padding.
+int RowHeight(const ListViewState& state);
+// Works the row height out again (asking the parent of an owner-drawn list), when the font changes
+// and when the first row comes to a list never measured; the list may be gone afterwards.
+void MeasureRows(HWND list, ListViewState& state);
+ListLayout LayoutOf(HWND list, const ListViewState& state);
 RECT RowRect(const ListLayout& layout, const ListViewState& state, int row);
 RECT SubItemRect(const ListLayout& layout, const ListViewState& state, int row, int column);
 int RowAt(const ListLayout& layout, const ListViewState& state, POINT pt); // -1: no row there
@@ -70,7 +72,7 @@ bool EnsureVisible(HWND list, ListViewState& state, int row, bool partialOk);
 void PlaceHeader(HWND list, ListViewState& state);
 
 // ---- painting (listview_paint.cpp) -----------------------------------------------------------------
-void PaintListView(HWND list, ListViewState& state, HDC dc, const RECT& client);
+void PaintListView(HWND list, const ListViewState& state, HDC dc, const RECT& client);
 void PaintHeaderRow(HDC dc, const RECT& area, const ListModel& model, int scrollX, HFONT font);
 
 // ---- input (listview_input.cpp) --------------------------------------------------------------------

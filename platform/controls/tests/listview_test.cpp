@@ -297,6 +297,20 @@ TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
     }
 }
 
+// The parent is asked when the list gets its font (in a dialog, before WM_INITDIALOG) and again
+// when the font changes; painting and rows never ask.
+TEST_F(ListView, OwnerDrawnRowsAreMeasuredWhenTheFontComesNotWhenPainted) {
+    ASSERT_EQ(dialog.measureCount(), 1) << "asked while the dialog was made";
+    dialog.fillList(kOwnerList, 3);
+    UpdateWindow(list());
+    automation::ReadPixel(list(), 1, 1); // a full repaint
+    EXPECT_EQ(dialog.measureCount(), 1);
+    SendMessageW(list(), WM_SETFONT, SendMessageW(dialog.hwnd(), WM_GETFONT, 0, 0), TRUE);
+    EXPECT_EQ(dialog.measureCount(), 2) << "a new font asks again";
+    automation::ReadPixel(list(), 1, 1);
+    EXPECT_EQ(dialog.measureCount(), 2);
+}
+
 TEST_F(ListView, TheWheelScrollsAndAPickedRowIsBroughtIntoView) {
     dialog.fillList(kOwnerList, 30);
     ASSERT_TRUE(automation::PickListRow(list(), 25));

@@ -98,6 +98,24 @@ TEST_F(Painting, CheckMarksAndRadioDotsShowWhenChecked) {
     }
 }
 
+// The radio buttons inside a group box come after it in z-order and show over it: a repaint of the
+// group box alone leaves their pixels as they were and asks nothing of them.
+TEST_F(Painting, AGroupBoxRepaintsAroundTheButtonsInsideIt) {
+    HWND radio = dialog.item(kRadioA1);
+    SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+    RECT client{};
+    GetClientRect(radio, &client);
+    const POINT dot{5, (client.bottom - 12) / 2 + 5};
+    ASSERT_EQ(Pixel(kRadioA1, dot.x, dot.y), GetSysColor(COLOR_WINDOWTEXT)) << "a full repaint shows the dot";
+
+    InvalidateRect(dialog.item(kGroupA), nullptr, TRUE);
+    UpdateWindow(dialog.item(kGroupA));
+    EXPECT_FALSE(GetUpdateRect(radio, nullptr, FALSE)) << "painting the group box changes nothing else";
+    HDC dc = GetDC(radio);
+    EXPECT_EQ(GetPixel(dc, dot.x, dot.y), GetSysColor(COLOR_WINDOWTEXT)) << "the dot was not painted over";
+    ReleaseDC(radio, dc);
+}
+
 TEST_F(Painting, TheSelectedRowShowsInTheHighlightColourAcrossTheRow) {
     dialog.fillList(kPlainList, 4);
     HWND list = dialog.item(kPlainList);

@@ -110,8 +110,10 @@ std::string NotifyLine(const NMHDR* header) {
 SampleDialog::SampleDialog() {
     standin::ResetRecords();
     m_totalBrush = CreateSolidBrush(kTotalColour);
+    s_creating = this;
     m_hwnd = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), DialogTemplateBytes(kTemplate).get(),
                                         nullptr, Proc, reinterpret_cast<LPARAM>(this));
+    s_creating = nullptr;
     if (!m_hwnd) {
         return;
     }
@@ -194,6 +196,10 @@ INT_PTR CALLBACK SampleDialog::Proc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
         return FALSE;
     }
     auto* self = reinterpret_cast<SampleDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    // The owner-drawn list is measured as it gets its font, before WM_INITDIALOG brings the pointer,
+    // as Windows measures it; the dialog being made answers then.
+    if (!self && msg == WM_MEASUREITEM)
+        self = s_creating;
     return self ? self->handle(msg, wParam, lParam) : FALSE;
 }
 

@@ -75,6 +75,7 @@ private:
     std::vector<DrawRecord> m_draws;
     std::map<int, UINT> m_colourMessages;
     int m_measureCount = 0;
+    static inline SampleDialog* s_creating = nullptr; // between CreateDialogIndirectParamW and WM_INITDIALOG
 };
 
 // Joins lines with '\n' for one readable comparison of a whole sequence.
