@@ -5,7 +5,13 @@
 
 #include <afxwin.h>
 
+#if defined(_WIN32) && defined(BRMEASURETOTALDLG_BUILDING)
+#define BRMEASURETOTALDLG_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define BRMEASURETOTALDLG_API __declspec(dllimport)
+#else
 #define BRMEASURETOTALDLG_API __attribute__((visibility("default")))
+#endif
 
 // Sent (synchronously) to the host's main window by "作図"; wParam and lParam are 0. While
 // handling it the host reads the text to draw with IMeasureTotalDlg::GetString.

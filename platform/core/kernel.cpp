@@ -1,4 +1,5 @@
-// Kernel bits that everything else leans on: the thread's last error, MulDiv, ticks and thread ids.
+// Kernel bits that everything else leans on: the thread's last error, MulDiv, ticks, thread ids and
+// the ordinal string comparison.
 //
 // Does NOT: format messages (FormatMessage), or give a debugger anything: OutputDebugStringW drops the
 // text, since normal paths must stay silent on stdout/stderr.
@@ -7,6 +8,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cwchar>
+#include <cwctype>
 #include <thread>
 #include <unistd.h>
 #include <sys/syscall.h>
@@ -51,4 +54,26 @@ DWORD WINAPI GetCurrentThreadId(void) {
 }
 
 void WINAPI OutputDebugStringW(LPCWSTR) {}
+
+// Code unit by code unit; ignoring case compares the upper-case forms, as Windows does, not the
+// locale's collation. A length of -1 means "up to the terminating zero".
+int WINAPI CompareStringOrdinal(LPCWSTR first, int firstLength, LPCWSTR second, int secondLength,
+                                BOOL ignoreCase) {
+    if (!first || !second || firstLength < -1 || secondLength < -1) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    size_t a = firstLength < 0 ? std::wcslen(first) : size_t(firstLength);
+    size_t b = secondLength < 0 ? std::wcslen(second) : size_t(secondLength);
+    for (size_t i = 0; i < a && i < b; ++i) {
+        wint_t x = wint_t(first[i]), y = wint_t(second[i]);
+        if (ignoreCase) {
+            x = std::towupper(x);
+            y = std::towupper(y);
+        }
+        if (x != y)
+            return x < y ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
+    }
+    return a == b ? CSTR_EQUAL : (a < b ? CSTR_LESS_THAN : CSTR_GREATER_THAN);
+}
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -73,7 +74,9 @@ int main(int argc, char** argv) {
                      static_cast<unsigned>(GetLastError()));
         return 1;
     }
-    HICON icon = CreateIconFromColor(RGB(0, 128, 64));
+    const std::vector<DWORD> green(32 * 32, 0x008000); // 32-bit pixels: blue, green, red, unused
+    const std::vector<BYTE> mask(32 * 32 / 8, 0);
+    HICON icon = CreateIcon(nullptr, 32, 32, 1, 32, mask.data(), reinterpret_cast<const BYTE*>(green.data()));
     SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -1,6 +1,7 @@
-// Icons and cursors of the stand-in: an icon is one colour (CreateIconFromColor), drawn as a framed
-// square. The system's shared icons and cursors (LoadIconW / LoadCursorW with a null instance) exist
-// once and are never counted or destroyed.
+// Icons and cursors of the stand-in: an icon is one colour, drawn as a framed square. CreateIcon takes
+// the colour of the image's first pixel; only 32-bit images (one plane) are accepted. The system's shared
+// icons and cursors (LoadIconW / LoadCursorW with a null instance) exist once and are never counted or
+// destroyed.
 //
 // Does NOT: read icon resources (LoadIconW with a module finds nothing and fails with
 // ERROR_RESOURCE_NAME_NOT_FOUND), keep masks or several sizes, or change the pointer's shape on screen.
@@ -67,10 +68,16 @@ using namespace standin;
 
 extern "C" {
 
-HICON WINAPI CreateIconFromColor(COLORREF color) {
+HICON WINAPI CreateIcon(HINSTANCE, int width, int height, BYTE planes, BYTE bitsPerPixel, const BYTE* andBits,
+                        const BYTE* xorBits) {
     if (!OnUiThread())
         return nullptr;
-    return MakeIcon(color, false);
+    if (width <= 0 || height <= 0 || planes != 1 || bitsPerPixel != 32 || !andBits || !xorBits) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    // A 32-bit pixel is blue, green, red and one unused byte.
+    return MakeIcon(RGB(xorBits[2], xorBits[1], xorBits[0]), false);
 }
 
 BOOL WINAPI DestroyIcon(HICON icon) {

@@ -48,7 +48,7 @@ bool IsRadioButton(HWND hWnd) {
         return true;
     wchar_t className[16] = {};
     ::GetClassNameW(hWnd, className, 16);
-    bool button = ::wcscasecmp(className, L"Button") == 0;
+    bool button = ::CompareStringOrdinal(className, -1, L"Button", -1, TRUE) == CSTR_EQUAL;
     DWORD type = DWORD(::GetWindowLongW(hWnd, GWL_STYLE)) & BS_TYPEMASK;
     return button && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }

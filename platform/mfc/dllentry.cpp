@@ -7,8 +7,30 @@
 // this object is linked after them (a whole archive, after the library's object files). At unload the detach
 // runs before the static objects are destroyed.
 //
-// What it does NOT do: DLL_THREAD_ATTACH/DETACH, failing the load (see afxdllx.h).
+// On Windows the loader calls DllMain itself, after the C runtime has built the static objects; the
+// glue is the library's entry point instead (linked with --entry), and puts the raw step around the
+// runtime's own entry, which builds the static objects and calls DllMain.
+//
+// What it does NOT do: DLL_THREAD_ATTACH/DETACH, failing the load on Linux (see afxdllx.h).
 #include <afxdllx.h>
+
+#ifdef _WIN32
+
+// mingw-w64's entry of a DLL: runs the static constructors, then DllMain; the destructors at detach.
+extern "C" BOOL WINAPI DllMainCRTStartup(HINSTANCE, DWORD, LPVOID);
+
+extern "C" BOOL WINAPI AfxExtensionDllEntry(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH)
+        AfxBeginExtensionLoad();
+    BOOL result = DllMainCRTStartup(instance, reason, reserved);
+    if (reason == DLL_PROCESS_ATTACH)
+        AfxEndExtensionLoad();
+    if (reason == DLL_PROCESS_DETACH)
+        AfxResetMsgCache(); // the library's message maps go with it
+    return result;
+}
+
+#else
 
 // The library's own DllMain (hidden, so it never binds to another module's); a library without one
 // still gets the raw step.
@@ -48,3 +70,5 @@ __attribute__((destructor)) void DetachLibrary() {
 }
 
 } // namespace
+
+#endif

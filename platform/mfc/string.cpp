@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <vector>
 #include <cwctype>
 
 namespace {
@@ -176,8 +177,15 @@ CString& CString::MakeReverse() {
 }
 
 // ---- formatting ----------------------------------------------------------------------------------------
-// Most texts fit a small stack buffer, so that is tried first. vswprintf cannot tell "too small" from a
-// conversion error, so a longer text is written through a growing memory stream, which tells them apart.
+// Most texts fit a small stack buffer, so that is tried first. When it does not fit, the C library
+// says so in one of two ways: the length it needed (C99's snprintf rule, which Windows' runtime
+// follows too) or only a failure (glibc's vswprintf gives -1 for "too small" and for a bad format
+// alike). A needed length is taken at its word; a bare failure doubles the buffer, and a text that
+// fits none up to kFormatLimit characters is taken for a bad format.
+namespace {
+constexpr size_t kFormatLimit = size_t(1) << 22;
+}
+
 void CString::AppendFormatV(LPCWSTR format, va_list args) {
     if (format == nullptr)
         AfxThrowInvalidArgException();
@@ -186,25 +194,24 @@ void CString::AppendFormatV(LPCWSTR format, va_list args) {
     va_copy(first, args);
     int written = std::vswprintf(small, std::size(small), format, first);
     va_end(first);
-    if (written >= 0) {
+    if (written >= 0 && size_t(written) < std::size(small)) {
         m_str.append(small, size_t(written));
         return;
     }
-    wchar_t* grown = nullptr;
-    size_t grownSize = 0;
-    FILE* stream = open_wmemstream(&grown, &grownSize);
-    if (stream == nullptr)
-        AfxThrowMemoryException();
-    va_list second;
-    va_copy(second, args);
-    written = std::vfwprintf(stream, format, second);
-    va_end(second);
-    std::fclose(stream);
-    if (written >= 0)
-        m_str.append(grown, grownSize);
-    std::free(grown);
-    if (written < 0)
-        AfxThrowInvalidArgException();
+    size_t size = written >= 0 ? size_t(written) + 1 : 2 * std::size(small);
+    while (size <= kFormatLimit) {
+        std::vector<wchar_t> grown(size);
+        va_list again;
+        va_copy(again, args);
+        written = std::vswprintf(grown.data(), size, format, again);
+        va_end(again);
+        if (written >= 0 && size_t(written) < size) {
+            m_str.append(grown.data(), size_t(written));
+            return;
+        }
+        size = written >= 0 ? size_t(written) + 1 : 2 * size;
+    }
+    AfxThrowInvalidArgException();
 }
 
 void CString::FormatV(LPCWSTR format, va_list args) {

@@ -9,12 +9,24 @@
 #include <brio/server/BrLogServer.h>
 
 #include <mutex>
+#include <vector>
 
 namespace brio::core {
 
 namespace {
 
 constexpr COLORREF kIconColour = RGB(0x2a, 0x5d, 0x9f);
+constexpr int kIconSize = 32;
+
+// A square of one colour: 32-bit pixels (blue, green, red, unused) and an AND mask that keeps them all.
+HICON MakeIcon(COLORREF colour) {
+    const DWORD pixel =
+        (DWORD{GetRValue(colour)} << 16) | (DWORD{GetGValue(colour)} << 8) | GetBValue(colour);
+    const std::vector<DWORD> colours(kIconSize * kIconSize, pixel);
+    const std::vector<BYTE> mask(kIconSize * kIconSize / 8, 0);
+    return CreateIcon(nullptr, kIconSize, kIconSize, 1, 32, mask.data(),
+                      reinterpret_cast<const BYTE*>(colours.data()));
+}
 
 } // namespace
 
@@ -48,7 +60,7 @@ std::wstring Application::getApplicationName() const {
 HICON Application::getSystemIconHandle() const {
     std::lock_guard lock(m_state->mutex);
     if (m_state->icon == nullptr)
-        m_state->icon = CreateIconFromColor(kIconColour);
+        m_state->icon = MakeIcon(kIconColour);
     return m_state->icon;
 }
 

@@ -59,11 +59,16 @@ struct BrLogServer::State {
         std::error_code ignored;
         if (path.has_parent_path())
             std::filesystem::create_directories(path.parent_path(), ignored);
+#ifdef _WIN32
+        file = _wfopen(path.c_str(), L"a");
+#else
         file = std::fopen(path.c_str(), "a");
+#endif
         ownsFile = file != nullptr;
         if (file == nullptr) {
             file = stderr;
-            std::fprintf(stderr, "brio log: cannot open %s; logging to standard error\n", path.c_str());
+            std::fprintf(stderr, "brio log: cannot open %s; logging to standard error\n",
+                         reinterpret_cast<const char*>(path.u8string().c_str()));
         }
     }
 

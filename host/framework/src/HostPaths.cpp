@@ -1,7 +1,9 @@
 #include "HostPaths.h"
 
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 
@@ -12,6 +14,23 @@ std::string environmentValue(const char* name) {
     return value != nullptr ? value : "";
 }
 
+#ifdef _WIN32
+// Windows keeps a user's state under %LOCALAPPDATA% and settings under %APPDATA%.
+namespace {
+std::filesystem::path knownFolder(const char* windowsVariable) {
+    const std::filesystem::path base = environmentValue(windowsVariable);
+    return (base.is_absolute() ? base : std::filesystem::temp_directory_path()) / "brio";
+}
+} // namespace
+
+std::filesystem::path defaultLogPath() {
+    return knownFolder("LOCALAPPDATA") / "brio.log";
+}
+
+std::filesystem::path defaultSettingsPath() {
+    return knownFolder("APPDATA") / "settings.sqlite3";
+}
+#else
 std::filesystem::path hostDirectory(const char* xdgVariable, const char* homeFallback) {
     // The base directory rules ignore relative values: they would depend on the working directory.
     const std::filesystem::path xdg = environmentValue(xdgVariable);
@@ -34,5 +53,6 @@ std::filesystem::path defaultLogPath() {
 std::filesystem::path defaultSettingsPath() {
     return hostDirectory("XDG_CONFIG_HOME", ".config") / "settings.sqlite3";
 }
+#endif
 
 } // namespace brio::detail

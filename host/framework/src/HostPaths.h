@@ -1,4 +1,5 @@
-// Where the host keeps its files: the XDG base directories, as a Linux desktop program should.
+// Where the host keeps its files: the XDG base directories, as a Linux desktop program should; on
+// Windows the user's application-data folders.
 #pragma once
 
 #include <filesystem>
@@ -8,8 +9,10 @@ namespace brio::detail {
 
 // The variable's value, or "" when it is unset.
 std::string environmentValue(const char* name);
+#ifndef _WIN32
 // $<xdgVariable>/brio when that is an absolute path, else $HOME/<homeFallback>/brio.
 std::filesystem::path hostDirectory(const char* xdgVariable, const char* homeFallback);
+#endif
 std::filesystem::path defaultLogPath();
 std::filesystem::path defaultSettingsPath();
 

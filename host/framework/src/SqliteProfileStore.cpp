@@ -61,7 +61,11 @@ bool isTransientOrReadOnly(int code) {
 std::string timestampSuffix() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     char text[32];
     std::strftime(text, sizeof(text), "%Y%m%d-%H%M%S", &local);
     return text;
@@ -125,7 +129,10 @@ bool SqliteProfileStore::openDatabase() {
 // writes report their own errors); any other failure closes it.
 bool SqliteProfileStore::openAndPrepare(int& failure) {
     closeDatabase();
-    failure = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // SQLite takes file names in UTF-8 on every platform.
+    const std::u8string name = m_path.u8string();
+    failure = sqlite3_open_v2(reinterpret_cast<const char*>(name.c_str()), &m_db,
+                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (failure != SQLITE_OK) {
         closeDatabase();
         return false;

@@ -27,7 +27,8 @@ bool isIntegerType(VARTYPE vt) {
 }
 
 bool convertInto(_variant_t& out, const _variant_t& source, VARTYPE vt) {
-    return SUCCEEDED(VariantChangeType(&out, &source, 0, vt));
+    // The source is only read; mingw-w64 declares the parameter without the SDK's const.
+    return SUCCEEDED(VariantChangeType(&out, const_cast<_variant_t*>(&source), 0, vt));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,14 +49,41 @@ private:
     std::vector<LogEntry> m_entries;
 };
 
+// The process environment, set and unset the same way on both platforms.
+inline void SetEnvironment(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 1);
+#endif
+}
+inline void SetEnvironment(const char* name, const std::filesystem::path& value) {
+    SetEnvironment(name, reinterpret_cast<const char*>(value.u8string().c_str()));
+}
+inline void UnsetEnvironment(const char* name) {
+#ifdef _WIN32
+    _putenv_s(name, ""); // an empty value removes the variable
+#else
+    unsetenv(name);
+#endif
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
 public:
+    // A name no other folder has: create_directory fails on one that exists, and a few tries with
+    // random names find a free one.
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "brio-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const auto candidate =
+                std::filesystem::temp_directory_path() / ("brio-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) {
+                m_path = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("no temporary folder could be made");
     }
     ~TempFolder() {
         std::error_code ignored;

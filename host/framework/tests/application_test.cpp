@@ -17,7 +17,7 @@ protected:
         server().setLogLevel(3);
     }
     void TearDown() override {
-        unsetenv("BRIO_SETTINGS");
+        UnsetEnvironment("BRIO_SETTINGS");
         app().resetProfileStore();
         LoggedTest::TearDown();
     }
@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(ApplicationStore, OpensTheFileNamedByTheEnvironmentAndKeepsSettingsAcrossRuns) {
-    setenv("BRIO_SETTINGS", (m_folder / "nested/settings.sqlite3").c_str(), 1);
+    SetEnvironment("BRIO_SETTINGS", m_folder / "nested/settings.sqlite3");
     app().resetProfileStore();
     core::ProfileStore* store = app().getProfileStore();
     ASSERT_NE(store, nullptr);
@@ -45,7 +45,7 @@ TEST_F(ApplicationStore, OpensTheFileNamedByTheEnvironmentAndKeepsSettingsAcross
 
 TEST_F(ApplicationStore, UnopenableFileGivesNoStoreReportedOnce) {
     std::filesystem::create_directories(m_folder / "taken");
-    setenv("BRIO_SETTINGS", (m_folder / "taken").c_str(), 1); // a folder, not a file
+    SetEnvironment("BRIO_SETTINGS", m_folder / "taken"); // a folder, not a file
     app().resetProfileStore();
     EXPECT_EQ(app().getProfileStore(), nullptr);
     EXPECT_EQ(app().getProfileStore(), nullptr);
@@ -53,7 +53,7 @@ TEST_F(ApplicationStore, UnopenableFileGivesNoStoreReportedOnce) {
 }
 
 TEST_F(ApplicationStore, OverrideReplacesTheStoreUntilReset) {
-    setenv("BRIO_SETTINGS", (m_folder / "settings.sqlite3").c_str(), 1);
+    SetEnvironment("BRIO_SETTINGS", m_folder / "settings.sqlite3");
     app().setProfileStore(nullptr);
     EXPECT_EQ(app().getProfileStore(), nullptr) << "null override means no store";
     auto own = core::ProfileStore::openFile((m_folder / "own.sqlite3").wstring());

@@ -100,12 +100,12 @@ protected:
     void SetUp() override {
         LoggedTest::SetUp();
         m_saved = std::getenv("BRIO_LOG") != nullptr ? std::getenv("BRIO_LOG") : "";
-        setenv("BRIO_LOG", (m_folder / "logs/host.log").c_str(), 1);
-        setenv("BRIO_LOG_LEVEL", "3", 1);
+        SetEnvironment("BRIO_LOG", m_folder / "logs/host.log");
+        SetEnvironment("BRIO_LOG_LEVEL", "3");
     }
     void TearDown() override {
-        setenv("BRIO_LOG", m_saved.c_str(), 1);
-        setenv("BRIO_LOG_LEVEL", "9", 1);
+        SetEnvironment("BRIO_LOG", m_saved.c_str());
+        SetEnvironment("BRIO_LOG_LEVEL", "9");
         LoggedTest::TearDown();
     }
     std::vector<std::string> lines() const {

@@ -7,8 +7,10 @@
 
 #include <pwd.h>
 #include <sqlite3.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 
@@ -20,6 +22,7 @@ namespace {
 using core::ProfileStore;
 using core::ProfileValues;
 
+#ifndef _WIN32
 // Permissions do not bind the superuser, and CI runs as root. A read-only bind mount needs a mount
 // namespace and an immutable attribute a file system that keeps it, neither of which every CI machine
 // grants; an effective user id of "nobody" is open to root everywhere, and the saved id takes root
@@ -49,6 +52,7 @@ private:
     bool m_dropped = false;
     bool m_ready = false;
 };
+#endif
 
 class Settings : public LoggedTest {
 protected:
@@ -180,7 +184,7 @@ TEST_F(Settings, LockedFileGivesALoggedFailureAndLosesNothing) {
     ASSERT_TRUE(store->writeSection(L"dlg", &before));
 
     sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(m_file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(reinterpret_cast<const char*>(m_file.u8string().c_str()), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     ProfileValues during{{L"a", _variant_t(2)}};
     EXPECT_FALSE(store->writeSection(L"dlg", &during));
@@ -196,6 +200,30 @@ TEST_F(Settings, LockedFileGivesALoggedFailureAndLosesNothing) {
 TEST_F(Settings, ReadOnlyFileIsReadButNotWritten) {
     ProfileValues values{{L"a", _variant_t(1)}};
     ASSERT_TRUE(open()->writeSection(L"dlg", &values));
+#ifdef _WIN32
+    using std::filesystem::perms;
+    std::filesystem::permissions(m_file, perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(m_file.parent_path(), perms::owner_read | perms::owner_exec |
+                                                           perms::group_read | perms::group_exec |
+                                                           perms::others_read | perms::others_exec);
+    // Wine keeps the read-only attribute as Unix permissions, which do not bind a superuser either.
+    if (FILE* probe = _wfopen(m_file.c_str(), L"r+")) {
+        std::fclose(probe);
+        std::filesystem::permissions(m_file, perms::owner_read | perms::owner_write);
+        GTEST_SKIP() << "the read-only attribute does not bind this user";
+    }
+
+    auto store = open();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(static_cast<int>(read(*store, L"dlg").at(L"a")), 1);
+    ProfileValues change{{L"a", _variant_t(2)}};
+    EXPECT_FALSE(store->writeSection(L"dlg", &change));
+    EXPECT_GE(m_sink.count(4, L"writeSection"), 1);
+    std::filesystem::permissions(m_file.parent_path(), perms::owner_all | perms::group_read |
+                                                           perms::group_exec | perms::others_read |
+                                                           perms::others_exec);
+    std::filesystem::permissions(m_file, perms::owner_read | perms::owner_write);
+#else
     chmod(m_file.c_str(), 0444);
     chmod(m_file.parent_path().c_str(), 0555);
     chmod(m_folder.path().c_str(), 0755); // the unprivileged user below must reach the file
@@ -210,6 +238,7 @@ TEST_F(Settings, ReadOnlyFileIsReadButNotWritten) {
         EXPECT_GE(m_sink.count(4, L"writeSection"), 1);
     }
     chmod(m_file.parent_path().c_str(), 0755);
+#endif
 }
 
 TEST_F(Settings, PathThatCannotHoldAFileGivesNoStore) {

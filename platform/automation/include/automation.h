@@ -8,7 +8,13 @@
 #include <functional>
 #include <string>
 
+#if defined(_WIN32) && defined(AUTOMATION_BUILDING)
+#define AUTOMATION_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define AUTOMATION_API __declspec(dllimport)
+#else
 #define AUTOMATION_API __attribute__((visibility("default")))
+#endif
 
 namespace automation {
 

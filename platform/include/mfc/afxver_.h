@@ -3,13 +3,22 @@
 
 #include <windows.h>
 
-// Everything the MFC subset offers is exported from its shared library, as MFC's DLL exports it.
+// Everything the MFC subset offers is exported from its shared library, as MFC's DLL exports it
+// (and imported from it by everyone else on Windows).
+#if defined(_WIN32) && defined(AFX_BUILDING)
+#define AFX_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define AFX_API __declspec(dllimport)
+#else
 #define AFX_API __attribute__((visibility("default")))
+#endif
 #define AFX_CORE_DATA AFX_API
 #define AFX_DATA AFX_API
 #define AFX_CDECL
 #define AFX_MSG_CALL
+#ifndef PASCAL
 #define PASCAL
+#endif
 #define afx_msg
 #ifndef APIENTRY
 #define APIENTRY WINAPI

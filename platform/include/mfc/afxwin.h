@@ -269,7 +269,7 @@ public:
 
 protected:
     WNDPROC m_pfnSuper = nullptr; // the window's own procedure, called by DefWindowProc
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend AFX_API LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
 };
 
 // ---- dialog data exchange ---------------------------------------------------------------------------------

@@ -22,7 +22,9 @@ public:
     CPoint(int x_, int y_) : POINT{x_, y_} {}
     CPoint(POINT p) : POINT(p) {}
     // A point packed in a message's lParam (signed 16-bit halves).
-    explicit CPoint(LPARAM packed) : POINT{GET_X_LPARAM(packed), GET_Y_LPARAM(packed)} {}
+    // The signed low and high words, as a mouse message packs them.
+    explicit CPoint(LPARAM packed)
+        : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
     void Offset(int dx, int dy) {
         x += dx;
         y += dy;

@@ -87,6 +87,11 @@ WINBASEAPI void WINAPI OutputDebugStringW(LPCWSTR text);
 // WCHAR where Windows counts two. A count of -1 takes the text up to and with its terminator; an
 // output size of 0 asks for the size needed. Without the *_ERR_INVALID_CHARS flag, what cannot be
 // converted becomes U+FFFD (one for each malformed byte); with it the call fails.
+#define CSTR_LESS_THAN 1
+#define CSTR_EQUAL 2
+#define CSTR_GREATER_THAN 3
+WINBASEAPI int WINAPI CompareStringOrdinal(LPCWSTR first, int firstLength, LPCWSTR second, int secondLength,
+                                           BOOL ignoreCase);
 WINBASEAPI UINT WINAPI GetACP(void);
 WINBASEAPI int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textBytes, LPWSTR out,
                                           int outChars);

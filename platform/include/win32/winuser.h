@@ -968,7 +968,8 @@ WINUSERAPI BOOL WINAPI TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int 
 WINUSERAPI HMENU WINAPI GetSystemMenu(HWND hwnd, BOOL revert);
 
 WINUSERAPI HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name);
-WINUSERAPI HICON WINAPI CreateIconFromColor(COLORREF color); // stand-in: a plain 32x32 icon of one colour
+WINUSERAPI HICON WINAPI CreateIcon(HINSTANCE instance, int width, int height, BYTE planes, BYTE bitsPerPixel,
+                                   const BYTE* andBits, const BYTE* xorBits);
 WINUSERAPI BOOL WINAPI DestroyIcon(HICON icon);
 WINUSERAPI HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name);
 WINUSERAPI HCURSOR WINAPI SetCursor(HCURSOR cursor);

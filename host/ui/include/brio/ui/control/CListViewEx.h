@@ -4,7 +4,7 @@
 
 #include <afxcmn.h>
 
-#define BRUI_API __attribute__((visibility("default")))
+#include <brio/ui/BrUiApi.h>
 
 namespace brio::ui::control {
 
