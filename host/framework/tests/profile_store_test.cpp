@@ -5,9 +5,9 @@
 
 #include <brio/core/ProfileStore.h>
 
-#include <pwd.h>
 #include <sqlite3.h>
 #ifndef _WIN32
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
