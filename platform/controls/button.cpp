@@ -361,7 +361,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void RegisterButtonClass() {
-    RegisterControlClass(L"BUTTON", ButtonProc, CS_DBLCLKS);
+    RegisterControlClass(L"Button", ButtonProc, CS_DBLCLKS);
 }
 
 } // namespace controls

@@ -338,7 +338,7 @@ void ComboCloseUp(HWND combo, ComboState& state, bool accepted) {
 }
 
 void RegisterComboBoxClasses() {
-    RegisterControlClass(L"COMBOBOX", ComboProc, CS_DBLCLKS);
+    RegisterControlClass(L"ComboBox", ComboProc, CS_DBLCLKS);
     RegisterComboListClass();
 }
 

@@ -168,7 +168,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void RegisterEditClass() {
-    RegisterControlClass(L"EDIT", EditProc, CS_DBLCLKS);
+    RegisterControlClass(L"Edit", EditProc, CS_DBLCLKS);
 }
 
 } // namespace controls

@@ -82,7 +82,7 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void RegisterStaticClass() {
-    RegisterControlClass(L"STATIC", StaticProc);
+    RegisterControlClass(L"Static", StaticProc);
 }
 
 } // namespace controls

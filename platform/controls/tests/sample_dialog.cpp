@@ -59,10 +59,10 @@ std::wstring ClassOf(HWND hwnd) {
 
 std::string CommandName(HWND control, WORD code) {
     const std::wstring cls = ClassOf(control);
-    if (cls == L"BUTTON" && code == BN_CLICKED) {
+    if (cls == L"Button" && code == BN_CLICKED) {
         return "BN_CLICKED";
     }
-    if (cls == L"COMBOBOX") {
+    if (cls == L"ComboBox") {
         switch (code) {
         case CBN_SELCHANGE:
             return "CBN_SELCHANGE";
@@ -82,7 +82,7 @@ std::string CommandName(HWND control, WORD code) {
             break;
         }
     }
-    if (cls == L"EDIT" && code == EN_CHANGE) {
+    if (cls == L"Edit" && code == EN_CHANGE) {
         return "EN_CHANGE";
     }
     return "code " + std::to_string(code);

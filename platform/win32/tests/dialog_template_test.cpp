@@ -263,6 +263,15 @@ TEST_F(DialogTemplate, TheModulesOwnTemplatesAreFoundByNumberOrName) {
         EXPECT_EQ(WindowText(GetDlgItem(dialog, TEST_CONTROL_LABEL)), L"mm2");
         DestroyWindow(dialog);
     }
+    // The resource compiler wrote the class names in capitals; a window reports its class's registered name.
+    HWND classic =
+        CreateDialogParamW(module, MAKEINTRESOURCEW(TEST_DIALOG_CLASSIC), nullptr, JournalDialogProc, 0);
+    wchar_t className[16] = {};
+    GetClassNameW(GetDlgItem(classic, TEST_CONTROL_PUSH), className, 16);
+    EXPECT_STREQ(className, L"Button");
+    GetClassNameW(GetDlgItem(classic, TEST_CONTROL_LABEL), className, 16);
+    EXPECT_STREQ(className, L"Static");
+    DestroyWindow(classic);
     HWND named = CreateDialogParamW(module, L"testDialogNamed", nullptr, JournalDialogProc, 0);
     ASSERT_NE(named, nullptr);
     HWND check = GetDlgItem(named, TEST_CONTROL_CHECK);
