@@ -174,7 +174,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
     case WM_SYSCOMMAND:
         return SysCommand(hwnd, wParam, lParam);
     case WM_SYSKEYDOWN:
-        if (wParam == 0x73) // Alt+F4 closes the top-level window
+        if (wParam == VK_F4) // Alt+F4 closes the top-level window
             SendMessageW(RootOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     case WM_WINDOWPOSCHANGING:

@@ -237,8 +237,9 @@ BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg) {
     if (msg->message == WM_CHAR) {
         LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         bool wanted = code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE);
-        if (!wanted &&
-            (msg->wParam == L'\t' ? !(code & DLGC_WANTTAB) : msg->wParam == L'\r' || msg->wParam == 0x1B))
+        // The characters of Tab, Enter and Esc have their keys' codes.
+        if (!wanted && (msg->wParam == VK_TAB ? !(code & DLGC_WANTTAB)
+                                              : msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
             return TRUE; // the key already did its dialog work; its character goes nowhere
     }
     TranslateMessage(msg);

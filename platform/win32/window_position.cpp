@@ -87,7 +87,7 @@ int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT pts, UINT count) {
         pts[i].x += dx;
         pts[i].y += dy;
     }
-    SetLastError(0);
+    SetLastError(ERROR_SUCCESS);
     return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
 }
 
