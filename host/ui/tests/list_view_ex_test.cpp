@@ -6,7 +6,6 @@
 
 #include <standin/hooks.h>
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,26 +33,16 @@ constexpr Column kColumns[] = {
 // A rendered copy of the list's top-level window, read in the list's client coordinates.
 class Picture {
 public:
-    explicit Picture(HWND list)
-        : m_surface(static_cast<cairo_surface_t*>(standin::RenderWindowSurface(list))) {
+    explicit Picture(HWND list) : m_picture(standin::TakeWindowPicture(list)) {
         RECT top{};
         GetWindowRect(GetAncestor(list, GA_ROOT), &top);
         POINT origin{0, 0};
         ClientToScreen(list, &origin);
         m_dx = origin.x - top.left;
         m_dy = origin.y - top.top;
-        cairo_surface_flush(m_surface);
     }
-    ~Picture() { cairo_surface_destroy(m_surface); }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
 
-    COLORREF at(int x, int y) const {
-        const unsigned char* data = cairo_image_surface_get_data(m_surface);
-        const int stride = cairo_image_surface_get_stride(m_surface);
-        const auto pixel = *reinterpret_cast<const uint32_t*>(data + (y + m_dy) * stride + (x + m_dx) * 4);
-        return RGB((pixel >> 16) & 0xff, (pixel >> 8) & 0xff, pixel & 0xff);
-    }
+    COLORREF at(int x, int y) const { return m_picture.at(x + m_dx, y + m_dy); }
     // The leftmost and rightmost x in [left, right) of the rows [top, bottom) that differ from
     // `background`; {-1, -1} when there is no ink.
     std::pair<int, int> ink(int left, int right, int top, int bottom, COLORREF background) const {
@@ -68,7 +57,7 @@ public:
     }
 
 private:
-    cairo_surface_t* m_surface = nullptr;
+    standin::WindowPicture m_picture;
     int m_dx = 0;
     int m_dy = 0;
 };
