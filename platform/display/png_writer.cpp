@@ -10,13 +10,39 @@
 
 namespace display {
 
-bool WriteWindowPng(HWND hwnd, const std::string& path) {
+namespace {
+
+// The picture of the top-level window, or the part of it that `part` (outer coordinates) covers.
+bool WritePng(HWND hwnd, const RECT* part, const std::string& path) {
     auto* surface = static_cast<cairo_surface_t*>(standin::RenderWindowSurface(hwnd));
     if (!surface)
         return false;
-    bool written = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_t* written = surface;
+    if (part)
+        written = cairo_surface_create_for_rectangle(surface, part->left, part->top, part->right - part->left,
+                                                     part->bottom - part->top);
+    const bool ok = cairo_surface_write_to_png(written, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    if (written != surface)
+        cairo_surface_destroy(written);
     cairo_surface_destroy(surface);
-    return written;
+    return ok;
+}
+
+} // namespace
+
+bool WriteWindowPng(HWND hwnd, const std::string& path) {
+    return WritePng(hwnd, nullptr, path);
+}
+
+bool WriteClientPng(HWND hwnd, const std::string& path) {
+    RECT outer{};
+    RECT client{};
+    POINT origin{0, 0};
+    if (GetAncestor(hwnd, GA_ROOT) != hwnd || !GetWindowRect(hwnd, &outer) || !GetClientRect(hwnd, &client) ||
+        !ClientToScreen(hwnd, &origin))
+        return false;
+    OffsetRect(&client, origin.x - outer.left, origin.y - outer.top);
+    return WritePng(hwnd, &client, path);
 }
 
 } // namespace display

@@ -12,7 +12,7 @@
 // asks for. A host developer copies ../example, not this.
 #include "DriverSession.h"
 #include "live/LiveScript.h"
-#include "plan/PlanRenderer.h"
+#include "host/PlanWindow.h"
 #include "sample/SampleRun.h"
 #include "script/DialogProbe.h"
 #include "script/Observations.h"
@@ -97,7 +97,7 @@ int RunSample(host::driver::DriverSession& session, host::plan::PlanModel& plan,
     int status = host::script::RunScript(script, context);
     const HWND dialog = host::script::FindDialogWindow();
     if (!dialog || !display::WriteWindowPng(dialog, files.dialogPng) ||
-        !host::plan::WritePlanPng(plan, files.drawingPng)) {
+        !host::WriteDrawingPng(plan, files.drawingPng)) {
         std::cerr << "measure-host: the sample's pictures could not be written\n";
         return 1;
     }

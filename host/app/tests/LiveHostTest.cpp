@@ -359,10 +359,13 @@ TEST_F(LiveHost, MeasuresInTheDrawingShowsTheDialogDrawsTheTotalAndCopiesToTheDe
     const std::string draw = FindEvent(lines, "draw");
     EXPECT_NE(draw.find("累計 9900 mm"), std::string::npos) << draw;
     {
-        // The drawn text sits right below the last clicked point (100, 336) in the drawing's window.
+        // The drawn text sits right below the last clicked point (100, 336) of the sheet, which is the
+        // client area of the drawing's window: inside its fixed frame (3 px) and caption (19 px).
         int planX = 0;
         int planY = 0;
         ASSERT_TRUE(FindWindow(m_display, "measure-host 図面", planX, planY));
+        planX += 3;
+        planY += 3 + 19;
         ScreenShot screen(m_display);
         int ink = 0;
         for (int y = planY + 342; y < planY + 362; ++y) {

@@ -1,14 +1,10 @@
 // The sample plan as the user meets it: what a click at a place of the sheet measures, and how the
-// dialog's summary lands in the drawing.
+// dialog's summary is split into the lines drawn.
 #include "plan/PlanModel.h"
-#include "plan/PlanRenderer.h"
 
 #include <gtest/gtest.h>
 
-#include <cairo.h>
-
 using host::plan::Measurement;
-using host::plan::PlanColours;
 using host::plan::PlanModel;
 using host::plan::Point;
 
@@ -51,33 +47,6 @@ TEST(PlanModel, SummaryLinesSplitAtTheTwoCharacterSeparator) {
     EXPECT_EQ(PlanModel::SplitSummaryLines(L" "), (Lines{L" "}));
     EXPECT_EQ(PlanModel::SplitSummaryLines(L""), Lines{});
     EXPECT_EQ(PlanModel::SplitSummaryLines(L"a\nb"), (Lines{L"a\nb"})); // a real line feed is not ours
-}
-
-TEST(PlanPicture, AnnotationIsDrawnAtTheClickedPoint) {
-    PlanModel plan = PlanModel::Sample();
-    plan.addAnnotation({520, 440}, L"累計 30 mm\\n");
-    cairo_surface_t* surface = host::plan::RenderPlan(plan);
-    ASSERT_EQ(cairo_surface_status(surface), CAIRO_STATUS_SUCCESS);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    auto pixel = [&](int x, int y) {
-        const unsigned char* p = data + y * stride + x * 4; // BGRA in memory on little-endian
-        return std::array<int, 3>{p[2], p[1], p[0]};
-    };
-    // The paper behind the text, just right of the marker, and text ink somewhere on the first line.
-    const auto& paper = PlanColours::kAnnotationPaper;
-    EXPECT_EQ(pixel(524, 444), (std::array<int, 3>{paper[0], paper[1], paper[2]}));
-    int inkPixels = 0;
-    for (int y = 446; y < 462; ++y) {
-        for (int x = 526; x < 600; ++x) {
-            const auto c = pixel(x, y);
-            inkPixels += c[2] > 100 && c[0] < 80 && c[1] < 80;
-        }
-    }
-    EXPECT_GT(inkPixels, 20);
-    // Elsewhere on blank paper nothing was drawn.
-    EXPECT_EQ(pixel(520, 520), (std::array<int, 3>{255, 255, 255}));
-    cairo_surface_destroy(surface);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// Pictures of windows: a PNG of a top-level window, and a live SDL2 window per visible top-level
-// window when a display exists, turning the person's mouse and keys into window messages.
+// Pictures of windows: a PNG of a top-level window, on Linux and on Windows; and on Linux a live SDL2
+// window per visible top-level window when a display exists, turning the person's mouse and keys into
+// window messages (on Windows the windows are on the desktop already).
 #pragma once
 
 #include <windows.h>
@@ -7,17 +8,32 @@
 #include <functional>
 #include <string>
 
-union SDL_Event;
-
+#if defined(_WIN32) && defined(DISPLAY_BUILDING)
+#define DISPLAY_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define DISPLAY_API __declspec(dllimport)
+#else
 #define DISPLAY_API __attribute__((visibility("default")))
+#endif
 
 namespace display {
 
 // Writes the top-level window holding `hwnd` (frame, caption, help and close buttons, children) to a PNG.
 DISPLAY_API bool WriteWindowPng(HWND hwnd, const std::string& path);
+// Writes the client area of the top-level window `hwnd` alone to a PNG.
+DISPLAY_API bool WriteClientPng(HWND hwnd, const std::string& path);
 
-// True when a display can be opened (DISPLAY or WAYLAND_DISPLAY set and SDL video initialises).
+// True when windows can be shown to a person: on Windows always; on Linux when DISPLAY or
+// WAYLAND_DISPLAY is set and SDL video initialises.
 DISPLAY_API bool Available();
+
+} // namespace display
+
+#if !defined(_WIN32)
+union SDL_Event;
+
+namespace display {
+
 // Starts mirroring every visible top-level window of the stand-in into its own SDL window, installs the
 // interactive message boxes and menus, and bridges the clipboard to the desktop's. The bridge takes the
 // stand-in's clipboard observer: a host that watches the clipboard too passes its observer here, and it
@@ -43,3 +59,4 @@ DISPLAY_API unsigned EventWindowId(const SDL_Event& event);
 DISPLAY_API void QueueLiveAnswer(unsigned answer);
 
 } // namespace display
+#endif

@@ -45,9 +45,9 @@ int RunLiveWithScript(const LiveOptions& options, driver::DriverSession& session
     // Reported as after a failed script line; line 0 stands for the person's click.
     hooks.failed = [&] { script::EmitError(events, 0, script::DescribeCurrentException()); };
     hooks.clipboard = std::move(clipboardObserver);
-    hooks.round = [&](unsigned planWindowId) {
+    hooks.round = [&](HWND planWindow) {
         if (!driver) {
-            driver.emplace(planWindowId);
+            driver.emplace(planWindow);
             context.live = &*driver;
         }
         ++roundsSinceLine;

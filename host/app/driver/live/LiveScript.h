@@ -2,6 +2,9 @@
 // script (file or standard input) that drives the same windows as a person would, one line each time
 // the effects of the one before were handled and shown.
 //
+// On Windows (LiveWindows.cpp) the live mode is the example host's loop on the real windows, without a
+// script.
+//
 // Not done here: the live loop itself (the example host's RunLive), headless runs (ScriptRunner).
 #pragma once
 

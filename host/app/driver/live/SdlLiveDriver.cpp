@@ -28,6 +28,18 @@ void PushClick(Uint32 windowId, int x, int y) {
     }
 }
 
+// A click at a client point of a top-level window, on its mirror.
+void PushClientClick(HWND top, POINT client) {
+    const unsigned id = display::LiveWindowId(top);
+    if (id == 0) {
+        throw script::ScriptError("the window is not shown on the desktop");
+    }
+    RECT window{};
+    GetWindowRect(top, &window);
+    ClientToScreen(top, &client);
+    PushClick(id, client.x - window.left, client.y - window.top);
+}
+
 } // namespace
 
 void SdlLiveDriver::clickPlan(plan::Point at, bool minus) {
@@ -37,21 +49,16 @@ void SdlLiveDriver::clickPlan(plan::Point at, bool minus) {
         SDL_SetModState(static_cast<SDL_Keymod>(m_modifiersBefore | KMOD_LSHIFT));
         m_shiftHeld = true;
     }
-    PushClick(m_planWindowId, static_cast<int>(at.x), static_cast<int>(at.y));
+    PushClientClick(m_planWindow, POINT{static_cast<LONG>(at.x), static_cast<LONG>(at.y)});
 }
 
 void SdlLiveDriver::clickControl(HWND control) {
     const HWND top = GetAncestor(control, GA_ROOT);
-    const unsigned id = display::LiveWindowId(top);
-    if (id == 0) {
-        throw script::ScriptError("the dialog is not shown on the desktop");
-    }
-    RECT window{};
     RECT target{};
-    GetWindowRect(top, &window);
-    GetWindowRect(control, &target);
-    PushClick(id, (target.left + target.right) / 2 - window.left,
-              (target.top + target.bottom) / 2 - window.top);
+    GetClientRect(control, &target);
+    POINT centre{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    MapWindowPoints(control, top, &centre, 1);
+    PushClientClick(top, centre);
 }
 
 void SdlLiveDriver::queueAnswer(unsigned answer) {

@@ -1,5 +1,5 @@
 // Script input for the live windows, made the way the desktop delivers a person's input: mouse events
-// pushed into SDL's queue for the drawing's window or for the mirror of the dialog, so that they take
+// pushed into SDL's queue for the mirror of the drawing's window or of the dialog, so that they take
 // the same path as real clicks (the live display turns them into window messages).
 //
 // Not done here: keys (they go through the simulated user, as in headless runs), dragging.
@@ -13,7 +13,7 @@ namespace host::live {
 
 class SdlLiveDriver final : public script::LiveDriver {
 public:
-    explicit SdlLiveDriver(Uint32 planWindowId) : m_planWindowId(planWindowId) {}
+    explicit SdlLiveDriver(HWND planWindow) : m_planWindow(planWindow) {}
 
     void clickPlan(plan::Point at, bool minus) override;
     void clickControl(HWND control) override;
@@ -23,7 +23,7 @@ public:
     void settled();
 
 private:
-    Uint32 m_planWindowId;
+    HWND m_planWindow;
     bool m_shiftHeld = false;
     SDL_Keymod m_modifiersBefore = KMOD_NONE;
 };

@@ -1,6 +1,6 @@
 // Commands about the host's side: measurements, the main window it gives, deleting the dialog, the
 // clipboard switch, and what it can read (dump, summary, settings, pictures).
-#include "plan/PlanRenderer.h"
+#include "host/PlanWindow.h"
 #include "script/DialogProbe.h"
 #include "script/ScriptContext.h"
 #include "script/Words.h"
@@ -165,7 +165,7 @@ void Snapshot(ScriptContext& context, const Words& args) {
 }
 
 void SnapshotDrawing(ScriptContext& context, const Words& args) {
-    if (!plan::WritePlanPng(context.plan, Narrow(args[0]))) {
+    if (!WriteDrawingPng(context.plan, Narrow(args[0]))) {
         throw ScriptError("could not write " + Narrow(args[0]));
     }
     JsonWriter json;

@@ -1,12 +1,10 @@
 #include "live/LiveHost.h"
 
 #include "host/MessageLoop.h"
-#include "live/PlanWindow.h"
+#include "host/PlanWindow.h"
+#include "live/Desktop.h"
 
 #include <afxwin.h>
-#include <display.h>
-
-#include <SDL.h>
 
 #include <iostream>
 
@@ -28,31 +26,31 @@ void ReportFailure() {
 } // namespace
 
 bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& hooks) {
-    if (!display::StartLive(hooks.clipboard)) {
+    if (!StartDesktop(hooks.clipboard)) {
         return false;
     }
     {
         PlanWindow planWindow(plan);
-        display::SetForeignEventHandler([&](const SDL_Event& e) {
-            if (display::EventWindowId(e) == planWindow.windowId()) {
-                planWindow.handle(e);
-            }
-        });
-        while (planWindow.isOpen() && !planWindow.closeRequested()) {
-            if (!display::PumpLive()) {
+        if (planWindow.CreateHidden()) {
+            planWindow.ShowWindow(SW_SHOW);
+            planWindow.UpdateWindow();
+        }
+        while (planWindow.GetSafeHwnd() && !planWindow.closeRequested()) {
+            if (!WaitForDesktop()) {
                 break;
             }
             // The person's clicks on the drawing are measurements, handed to the dialog here, outside
-            // the desktop's event handling.
+            // any window's message.
             bool quitting = false;
             try {
+                quitting = !PumpWaitingMessages();
                 for (const PlanClick& click : planWindow.takeClicks()) {
                     const auto result = session.clickPlan(click.at, click.minus);
                     if (result.hit && hooks.measured) {
                         hooks.measured(result);
                     }
                 }
-                quitting = !PumpWaitingMessages();
+                quitting = quitting || !PumpWaitingMessages();
             } catch (...) {
                 if (hooks.failed) {
                     hooks.failed();
@@ -63,17 +61,16 @@ bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& ho
             if (quitting) {
                 break;
             }
-            planWindow.paint();
-            if (hooks.round && !hooks.round(planWindow.windowId())) {
+            planWindow.refresh();
+            if (hooks.round && !hooks.round(planWindow.GetSafeHwnd())) {
                 break;
             }
         }
-        display::SetForeignEventHandler(nullptr);
-        // The dialog goes before the desktop connection that shows it.
+        // The dialog goes before the desktop that shows it.
         session.deleteDialog();
         PumpWaitingMessages();
     }
-    display::StopLive();
+    StopDesktop();
     return true;
 }
 

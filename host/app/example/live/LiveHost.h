@@ -1,6 +1,6 @@
-// The host with a person at the desktop: the drawing in its own window, the dialog and its boxes and
-// menus mirrored by the live display, one loop that pumps the desktop's events and the window
-// messages in turn. The person's clicks on the drawing are measurements for the dialog.
+// The host with a person at the desktop: the drawing in its own window beside the dialog, one loop
+// that waits for the desktop and handles the window messages in turn. The person's clicks on the
+// drawing are measurements for the dialog.
 //
 // Not done here: the session (made by the caller); scripts and printed events (a driver adds them
 // through LiveHooks).
@@ -8,6 +8,8 @@
 
 #include "host/MeasureSession.h"
 #include "plan/PlanModel.h"
+
+#include <windows.h>
 
 #include <functional>
 #include <string>
@@ -21,8 +23,8 @@ struct LiveHooks {
     // Called inside the catch block when an exception came out of the dialog (the component passes
     // them on to the host); without it a line goes to standard error. The session goes on either way.
     std::function<void()> failed;
-    // Once per round, after the drawing was painted; false ends the loop.
-    std::function<bool(unsigned planWindowId)> round;
+    // Once per round, after the messages were handled; false ends the loop.
+    std::function<bool(HWND planWindow)> round;
     // The text the dialog put on the clipboard (the live display also hands it to the desktop).
     std::function<void(const std::wstring&)> clipboard;
 };

@@ -1,152 +1,195 @@
 #include "plan/PlanRenderer.h"
 
-#include "host/Utf8Text.h"
-
-#include <pango/pangocairo.h>
-
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace host::plan {
 
 namespace {
 
-struct Rgb {
-    double r, g, b;
-};
+constexpr COLORREF kInk = RGB(38, 38, 46);
+constexpr COLORREF kFrame = RGB(140, 140, 153);
+constexpr COLORREF kAdded = RGB(13, 89, 217);
+constexpr COLORREF kSubtracted = RGB(217, 26, 26);
+constexpr COLORREF kHover = RGB(255, 140, 0);
+constexpr COLORREF kRoomFills[] = {RGB(245, 240, 224), RGB(230, 242, 230), RGB(230, 237, 250),
+                                   RGB(247, 235, 242)};
+// A measured room shows its mark's colour through its fill, as a glaze of this strength.
+constexpr int kGlazePercent = 18;
+// The Japanese face of the platform's dialogs.
+constexpr const wchar_t* kFace = L"MS UI Gothic";
 
-constexpr Rgb kInk{0.15, 0.15, 0.18};
-constexpr Rgb kFrame{0.55, 0.55, 0.6};
-constexpr Rgb kAdded{0.05, 0.35, 0.85};
-constexpr Rgb kSubtracted{0.85, 0.1, 0.1};
-constexpr Rgb kHover{1.0, 0.55, 0.0};
-constexpr Rgb kRoomFills[] = {{0.96, 0.94, 0.88}, {0.9, 0.95, 0.9}, {0.9, 0.93, 0.98}, {0.97, 0.92, 0.95}};
-
-void SetColour(cairo_t* cr, Rgb c, double alpha = 1.0) {
-    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
-}
-
-// A layout of `text` in the Japanese Gothic face that the platform's dialogs use, `pixels` high.
-PangoLayout* MakeLayout(cairo_t* cr, const std::wstring& text, double pixels) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("IPAGothic");
-    pango_font_description_set_absolute_size(font, pixels * PANGO_SCALE);
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
-    const std::string utf8 = host::ToUtf8(text);
-    pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
-    return layout;
-}
-
-std::pair<int, int> TextSize(cairo_t* cr, const std::wstring& text, double pixels) {
-    PangoLayout* layout = MakeLayout(cr, text, pixels);
-    int width = 0;
-    int height = 0;
-    pango_layout_get_pixel_size(layout, &width, &height);
-    g_object_unref(layout);
-    return {width, height};
-}
-
-void DrawText(cairo_t* cr, double x, double y, const std::wstring& text, double pixels,
-              bool centred = false) {
-    PangoLayout* layout = MakeLayout(cr, text, pixels);
-    int width = 0;
-    int height = 0;
-    pango_layout_get_pixel_size(layout, &width, &height);
-    cairo_move_to(cr, centred ? x - width / 2.0 : x, centred ? y - height / 2.0 : y);
-    pango_cairo_show_layout(cr, layout);
-    g_object_unref(layout);
-}
-
-void TracePath(cairo_t* cr, const PlanModel& plan, const Element& element) {
-    cairo_new_path(cr);
-    for (size_t i = 0; i < element.points.size(); ++i) {
-        const Point p = plan.toSheet(element, element.points[i]);
-        if (i == 0) {
-            cairo_move_to(cr, p.x, p.y);
-        } else {
-            cairo_line_to(cr, p.x, p.y);
+// A GDI object selected into the DC while it lives; put back, and deleted when it was made here.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object, bool owned = true)
+        : m_dc(dc), m_object(object), m_owned(owned), m_previous(SelectObject(dc, object)) {}
+    ~Selected() {
+        SelectObject(m_dc, m_previous);
+        if (m_owned) {
+            DeleteObject(m_object);
         }
     }
-    if (element.kind == ElementKind::Outline) {
-        cairo_close_path(cr);
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_object;
+    bool m_owned;
+    HGDIOBJ m_previous;
+};
+
+Selected Pen(HDC dc, COLORREF colour, int width) {
+    return Selected(dc, CreatePen(PS_SOLID, width, colour));
+}
+
+Selected Brush(HDC dc, COLORREF colour) {
+    return Selected(dc, CreateSolidBrush(colour));
+}
+
+Selected Stock(HDC dc, int object) {
+    return Selected(dc, GetStockObject(object), false);
+}
+
+// `pixels` is the em's height, as a negative LOGFONT height asks for it.
+Selected Font(HDC dc, int pixels) {
+    return Selected(dc, CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, kFace));
+}
+
+COLORREF Glazed(COLORREF under, COLORREF glaze) {
+    auto mix = [](int a, int b) {
+        return static_cast<BYTE>((a * (100 - kGlazePercent) + b * kGlazePercent) / 100);
+    };
+    return RGB(mix(GetRValue(under), GetRValue(glaze)), mix(GetGValue(under), GetGValue(glaze)),
+               mix(GetBValue(under), GetBValue(glaze)));
+}
+
+POINT Pixel(Point p) {
+    return POINT{static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
+}
+
+std::vector<POINT> SheetPoints(const PlanModel& plan, const Element& element) {
+    std::vector<POINT> points;
+    for (Point p : element.points) {
+        points.push_back(Pixel(plan.toSheet(element, p)));
+    }
+    return points;
+}
+
+SIZE TextSize(HDC dc, const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// Text in the selected font with its top left (or its centre) at the point.
+void DrawText(HDC dc, int x, int y, const std::wstring& text, bool centred = false) {
+    if (centred) {
+        const SIZE size = TextSize(dc, text);
+        x -= size.cx / 2;
+        y -= size.cy / 2;
+    }
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void Polyline(HDC dc, const std::vector<POINT>& points) {
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i == 0) {
+            MoveToEx(dc, points[i].x, points[i].y, nullptr);
+        } else {
+            LineTo(dc, points[i].x, points[i].y);
+        }
     }
 }
 
-void PaintSheet(cairo_t* cr, const PlanModel& plan) {
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
+void PaintSheet(HDC dc, const PlanModel& plan) {
+    const RECT sheet{0, 0, PlanModel::kSheetWidth, PlanModel::kSheetHeight};
+    {
+        auto paper = Brush(dc, PlanColours::kPaper);
+        FillRect(dc, &sheet, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+    }
+    auto hollow = Stock(dc, NULL_BRUSH);
+    SetTextColor(dc, kInk);
     // Drawing border and title block.
-    SetColour(cr, kInk);
-    cairo_set_line_width(cr, 1.5);
-    cairo_rectangle(cr, 8.5, 8.5, PlanModel::kSheetWidth - 17, PlanModel::kSheetHeight - 17);
-    cairo_stroke(cr);
-    const double blockLeft = PlanModel::kSheetWidth - 258.5;
-    const double blockTop = PlanModel::kSheetHeight - 66.5;
-    cairo_set_line_width(cr, 1);
-    cairo_rectangle(cr, blockLeft, blockTop, 250, 58);
-    cairo_move_to(cr, blockLeft, blockTop + 29);
-    cairo_line_to(cr, blockLeft + 250, blockTop + 29);
-    cairo_stroke(cr);
-    DrawText(cr, blockLeft + 8, blockTop + 6, L"サンプル住戸 計測用図面", 13);
-    DrawText(cr, blockLeft + 8, blockTop + 35, L"クリック: 計測  Shift+クリック: 減算", 12);
-
+    {
+        auto border = Pen(dc, kInk, 2);
+        Rectangle(dc, 8, 8, sheet.right - 8, sheet.bottom - 8);
+    }
+    const int blockLeft = sheet.right - 258;
+    const int blockTop = sheet.bottom - 66;
+    {
+        auto rule = Pen(dc, kInk, 1);
+        Rectangle(dc, blockLeft, blockTop, blockLeft + 251, blockTop + 59);
+        MoveToEx(dc, blockLeft, blockTop + 29, nullptr);
+        LineTo(dc, blockLeft + 250, blockTop + 29);
+    }
+    {
+        auto title = Font(dc, 13);
+        DrawText(dc, blockLeft + 8, blockTop + 6, L"サンプル住戸 計測用図面");
+    }
+    {
+        auto hint = Font(dc, 12);
+        DrawText(dc, blockLeft + 8, blockTop + 35, L"クリック: 計測  Shift+クリック: 減算");
+    }
+    auto font = Font(dc, 13);
     for (const Viewport& view : plan.viewports()) {
-        SetColour(cr, kFrame);
-        cairo_set_line_width(cr, 1);
-        cairo_rectangle(cr, view.left + 0.5, view.top + 0.5, view.right - view.left, view.bottom - view.top);
-        cairo_stroke(cr);
-        SetColour(cr, kInk);
-        DrawText(cr, view.left + 6, view.bottom + 6, view.title + L"  S=" + view.scaleText, 13);
+        {
+            auto frame = Pen(dc, kFrame, 1);
+            Rectangle(dc, static_cast<int>(view.left), static_cast<int>(view.top),
+                      static_cast<int>(view.right) + 1, static_cast<int>(view.bottom) + 1);
+        }
+        DrawText(dc, static_cast<int>(view.left) + 6, static_cast<int>(view.bottom) + 6,
+                 view.title + L"  S=" + view.scaleText);
     }
 }
 
-void PaintOutline(cairo_t* cr, const PlanModel& plan, size_t index, const PlanView& view) {
+void PaintOutline(HDC dc, const PlanModel& plan, size_t index, const PlanView& view) {
     const Element& element = plan.elements()[index];
     const bool measured = plan.timesMeasured(index) > 0;
-    const Rgb mark = plan.lastMeasuredMinus(index) ? kSubtracted : kAdded;
-    TracePath(cr, plan, element);
-    const Rgb fill = kRoomFills[index % std::size(kRoomFills)];
-    SetColour(cr, fill);
-    cairo_fill_preserve(cr);
-    if (measured) {
-        SetColour(cr, mark, 0.18);
-        cairo_fill_preserve(cr);
+    const COLORREF mark = plan.lastMeasuredMinus(index) ? kSubtracted : kAdded;
+    const std::vector<POINT> points = SheetPoints(plan, element);
+    const COLORREF fill = kRoomFills[index % std::size(kRoomFills)];
+    {
+        auto brush = Brush(dc, measured ? Glazed(fill, mark) : fill);
+        auto pen = Pen(dc, measured ? mark : kInk, measured ? 3 : 2);
+        Polygon(dc, points.data(), static_cast<int>(points.size()));
     }
-    SetColour(cr, measured ? mark : kInk);
-    cairo_set_line_width(cr, measured ? 2.5 : 2.0);
-    cairo_stroke(cr);
     if (view.hovered == index) {
-        TracePath(cr, plan, element);
-        SetColour(cr, kHover);
-        cairo_set_line_width(cr, 3.0);
-        cairo_stroke(cr);
+        auto hollow = Stock(dc, NULL_BRUSH);
+        auto pen = Pen(dc, kHover, 3);
+        Polygon(dc, points.data(), static_cast<int>(points.size()));
     }
 }
 
-void PaintLine(cairo_t* cr, const PlanModel& plan, size_t index, const PlanView& view) {
+void PaintLine(HDC dc, const PlanModel& plan, size_t index, const PlanView& view) {
     const Element& element = plan.elements()[index];
     const bool measured = plan.timesMeasured(index) > 0;
-    Rgb colour = measured ? (plan.lastMeasuredMinus(index) ? kSubtracted : kAdded) : kInk;
+    COLORREF colour = measured ? (plan.lastMeasuredMinus(index) ? kSubtracted : kAdded) : kInk;
     if (view.hovered == index) {
         colour = kHover;
     }
-    TracePath(cr, plan, element);
-    SetColour(cr, colour);
-    cairo_set_line_width(cr, measured || view.hovered == index ? 3.0 : 1.6);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
+    const std::vector<POINT> points = SheetPoints(plan, element);
+    {
+        // GDI's pens wider than a pixel have round ends and joins.
+        auto pen = Pen(dc, colour, measured || view.hovered == index ? 3 : 2);
+        Polyline(dc, points);
+    }
     if (element.kind == ElementKind::Polyline) {
-        for (Point p : element.points) {
-            const Point s = plan.toSheet(element, p);
-            cairo_arc(cr, s.x, s.y, 2.5, 0, 6.2832);
-            cairo_fill(cr);
+        auto dot = Brush(dc, colour);
+        auto noOutline = Stock(dc, NULL_PEN);
+        for (POINT p : points) {
+            Ellipse(dc, p.x - 3, p.y - 3, p.x + 4, p.y + 4);
         }
     }
 }
 
-void PaintRoomNames(cairo_t* cr, const PlanModel& plan) {
-    SetColour(cr, kInk);
+void PaintRoomNames(HDC dc, const PlanModel& plan) {
+    SetTextColor(dc, kInk);
+    auto font = Font(dc, 13);
     for (const Element& element : plan.elements()) {
         if (element.name.empty()) {
             continue;
@@ -163,78 +206,66 @@ void PaintRoomNames(cairo_t* cr, const PlanModel& plan) {
             }
             centre = Point{(left + right) / 2, (top + bottom) / 2};
         }
-        DrawText(cr, centre.x, centre.y, element.name, 13, true);
+        const POINT at = Pixel(centre);
+        DrawText(dc, at.x, at.y, element.name, true);
     }
 }
 
-void PaintAnnotations(cairo_t* cr, const PlanModel& plan) {
-    constexpr double kTextPixels = 13;
-    constexpr auto& ink = PlanColours::kAnnotationText;
-    constexpr auto& paper = PlanColours::kAnnotationPaper;
+void PaintAnnotations(HDC dc, const PlanModel& plan) {
+    constexpr int kTextPixels = 13;
+    auto font = Font(dc, kTextPixels);
+    SetTextColor(dc, PlanColours::kAnnotationText);
     for (const Annotation& note : plan.annotations()) {
         int width = 0;
-        int lineHeight = static_cast<int>(kTextPixels) + 4;
+        int lineHeight = kTextPixels + 4;
         for (const std::wstring& line : note.lines) {
-            const auto size = TextSize(cr, line, kTextPixels);
-            width = std::max(width, size.first);
-            lineHeight = std::max(lineHeight, size.second);
+            const SIZE size = TextSize(dc, line);
+            width = std::max<int>(width, size.cx);
+            lineHeight = std::max<int>(lineHeight, size.cy);
         }
-        const double x = note.at.x + 6;
-        const double y = note.at.y + 6;
-        const double height = lineHeight * static_cast<double>(note.lines.size());
-        cairo_set_source_rgb(cr, paper[0] / 255.0, paper[1] / 255.0, paper[2] / 255.0);
-        cairo_rectangle(cr, x - 3, y - 2, width + 6, height + 4);
-        cairo_fill(cr);
-        cairo_set_source_rgb(cr, ink[0] / 255.0, ink[1] / 255.0, ink[2] / 255.0);
-        cairo_set_line_width(cr, 1.5);
-        cairo_move_to(cr, note.at.x - 4, note.at.y);
-        cairo_line_to(cr, note.at.x + 4, note.at.y);
-        cairo_move_to(cr, note.at.x, note.at.y - 4);
-        cairo_line_to(cr, note.at.x, note.at.y + 4);
-        cairo_stroke(cr);
+        const POINT at = Pixel(note.at);
+        const int x = at.x + 6;
+        const int y = at.y + 6;
+        const int height = lineHeight * static_cast<int>(note.lines.size());
+        {
+            auto paper = Brush(dc, PlanColours::kAnnotationPaper);
+            const RECT behind{x - 3, y - 2, x + width + 3, y + height + 2};
+            FillRect(dc, &behind, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+        }
+        {
+            auto cross = Pen(dc, PlanColours::kAnnotationText, 2);
+            MoveToEx(dc, at.x - 4, at.y, nullptr);
+            LineTo(dc, at.x + 4, at.y);
+            MoveToEx(dc, at.x, at.y - 4, nullptr);
+            LineTo(dc, at.x, at.y + 4);
+        }
         for (size_t i = 0; i < note.lines.size(); ++i) {
-            DrawText(cr, x, y + lineHeight * static_cast<double>(i), note.lines[i], kTextPixels);
+            DrawText(dc, x, y + lineHeight * static_cast<int>(i), note.lines[i]);
         }
     }
 }
 
 } // namespace
 
-void PaintPlan(cairo_t* cr, const PlanModel& plan, const PlanView& view) {
-    cairo_save(cr);
-    PaintSheet(cr, plan);
+void PaintPlan(HDC dc, const PlanModel& plan, const PlanView& view) {
+    const int saved = SaveDC(dc);
+    SetBkMode(dc, TRANSPARENT);
+    PaintSheet(dc, plan);
     const auto& elements = plan.elements();
     // Rooms first, so that lines inside them stay visible.
     for (size_t i = 0; i < elements.size(); ++i) {
         if (elements[i].kind == ElementKind::Outline) {
-            PaintOutline(cr, plan, i, view);
+            PaintOutline(dc, plan, i, view);
         }
     }
-    PaintRoomNames(cr, plan);
+    PaintRoomNames(dc, plan);
     for (size_t i = 0; i < elements.size(); ++i) {
         if (elements[i].kind != ElementKind::Outline) {
-            PaintLine(cr, plan, i, view);
+            PaintLine(dc, plan, i, view);
         }
     }
-    PaintAnnotations(cr, plan);
-    cairo_restore(cr);
-}
-
-cairo_surface_t* RenderPlan(const PlanModel& plan, const PlanView& view) {
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, PlanModel::kSheetWidth, PlanModel::kSheetHeight);
-    cairo_t* cr = cairo_create(surface);
-    PaintPlan(cr, plan, view);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    return surface;
-}
-
-bool WritePlanPng(const PlanModel& plan, const std::string& path) {
-    cairo_surface_t* surface = RenderPlan(plan);
-    const bool written = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(surface);
-    return written;
+    PaintAnnotations(dc, plan);
+    RestoreDC(dc, saved);
 }
 
 } // namespace host::plan

@@ -1,17 +1,18 @@
-// Draws the plan onto a cairo context: the sheet, the viewports with their titles and scale texts, the
-// elements (measured ones in blue, subtracted ones in red, the one under the pointer in orange) and the
-// annotations the dialog asked us to draw. The PNG of the sample and the live window use the same
-// drawing.
+// Draws the plan with GDI onto a device context whose origin is the sheet's top left: the sheet, the
+// viewports with their titles and scale texts, the elements (measured ones in blue, subtracted ones in
+// red, the one under the pointer in orange) and the annotations the dialog asked us to draw. The
+// drawing's window paints with it (PlanWindow), and every picture of the drawing is a picture of that
+// window.
 //
-// Not done here: caching, partial redraws, printing, hinting settings (the defaults of cairo apply).
+// Not done here: caching, partial redraws (the whole sheet is drawn, whatever the paint rectangle),
+// printing, antialiased lines (GDI draws them crisp).
 #pragma once
 
 #include "plan/PlanModel.h"
 
-#include <cairo.h>
+#include <windows.h>
 
 #include <optional>
-#include <string>
 
 namespace host::plan {
 
@@ -21,13 +22,11 @@ struct PlanView {
 
 // Colours that tests look for in pictures of the plan.
 struct PlanColours {
-    static constexpr unsigned char kAnnotationText[3] = {0, 0, 160};
-    static constexpr unsigned char kAnnotationPaper[3] = {255, 255, 224};
+    static constexpr COLORREF kPaper = RGB(255, 255, 255);
+    static constexpr COLORREF kAnnotationText = RGB(0, 0, 160);
+    static constexpr COLORREF kAnnotationPaper = RGB(255, 255, 224);
 };
 
-void PaintPlan(cairo_t* cr, const PlanModel& plan, const PlanView& view = {});
-// A new ARGB32 surface of the sheet's size with the plan drawn; the caller destroys it.
-cairo_surface_t* RenderPlan(const PlanModel& plan, const PlanView& view = {});
-bool WritePlanPng(const PlanModel& plan, const std::string& path);
+void PaintPlan(HDC dc, const PlanModel& plan, const PlanView& view = {});
 
 } // namespace host::plan
