@@ -4,6 +4,8 @@
 // Does NOT: need a display; compose several top-level windows into one picture; write other formats.
 #include <display.h>
 
+#include "client_area.h"
+
 #include <standin/hooks.h>
 
 #include <cairo.h>
@@ -35,14 +37,8 @@ bool WriteWindowPng(HWND hwnd, const std::string& path) {
 }
 
 bool WriteClientPng(HWND hwnd, const std::string& path) {
-    RECT outer{};
     RECT client{};
-    POINT origin{0, 0};
-    if (GetAncestor(hwnd, GA_ROOT) != hwnd || !GetWindowRect(hwnd, &outer) || !GetClientRect(hwnd, &client) ||
-        !ClientToScreen(hwnd, &origin))
-        return false;
-    OffsetRect(&client, origin.x - outer.left, origin.y - outer.top);
-    return WritePng(hwnd, &client, path);
+    return ClientAreaInPicture(hwnd, &client) && WritePng(hwnd, &client, path);
 }
 
 } // namespace display

@@ -1,5 +1,6 @@
 #include "DialogHost.h"
 
+#include "Environment.h"
 #include "Utf8.h"
 
 #include <MeasureTotalDlg.h>
@@ -13,7 +14,6 @@
 
 #include <cstdlib>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace measure_test {
 
@@ -68,7 +68,7 @@ DialogHost::DialogHost(HostOptions options) : m_options(options) {
     if (m_options.quietLogFile) {
         if (const char* log = std::getenv("BRIO_LOG"))
             m_strLogBefore = log;
-        setenv("BRIO_LOG", "/dev/null", 1);
+        SetEnvironment("BRIO_LOG", kNullDevice);
         server.reopen();
     }
     m_nLevelBefore = server.getLogLevel();
@@ -88,9 +88,9 @@ DialogHost::~DialogHost() {
         server.attachSink(nullptr);
     if (m_options.quietLogFile) {
         if (m_strLogBefore.empty())
-            unsetenv("BRIO_LOG");
+            UnsetEnvironment("BRIO_LOG");
         else
-            setenv("BRIO_LOG", m_strLogBefore.c_str(), 1);
+            SetEnvironment("BRIO_LOG", m_strLogBefore);
         server.reopen();
     }
     server.setLogLevel(m_nLevelBefore);
@@ -142,15 +142,8 @@ void DialogHost::newSettingsFile() {
     application.setProfileStore(nullptr);
     m_pStore.reset();
     removeSettingsFile();
-    char pattern[] = "/tmp/measure-settings-XXXXXX";
-    const int fd = mkstemp(pattern);
-    if (fd < 0)
-        throw std::runtime_error("no temporary settings file");
-    close(fd);
-    std::error_code ignored;
-    std::filesystem::remove(pattern, ignored);
-    m_settingsFile = pattern;
-    setenv("BRIO_SETTINGS", pattern, 1);
+    m_settingsFile = FreshTemporaryPath("measure-settings");
+    SetEnvironment("BRIO_SETTINGS", m_settingsFile.string());
     if (m_options.faultyStore)
         m_pStore = std::make_unique<FaultyStore>(m_settingsFile.wstring());
     setStorePresent(true);

@@ -34,7 +34,7 @@ namespace measure_test {
 struct HostOptions {
     int logLevel = 3;          // the log server's threshold while the host lives: every trace
     bool recordLog = true;     // every accepted entry goes to m_log
-    bool quietLogFile = false; // the log file is /dev/null meanwhile: the soak writes millions of lines
+    bool quietLogFile = false; // the log goes to the null device meanwhile: the soak writes millions of lines
     bool answerModals = false; // m_answers answers message boxes and menus
     bool faultyStore = false;  // the settings go through a FaultyStore (store()); else the host's own
 };

@@ -1,5 +1,7 @@
 // Runs measure-host as a user runs it: a separate process with its own environment (settings and log
-// in a fresh directory), standard input given, standard output and status collected.
+// in a fresh directory), standard input given, standard output and status collected. On Linux through
+// posix_spawn (HostProcessPosix.cpp), on Windows through CreateProcess (HostProcessWindows.cpp); the
+// program that keeps running while a test talks to it is Linux's alone (the live host's test).
 #pragma once
 
 #include <map>
@@ -27,12 +29,18 @@ private:
     std::string m_path;
 };
 
+// What the environment needs so that the program finds no display: on Linux DISPLAY and
+// WAYLAND_DISPLAY emptied; nothing on Windows, where the desktop is always there.
+std::map<std::string, std::string> Headless();
+
 // Runs `program` with `args` in `workDir`, with `env` added to (or replacing in) the environment,
-// feeding `input` to standard input.
+// feeding `input` to standard input. On Windows a program named without a folder is the one beside
+// the test program.
 HostRun RunProcess(const std::string& program, const std::vector<std::string>& args,
                    const std::string& workDir, const std::map<std::string, std::string>& env,
                    const std::string& input = "");
 
+#if !defined(_WIN32)
 // A program that keeps running while the test talks to it: lines to its standard input, lines read
 // back from its standard output as they come.
 class RunningProcess {
@@ -62,6 +70,8 @@ private:
     std::string m_buffer;
     std::string m_errors;
 };
+
+#endif
 
 std::vector<std::string> SplitLines(const std::string& text);
 std::string ReadFile(const std::string& path);

@@ -11,6 +11,7 @@
 
 namespace {
 
+using host::testing::Headless;
 using host::testing::HostRun;
 using host::testing::ReadFile;
 using host::testing::RunProcess;
@@ -50,9 +51,9 @@ TEST(SampleRun, WritesBothPicturesAndTheEventsAndSaysWhere) {
     // Settings from an earlier run must not change the sample: it starts from its own empty file.
     std::filesystem::create_directories(dir.path() + "/out");
     std::ofstream(dir.path() + "/out/settings.sqlite3") << "left over";
-    const HostRun run =
-        RunProcess(BR_MEASURE_HOST, kSampleArguments, dir.path(),
-                   {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"BRIO_LOG", ""}, {"BRIO_SETTINGS", ""}});
+    auto env = Headless();
+    env.insert({{"BRIO_LOG", ""}, {"BRIO_SETTINGS", ""}});
+    const HostRun run = RunProcess(BR_MEASURE_HOST, kSampleArguments, dir.path(), env);
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     for (const char* file : {"out/dialog.png", "out/drawing.png", "out/events.jsonl"}) {
         EXPECT_NE(run.out.find(file), std::string::npos) << run.out;

@@ -27,8 +27,7 @@ HostRun RunHost(const ScratchDir& dir, const std::vector<std::string>& args, con
     env.emplace("BRIO_SETTINGS", dir.path() + "/settings.sqlite3");
     env.emplace("BRIO_LOG", dir.path() + "/measure-host.log");
     env.emplace("BRIO_LOG_LEVEL", "3");
-    env.emplace("DISPLAY", "");
-    env.emplace("WAYLAND_DISPLAY", "");
+    env.merge(host::testing::Headless());
     return RunProcess(BR_MEASURE_HOST, args, dir.path(), env, input);
 }
 

@@ -5,6 +5,18 @@
 
 namespace host::sample {
 
+namespace {
+
+void SetVariable(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+} // namespace
+
 bool PrepareSampleEnvironment(const std::string& outDir) {
     std::error_code error;
     std::filesystem::create_directories(outDir, error);
@@ -14,13 +26,13 @@ bool PrepareSampleEnvironment(const std::string& outDir) {
     // An empty variable names nothing, as an unset one.
     auto unset = [](const char* name) { return !std::getenv(name) || !*std::getenv(name); };
     if (unset("BRIO_LOG")) {
-        setenv("BRIO_LOG", (outDir + "/measure-host.log").c_str(), 1);
+        SetVariable("BRIO_LOG", outDir + "/measure-host.log");
     }
     if (unset("BRIO_SETTINGS")) {
         // Only our own file is removed; settings someone named on purpose are left alone.
         const std::string settings = outDir + "/settings.sqlite3";
         std::filesystem::remove(settings, error);
-        setenv("BRIO_SETTINGS", settings.c_str(), 1);
+        SetVariable("BRIO_SETTINGS", settings);
     }
     return true;
 }

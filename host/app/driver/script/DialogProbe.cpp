@@ -88,6 +88,12 @@ void WriteDump(JsonWriter& json, brio::ui::measure::IMeasureTotalDlg* dialog) {
     GetClientRect(hwnd, &client);
     json.key("client").beginArray().value(static_cast<long long>(client.right));
     json.value(static_cast<long long>(client.bottom)).endArray();
+    // The dialog's base units, as MapDialogRect gives them for 4 x 8 dialog units: a reader turns the
+    // rectangles above back into dialog units with them.
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(hwnd, &units);
+    json.key("base_units").beginArray().value(static_cast<long long>(units.right));
+    json.value(static_cast<long long>(units.bottom)).endArray();
     json.endObject();
 }
 

@@ -24,7 +24,8 @@ HWND FindDialogWindow();
 HWND DialogWindowOf(brio::ui::measure::IMeasureTotalDlg* dialog);
 
 // The dump event: "none" without a dialog object, "closed" when the object has no window, else the
-// window with its rows, total, unit label, every control and both combo selections.
+// window with its rows, total, unit label, every control (rectangles in the dialog's client
+// pixels), both combo selections, and the dialog's base units.
 void WriteDump(JsonWriter& json, brio::ui::measure::IMeasureTotalDlg* dialog);
 
 } // namespace host::script
