@@ -100,7 +100,7 @@ TEST_F(Layout, BeforeSetUpNoMinimumIsReportedAndANullRecordIsLogged) {
     MINMAXINFO info{};
     info.ptMinTrackSize = {7, 9};
     probe.OnGetMinMaxInfo(&info);
-    EXPECT_EQ(std::make_pair(info.ptMinTrackSize.x, info.ptMinTrackSize.y), std::make_pair(7, 9));
+    EXPECT_EQ(std::make_pair(info.ptMinTrackSize.x, info.ptMinTrackSize.y), (std::pair<LONG, LONG>(7, 9)));
     m_log.clear();
     probe.OnGetMinMaxInfo(nullptr);
     EXPECT_EQ(m_log.transcript(),

@@ -4,6 +4,7 @@
 
 #include <MeasureTotalDlg.h>
 
+#include <Environment.h>
 #include <automation.h>
 
 #include <commctrl.h>
@@ -187,23 +188,39 @@ TEST_F(RowsAndTotals, TheFirstMeasurementWritesTheseTracesInThisOrder) {
                                                  {3, L'<', L"doMeasureTotalDlg()"}}));
 }
 
-// A host running in a decimal-comma locale must not change a single number text.
-TEST_F(RowsAndTotals, ADecimalCommaLocaleChangesNoNumberText) {
+// Numbers are written with a comma from here on, for the C library of this process: on Linux in a
+// locale that localedef builds once into the temporary folder, on Windows in the C runtime's own
+// German locale. False when there is none.
+bool UseDecimalCommaLocale() {
+#if defined(_WIN32)
+    for (const char* name : {"German_Germany.1252", "de-DE", "de_DE", "German"}) {
+        if (setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',')
+            return true;
+    }
+    return false;
+#else
     const auto localeDir = std::filesystem::temp_directory_path() / "measure-locales";
     std::filesystem::create_directories(localeDir);
     const std::string build =
         "localedef -i de_DE -f UTF-8 " + (localeDir / "de_DE.UTF-8").string() + " 2>/dev/null";
     // Built once per machine and kept in the temporary directory for later runs.
     if (!std::filesystem::exists(localeDir / "de_DE.UTF-8" / "LC_NUMERIC") && std::system(build.c_str()) != 0)
-        GTEST_SKIP() << "localedef cannot build a decimal-comma locale here";
-    setenv("LOCPATH", localeDir.c_str(), 1);
-    ASSERT_NE(setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+        return false;
+    measure_test::SetEnvironment("LOCPATH", localeDir.string());
+    return setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+#endif
+}
+
+// A host running in a decimal-comma locale must not change a single number text.
+TEST_F(RowsAndTotals, ADecimalCommaLocaleChangesNoNumberText) {
+    if (!UseDecimalCommaLocale())
+        GTEST_SKIP() << "no decimal-comma locale can be made here";
     Options(3, 0, 1);
     ASSERT_TRUE(Measure(12.5));
     ASSERT_TRUE(Measure(0.25));
     const std::wstring summary = m_pDlg->GetString();
     setlocale(LC_NUMERIC, "C");
-    unsetenv("LOCPATH");
+    measure_test::UnsetEnvironment("LOCPATH");
     EXPECT_EQ(Column(kColumnRawValue), (Texts{L"12.500000", L"0.250000"}));
     EXPECT_EQ(Column(kColumnValue), (Texts{L"12.50", L"0.25"}));
     EXPECT_EQ(Text(IDC_EDIT_TOTAL), L"12.75");

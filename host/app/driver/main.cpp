@@ -24,6 +24,11 @@
 #include <automation.h>
 #include <display.h>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -90,7 +95,7 @@ void RouteAutomationThroughPreTranslate() {
 int RunSample(host::driver::DriverSession& session, host::plan::PlanModel& plan,
               host::script::EventSink& events) {
     const auto files = host::sample::SampleFilesIn("out");
-    std::ofstream eventFile(files.events);
+    std::ofstream eventFile(files.events, std::ios::binary);
     events.attach(eventFile);
     std::istringstream script(host::sample::kSampleScript);
     host::script::ScriptContext context{session, plan, events};
@@ -113,6 +118,10 @@ int RunSample(host::driver::DriverSession& session, host::plan::PlanModel& plan,
 } // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // JSON Lines end in a line feed alone, on Windows as everywhere.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const Arguments args = ParseArguments(argc, argv);
     if (!args.valid) {
         PrintUsage(std::cerr);

@@ -88,7 +88,7 @@ std::string ReadAll(HANDLE pipe) {
     std::string text;
     char buffer[8192];
     DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    while (::ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0) {
         text.append(buffer, got);
     }
     return text;

@@ -111,7 +111,8 @@ void WriteVariant(JsonWriter& json, const _variant_t& value) {
     case VT_UINT: {
         VARIANT wide;
         VariantInit(&wide);
-        VariantChangeType(&wide, &value, 0, VT_I8);
+        // The source is only read (mingw-w64's oleauto.h declares it without const).
+        VariantChangeType(&wide, const_cast<VARIANT*>(static_cast<const VARIANT*>(&value)), 0, VT_I8);
         json.field("type", "integer").field("value", static_cast<long long>(wide.llVal));
         break;
     }
