@@ -36,7 +36,7 @@ struct QueueState {
     int quitCode = 0;
     std::vector<Timer> timers;
     UINT_PTR nextThreadTimerId = 1;
-    std::function<void()> idleHook;
+    std::function<void(DWORD)> idleHook;
 };
 
 // The message the loop retrieved last. Kept apart from the queue, as a plain object, because every
@@ -147,18 +147,30 @@ bool TakeMessage(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
     return TakeTimer(out, filter, first, last, remove);
 }
 
-// Waits a little for something to arrive: the idle hook's input or the next due timer.
-void WaitBriefly() {
+// Until the next timer is due, rounded up so that the wait never ends before it; INFINITE without one.
+DWORD UntilNextTimer() {
+    if (Q().timers.empty())
+        return INFINITE;
+    const auto now = Clock::now();
+    auto soonest = Q().timers.front().due;
+    for (const Timer& timer : Q().timers)
+        soonest = std::min(soonest, timer.due);
+    if (soonest <= now)
+        return 0;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(soonest - now).count();
+    return static_cast<DWORD>(std::min<long long>(wait, INFINITE - 1));
+}
+
+// Waits for something to arrive: the idle hook (a live display) waits for the person's input until the
+// next timer is due; without one, a short sleep, so that timers are taken when due.
+void WaitForInput() {
+    const DWORD untilTimer = UntilNextTimer();
     if (Q().idleHook) {
         auto hook = Q().idleHook; // the hook may replace itself
-        hook();
+        hook(untilTimer);
+        return;
     }
-    auto wait = std::chrono::milliseconds(10);
-    auto now = Clock::now();
-    for (const Timer& timer : Q().timers)
-        wait = std::min(wait, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::max(timer.due - now, Clock::duration::zero())));
-    std::this_thread::sleep_for(wait);
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min<DWORD>(untilTimer, 10)));
 }
 
 } // namespace
@@ -182,11 +194,15 @@ bool NextMessageForNestedLoop(MSG* msg, bool waitForTimers) {
         bool timersCanCome = waitForTimers && !Q().timers.empty();
         if (!Q().idleHook && !timersCanCome)
             return false;
-        WaitBriefly();
+        WaitForInput();
     }
 }
 
-void SetIdleHook(std::function<void()> hook) {
+DWORD MillisecondsToNextTimer() {
+    return UntilNextTimer();
+}
+
+void SetIdleHook(std::function<void(DWORD)> hook) {
     Q().idleHook = std::move(hook);
 }
 
@@ -255,7 +271,7 @@ BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     if (hwnd && hwnd != reinterpret_cast<HWND>(-1) && !LookupWindowOrFail(hwnd))
         return -1;
     while (!TakeMessage(msg, hwnd, filterMin, filterMax, true))
-        WaitBriefly();
+        WaitForInput();
     g_lastRetrieved = *msg;
     return msg->message != WM_QUIT;
 }

@@ -25,6 +25,11 @@ void* RenderWindowSurface(HWND hwnd) {
     return root ? CopyOfRootPicture(root) : nullptr;
 }
 
+void* ShownWindowSurface(HWND hwnd) {
+    HWND root = RootOf(hwnd);
+    return root && root != DesktopWindow() && LookupWindow(root) ? CopyOfRootPicture(root) : nullptr;
+}
+
 WindowPicture TakeWindowPicture(HWND hwnd) {
     HWND root = RepaintedRoot(hwnd);
     return root ? PixelsOfRootPicture(root) : WindowPicture{};

@@ -1,12 +1,16 @@
 // Script lines for the live loop arrive as a test or a person types them: a line is run only once it is
-// whole, never blocks the loop while more is to come, and the last line counts without its newline.
+// whole, never blocks the loop while more is to come, the loop is told when one arrives (so it can
+// sleep until then), and the last line counts without its newline.
 #include "live/LineFeed.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 
 #include <unistd.h>
 
@@ -45,22 +49,59 @@ private:
     int m_write = -1;
 };
 
-TEST(LineFeed, StandardInputGivesWholeLinesAsTheyArriveWithoutWaiting) {
+// Counts the reader's calls, as the live loop's wake-up does, and waits for the next one.
+class Arrivals {
+public:
+    std::function<void()> callback() {
+        return [this] {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_count;
+            m_changed.notify_all();
+        };
+    }
+    bool waitFor(int count) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(5), [&] { return m_count >= count; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_count = 0;
+};
+
+TEST(LineFeed, StandardInputGivesWholeLinesAsTheyArriveAndSaysSo) {
     PipedInput input;
+    Arrivals arrivals;
     LineFeed feed;
-    feed.openStandardInput();
+    feed.openStandardInput(arrivals.callback());
     EXPECT_EQ(feed.next(), std::nullopt); // nothing yet: the loop goes on
+    EXPECT_FALSE(feed.ready());
     EXPECT_FALSE(feed.finished());
     input.write("measure 1 1/100 線分\nmark");
+    ASSERT_TRUE(arrivals.waitFor(1));
+    EXPECT_TRUE(feed.ready());
     EXPECT_EQ(feed.next(), "measure 1 1/100 線分");
     EXPECT_EQ(feed.next(), std::nullopt); // "mark" is not whole yet
     input.write(" done\n\nquit");
+    ASSERT_TRUE(arrivals.waitFor(2));
     EXPECT_EQ(feed.next(), "mark done");
     EXPECT_EQ(feed.next(), "");
+    EXPECT_FALSE(feed.finished());
     input.closeWriting();
+    ASSERT_TRUE(arrivals.waitFor(3));
     EXPECT_EQ(feed.next(), "quit"); // the end of input completes the last line
     EXPECT_EQ(feed.next(), std::nullopt);
     EXPECT_TRUE(feed.finished());
+}
+
+TEST(LineFeed, AReaderStillWaitingForInputEndsWithTheFeed) {
+    PipedInput input;
+    {
+        LineFeed feed;
+        feed.openStandardInput();
+    } // the destructor returns although standard input stays open
+    SUCCEED();
 }
 
 TEST(LineFeed, AFileIsReadWholeAndAMissingOneIsRefused) {

@@ -39,12 +39,20 @@ namespace display {
 // stand-in's clipboard observer: a host that watches the clipboard too passes its observer here, and it
 // is called after each text went to the desktop.
 DISPLAY_API bool StartLive(std::function<void(const std::wstring&)> clipboardObserver = {});
-// One round of the live loop: SDL events become window messages, changed windows are redrawn.
-// Returns false once every live window was closed by the person or the process should quit.
-DISPLAY_API bool PumpLive();
+// PumpLive waits with no time limit of the caller's own.
+constexpr unsigned kWaitForInput = 0xFFFFFFFFu;
+// One round of the live loop: the mirrors first show what the windows painted since the last round
+// (and follow their places, sizes and activation), then it waits until the desktop has events, a
+// timer of the stand-in is due, WakeLive is called or `maxWaitMs` passed, and turns the events into
+// window messages for the caller's loop to dispatch. While nothing happens nothing wakes it. Returns
+// false once the process should quit.
+DISPLAY_API bool PumpLive(unsigned maxWaitMs = kWaitForInput);
+// Ends the wait of PumpLive at once; callable from any thread (a line of input arrived). A call before
+// StartLive is lost: a caller with work waiting passes a short maxWaitMs instead.
+DISPLAY_API void WakeLive();
 DISPLAY_API void StopLive();
 
-// Events of SDL windows that are not mirrors (the host's own windows, such as its drawing) are handed
+// Events of SDL windows that are not mirrors (windows a host made with SDL itself) are handed
 // to this handler by PumpLive; while a live message box or menu is open, only their window events are.
 DISPLAY_API void SetForeignEventHandler(std::function<void(const SDL_Event&)> handler);
 // The SDL window id of the mirror of a visible top-level window, 0 when it has none. Scripts that drive

@@ -2,8 +2,14 @@
 // person's input turned into window messages, message boxes and menus as windows of their own, and the
 // stand-in's clipboard handed on to the desktop's.
 //
+// The loop is driven by events: a round waits until the desktop has an event, a stand-in timer is due
+// or the host wakes it, and nothing is repainted unless a window's picture changed, so an idle session
+// costs no processor time.
+//
 // Not done here: reading the desktop's clipboard back into the stand-in (the component never pastes),
-// several displays, a second thread (everything runs on the thread that calls PumpLive).
+// several displays, a second thread (everything but WakeLive runs on the thread that calls PumpLive).
+#include "Activation.h"
+#include "Desktop.h"
 #include "LiveInput.h"
 #include "LiveModal.h"
 #include "Mirrors.h"
@@ -14,6 +20,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 
@@ -21,22 +29,19 @@ namespace display {
 
 namespace {
 
-// How often mirrors are repainted when no input arrives: changes made by the host (a new row, a drawn
-// summary) show within this time; input makes the next round repaint at once.
-constexpr Uint32 kRepaintMs = 100;
-constexpr Uint32 kWaitMs = 10;
-
 struct LiveSession {
     live::Mirrors mirrors;
-    live::LiveInput input{mirrors};
+    live::desktop::EventModifiers modifiers;
+    live::LiveInput input{mirrors, modifiers};
+    live::Activation activation{mirrors};
     std::unique_ptr<live::LiveModal> modal;
-    Uint32 lastRepaint = 0;
-    bool repaintNext = true;
     bool quit = false;
 };
 
 std::unique_ptr<LiveSession> g_session;
 std::function<void(const SDL_Event&)> g_foreign;
+// The event type WakeLive pushes; registered once, read from any thread.
+std::atomic<Uint32> g_wakeEvent{0};
 
 bool DisplayNamed() {
     const char* x11 = std::getenv("DISPLAY");
@@ -63,28 +68,48 @@ void Dispatch(const SDL_Event& e) {
         g_session->quit = true;
         return;
     }
+    if (e.type == g_wakeEvent) {
+        return; // it only ended the wait
+    }
+    g_session->modifiers.note(e);
+    if (e.type == SDL_SYSWMEVENT) {
+        return;
+    }
+    g_session->activation.note(e);
     if (!g_session->input.handle(e) && g_foreign) {
         g_foreign(e);
     }
 }
 
-// One round: the desktop's events become window messages (waiting up to `waitMs` for the first), and
-// the mirrors follow the stand-in's windows.
-void PumpRound(Uint32 waitMs) {
+// What the windows changed is shown, and activation is the same on both sides.
+void ShowWindows() {
+    g_session->mirrors.sync();
+    g_session->activation.settle();
+}
+
+// The desktop's events become window messages, waiting up to `waitMs` for the first.
+void TakeEvents(Uint32 waitMs) {
     SDL_Event e;
-    bool pending = SDL_WaitEventTimeout(&e, static_cast<int>(waitMs)) != 0;
+    const int timeout = waitMs >= static_cast<Uint32>(INT32_MAX) ? -1 : static_cast<int>(waitMs);
+    bool pending = SDL_WaitEventTimeout(&e, timeout) != 0;
+    if (!pending && timeout < 0) {
+        g_session->quit = true; // a wait without a limit ends only when the desktop is gone
+        return;
+    }
     while (pending) {
         Dispatch(e);
         pending = SDL_PollEvent(&e) != 0;
     }
-    const Uint32 now = SDL_GetTicks();
-    const bool repaint = g_session->repaintNext || now - g_session->lastRepaint >= kRepaintMs;
-    // Input posted in this round is handled after we return; its effect is painted in the next round.
-    g_session->repaintNext = g_session->input.takeDelivered();
-    g_session->mirrors.sync(repaint);
-    if (repaint) {
-        g_session->lastRepaint = now;
+    // A frame the desktop activated is active in the stand-in before its input is dispatched.
+    g_session->activation.settle();
+}
+
+Uint32 WaitLimit(unsigned callerMs) {
+    MSG waiting;
+    if (PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+        return 0; // the caller's loop has messages to dispatch first
     }
+    return std::min<Uint32>(callerMs, standin::MillisecondsToNextTimer());
 }
 
 } // namespace
@@ -105,14 +130,30 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     if (!DisplayNamed() || (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)) {
         return false;
     }
+    // Under a window manager the click that activates a window is also the click the person meant.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The pictures are made in memory: an X image shows them as they are. An accelerated surface
+    // would copy them through a software OpenGL renderer, and SDL makes the window anew for it the
+    // first time it is asked for its surface, losing what was set on the old one.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+
+    live::desktop::ReceiveSystemEvents();
+    if (g_wakeEvent == 0) {
+        g_wakeEvent = SDL_RegisterEvents(1);
+    }
     g_session = std::make_unique<LiveSession>();
-    g_session->modal = std::make_unique<live::LiveModal>(ForwardDuringModal);
+    g_session->mirrors.onClosing([](Uint32 id) {
+        g_session->activation.closing(id);
+        g_session->input.closing(id);
+    });
+    g_session->modal = std::make_unique<live::LiveModal>(g_session->mirrors, ForwardDuringModal);
     standin::SetInteractiveModal(g_session->modal.get());
-    // The stand-in's nested loops (a border or caption drag, a pressed caption button) wait here for
-    // the person's next input; the queue's own short sleep follows, so nothing waits in SDL.
-    standin::SetIdleHook([] {
+    // The stand-in's nested loops (a border or caption drag, a pressed caption button, a modal dialog)
+    // wait here for the person's next input, until their next timer is due.
+    standin::SetIdleHook([](DWORD waitMs) {
         if (g_session) {
-            PumpRound(0);
+            ShowWindows();
+            TakeEvents(waitMs);
         }
     });
     standin::SetClipboardObserver([observer = std::move(clipboardObserver)](const std::wstring& text) {
@@ -124,12 +165,21 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     return true;
 }
 
-bool PumpLive() {
+bool PumpLive(unsigned maxWaitMs) {
     if (!g_session) {
         return false;
     }
-    PumpRound(kWaitMs);
+    ShowWindows();
+    TakeEvents(WaitLimit(maxWaitMs));
     return !g_session->quit;
+}
+
+void WakeLive() {
+    if (const Uint32 type = g_wakeEvent; type != 0) {
+        SDL_Event e{};
+        e.type = type;
+        SDL_PushEvent(&e);
+    }
 }
 
 void StopLive() {
@@ -139,6 +189,7 @@ void StopLive() {
     standin::SetIdleHook(nullptr);
     standin::SetInteractiveModal(nullptr);
     standin::SetClipboardObserver(nullptr);
+    g_session->mirrors.onClosing(nullptr); // activation goes before the mirrors do
     g_session.reset();
     // SDL's video subsystem stays up until the process ends: shutting it down unloads the X11 libraries
     // it opened, and their caches would then be left behind as memory nobody can name. Every window
@@ -171,7 +222,7 @@ unsigned LiveWindowId(HWND topLevel) {
     if (!g_session) {
         return 0;
     }
-    g_session->mirrors.sync(false);
+    g_session->mirrors.sync();
     return g_session->mirrors.idOf(topLevel);
 }
 

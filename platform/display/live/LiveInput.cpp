@@ -33,10 +33,6 @@ void PostClientMouse(HWND target, UINT message, WPARAM flags, POINT screen) {
     PostMessageW(target, message, flags, PointParam(client));
 }
 
-bool HasCaption(HWND hwnd) {
-    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-}
-
 } // namespace
 
 HWND ChildUnderPoint(HWND parent, POINT screen) {
@@ -56,25 +52,68 @@ HWND ChildUnderPoint(HWND parent, POINT screen) {
     return parent;
 }
 
+HWND LiveInput::pointerTarget(Uint32 windowId, int& x, int& y) {
+    if (m_held && m_held != windowId) {
+        SDL_Window* from = SDL_GetWindowFromID(windowId);
+        SDL_Window* to = SDL_GetWindowFromID(m_held);
+        HWND top = m_mirrors.windowOf(m_held);
+        if (from && to && top) {
+            int fromX = 0, fromY = 0, toX = 0, toY = 0;
+            SDL_GetWindowPosition(from, &fromX, &fromY);
+            SDL_GetWindowPosition(to, &toX, &toY);
+            x += fromX - toX;
+            y += fromY - toY;
+            return top;
+        }
+    }
+    return m_mirrors.windowOf(windowId);
+}
+
+void LiveInput::noteButton(const SDL_MouseButtonEvent& button, HWND top) {
+    const Uint32 mask = SDL_BUTTON(button.button);
+    if (button.type == SDL_MOUSEBUTTONDOWN) {
+        if (!m_held) {
+            m_held = m_mirrors.idOf(top);
+        }
+        m_buttons |= mask;
+    } else if ((m_buttons &= ~mask) == 0) {
+        m_held = 0;
+    }
+}
+
+void LiveInput::closing(Uint32 windowId) {
+    if (m_held == windowId) {
+        m_held = 0;
+        m_buttons = 0;
+    }
+}
+
 bool LiveInput::handle(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_MOUSEMOTION:
-        if (HWND top = m_mirrors.windowOf(event.motion.windowID)) {
-            mouseMotion(top, event.motion.x, event.motion.y);
+    case SDL_MOUSEMOTION: {
+        int x = event.motion.x;
+        int y = event.motion.y;
+        if (HWND top = pointerTarget(event.motion.windowID, x, y)) {
+            mouseMotion(top, x, y, m_modifiers.of(event));
             return true;
         }
         return false;
+    }
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        if (HWND top = m_mirrors.windowOf(event.button.windowID)) {
-            mouseButton(top, event.button.x, event.button.y, event.button.button,
-                        event.type == SDL_MOUSEBUTTONDOWN);
+    case SDL_MOUSEBUTTONUP: {
+        int x = event.button.x;
+        int y = event.button.y;
+        if (HWND top = pointerTarget(event.button.windowID, x, y)) {
+            noteButton(event.button, top);
+            mouseButton(top, x, y, event.button.button, event.type == SDL_MOUSEBUTTONDOWN,
+                        m_modifiers.of(event));
             return true;
         }
         return false;
+    }
     case SDL_MOUSEWHEEL:
         if (HWND top = m_mirrors.windowOf(event.wheel.windowID)) {
-            wheel(top, event.wheel.y);
+            wheel(top, event.wheel.y, m_modifiers.of(event));
             return true;
         }
         return false;
@@ -102,11 +141,11 @@ bool LiveInput::takeDelivered() {
     return delivered;
 }
 
-void LiveInput::mouseMotion(HWND top, int x, int y) {
+void LiveInput::mouseMotion(HWND top, int x, int y, SDL_Keymod modifiers) {
     const POINT screen = ScreenPoint(top, x, y);
     m_last = screen;
     SetCursorPos(screen.x, screen.y);
-    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), SDL_GetModState());
+    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), modifiers);
     if (HWND capture = GetCapture()) {
         PostClientMouse(capture, WM_MOUSEMOVE, flags, screen);
     } else {
@@ -120,16 +159,35 @@ void LiveInput::mouseMotion(HWND top, int x, int y) {
     m_delivered = true;
 }
 
-void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down) {
+// Windows asks the window under the pointer (which asks its parents) whether a press on an inactive
+// top-level window activates it; the answer's "and eat" forms are not told apart here.
+void LiveInput::activateOnClick(HWND top, POINT screen, UINT message) {
+    if (!Mirrors::IsFrame(top) || GetActiveWindow() == top || GetCapture()) {
+        return;
+    }
+    const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, PointParam(screen));
+    HWND under = hit == HTCLIENT ? ChildUnderPoint(top, screen) : top;
+    if (!under) {
+        under = top; // a disabled control: its dialog is asked
+    }
+    const LRESULT answer = SendMessageW(under, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                        MAKELPARAM(static_cast<WORD>(hit), static_cast<WORD>(message)));
+    if (IsWindow(top) && (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT)) {
+        SetActiveWindow(top);
+    }
+}
+
+void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down, SDL_Keymod modifiers) {
     if (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_RIGHT) {
         return;
     }
     const POINT screen = ScreenPoint(top, x, y);
     SetCursorPos(screen.x, screen.y);
-    if (down && HasCaption(top) && GetActiveWindow() != top) {
-        // The desktop activates a frame that is clicked; the stand-in hears of it as Windows would.
-        SetActiveWindow(top);
-        m_mirrors.raise(top);
+    if (down) {
+        activateOnClick(top, screen, button == SDL_BUTTON_LEFT ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
+        if (!IsWindow(top)) {
+            return;
+        }
     }
     const bool left = button == SDL_BUTTON_LEFT;
     const UINT clientMessage =
@@ -138,7 +196,7 @@ void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down) {
     // The message's key flags tell the state after the change, as Windows reports them.
     const Uint32 mask = left ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK;
     buttons = down ? (buttons | mask) : (buttons & ~mask);
-    const WPARAM flags = MouseKeyFlags(buttons, SDL_GetModState());
+    const WPARAM flags = MouseKeyFlags(buttons, modifiers);
     if (HWND capture = GetCapture()) {
         PostClientMouse(capture, clientMessage, flags, screen);
     } else {
@@ -155,7 +213,7 @@ void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down) {
     m_delivered = true;
 }
 
-void LiveInput::wheel(HWND top, int steps) {
+void LiveInput::wheel(HWND top, int steps, SDL_Keymod modifiers) {
     if (steps == 0) {
         return;
     }
@@ -163,7 +221,7 @@ void LiveInput::wheel(HWND top, int steps) {
     if (!target) {
         return;
     }
-    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), SDL_GetModState());
+    const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), modifiers);
     const auto delta = static_cast<WORD>(static_cast<short>(steps * WHEEL_DELTA));
     PostMessageW(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(flags), delta), PointParam(m_last));
     m_delivered = true;
@@ -174,8 +232,13 @@ void LiveInput::key(HWND top, const SDL_KeyboardEvent& event) {
     if (vk == 0) {
         return;
     }
+    // The keyboard's messages go to the focus window of the thread, as on Windows; the mirror the
+    // desktop delivered the key to only matters when the stand-in has no focus and no active window.
     HWND focus = GetFocus();
-    if (!focus || (focus != top && !IsChild(top, focus))) {
+    if (!focus) {
+        focus = GetActiveWindow();
+    }
+    if (!focus) {
         focus = top;
     }
     const bool down = event.type == SDL_KEYDOWN;
@@ -205,11 +268,13 @@ void LiveInput::window(HWND top, const SDL_WindowEvent& event) {
         PostMessageW(top, WM_SYSCOMMAND, SC_CLOSE, 0);
         m_delivered = true;
         break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        if (HasCaption(top) && GetActiveWindow() != top) {
-            SetActiveWindow(top);
-            m_delivered = true;
-        }
+    case SDL_WINDOWEVENT_MOVED:
+        m_mirrors.desktopMoved(event.windowID, event.data1, event.data2);
+        m_delivered = true;
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        m_mirrors.desktopSized(event.windowID, event.data1, event.data2);
+        m_delivered = true;
         break;
     default:
         break;

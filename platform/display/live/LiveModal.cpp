@@ -1,5 +1,6 @@
 #include "LiveModal.h"
 
+#include "Desktop.h"
 #include "ModalLook.h"
 #include "Present.h"
 #include "Utf8.h"
@@ -15,7 +16,6 @@ namespace display::live {
 
 namespace {
 
-constexpr Uint32 kWaitMs = 50;
 constexpr Uint32 kScriptedAnswerShownMs = 150;
 
 std::deque<unsigned> g_scriptedAnswers;
@@ -79,16 +79,30 @@ void LiveModal::QueueAnswer(unsigned answer) {
     g_scriptedAnswers.push_back(answer);
 }
 
-void LiveModal::showBriefly(Uint32 ownWindow) {
+SDL_Window* LiveModal::ownerWindow(HWND owner) const {
+    if (owner && IsWindow(owner)) {
+        if (SDL_Window* window = m_mirrors.sdlWindowOf(GetAncestor(owner, GA_ROOT))) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void LiveModal::showBriefly(Uint32 ownWindow, const std::function<void()>& repaint) {
     const Uint32 until = SDL_GetTicks() + kScriptedAnswerShownMs;
     SDL_Event e;
-    while (SDL_GetTicks() < until) {
-        if (SDL_WaitEventTimeout(&e, 10) && !IsInput(e.type) && display::EventWindowId(e) != ownWindow) {
-            if (e.type == SDL_QUIT) {
-                SDL_PushEvent(&e);
-                return;
-            }
+    for (Uint32 now = SDL_GetTicks(); now < until; now = SDL_GetTicks()) {
+        if (!SDL_WaitEventTimeout(&e, static_cast<int>(until - now)) || IsInput(e.type)) {
+            continue;
+        }
+        if (e.type == SDL_QUIT) {
+            SDL_PushEvent(&e);
+            return;
+        }
+        if (display::EventWindowId(e) != ownWindow) {
             m_forward(e);
+        } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            repaint();
         }
     }
 }
@@ -96,14 +110,18 @@ void LiveModal::showBriefly(Uint32 ownWindow) {
 int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
     const BoxLayout layout = LayoutMessageBox(text, flags);
     const POINT place = BoxPlace(owner, layout.width, layout.height);
-    SDL_Window* window = SDL_CreateWindow(ToUtf8(caption).c_str(), place.x, place.y, layout.width,
-                                          layout.height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+    SDL_Window* window =
+        SDL_CreateWindow(ToUtf8(caption).c_str(), place.x, place.y, layout.width, layout.height,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_HIDDEN);
     const int fallback = layout.dismissAnswer;
     if (!window) {
         return fallback; // no window could be shown: the box answers as if dismissed
     }
     const Uint32 id = SDL_GetWindowID(window);
-    SDL_RaiseWindow(window);
+    SDL_GetWindowSurface(window); // before the desktop's properties: SDL may make the window anew for it
+    SDL_Window* above = ownerWindow(owner);
+    desktop::SetTitle(window, ToUtf8(caption));
+    desktop::KeepAbove(window, above);
     size_t focused = layout.defaultButton;
     int pressed = 0;
     int armed = 0; // the button the mouse went down on
@@ -112,10 +130,12 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
              [&](cairo_t* cr) { PaintMessageBox(cr, layout, text, caption, flags, focused, pressed); });
     };
     repaint();
+    desktop::ShowWithoutFocus(window);
+    desktop::GiveKeyboard(window);
 
     int answer = 0;
     if (const auto scripted = TakeScriptedAnswer()) {
-        showBriefly(id);
+        showBriefly(id, repaint);
         for (const BoxButton& button : layout.buttons) {
             if (button.answer == static_cast<int>(*scripted)) {
                 answer = button.answer;
@@ -127,8 +147,9 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
     }
     while (answer == 0) {
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, kWaitMs)) {
-            continue;
+        if (!SDL_WaitEvent(&e)) {
+            answer = fallback; // the desktop's events are gone
+            break;
         }
         if (e.type == SDL_QUIT) {
             SDL_PushEvent(&e); // the outer loop must still see the request to quit
@@ -181,6 +202,9 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
         }
     }
     SDL_DestroyWindow(window);
+    if (above) {
+        desktop::GiveKeyboard(above); // the owner is active again, as on Windows
+    }
     return answer;
 }
 
@@ -194,9 +218,9 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
     if (place.y + layout.height > standin::kScreenHeight) {
         place.y = std::max<LONG>(0, place.y - layout.height);
     }
-    SDL_Window* window =
-        SDL_CreateWindow("menu", place.x, place.y, layout.width, layout.height,
-                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR);
+    SDL_Window* window = SDL_CreateWindow("menu", place.x, place.y, layout.width, layout.height,
+                                          SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU |
+                                              SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_HIDDEN);
     if (!window) {
         return 0;
     }
@@ -206,6 +230,7 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
         Show(window, layout.width, layout.height, [&](cairo_t* cr) { PaintMenu(cr, layout, entries, hot); });
     };
     repaint();
+    desktop::ShowWithoutFocus(window);
 
     bool open = true;
     UINT chosen = 0;
@@ -216,7 +241,7 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
         }
     };
     if (const auto scripted = TakeScriptedAnswer()) {
-        showBriefly(id);
+        showBriefly(id, repaint);
         for (size_t i = 0; i < entries.size(); ++i) {
             if (!entries[i].separator && entries[i].command == *scripted) {
                 pick(static_cast<int>(i));
@@ -226,8 +251,8 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
     }
     while (open) {
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, kWaitMs)) {
-            continue;
+        if (!SDL_WaitEvent(&e)) {
+            break; // the desktop's events are gone
         }
         const int before = hot;
         if (e.type == SDL_QUIT) {

@@ -1,29 +1,64 @@
 #include "Mirrors.h"
 
+#include "Desktop.h"
 #include "Present.h"
 #include "Utf8.h"
 
 #include <standin/hooks.h>
 
-#include <cairo.h>
-
-#include <string>
+#include <cstring>
 
 namespace display::live {
 
 namespace {
 
-std::string TitleOf(HWND hwnd) {
+std::wstring TitleOf(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);
-    return ToUtf8(text);
+    return text;
 }
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+bool Sizable(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_THICKFRAME) != 0;
+}
+
+// The smallest size the window takes from a person, as its WM_GETMINMAXINFO answers (the structure
+// comes filled with the system's limits, as Windows fills it).
+SIZE MinimumTrackSize(HWND hwnd) {
+    MINMAXINFO limits{};
+    limits.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    limits.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    return SIZE{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y};
+}
+
+void SetSizeHints(HWND hwnd, SDL_Window* window) {
+    if (Sizable(hwnd)) {
+        const SIZE minimum = MinimumTrackSize(hwnd);
+        desktop::SetMinimumSize(window, minimum.cx, minimum.cy);
+    }
+}
+
+bool SamePicture(cairo_surface_t* a, cairo_surface_t* b) {
+    if (!a || !b || cairo_image_surface_get_width(a) != cairo_image_surface_get_width(b) ||
+        cairo_image_surface_get_height(a) != cairo_image_surface_get_height(b) ||
+        cairo_image_surface_get_stride(a) != cairo_image_surface_get_stride(b)) {
+        return false;
+    }
+    const size_t bytes = static_cast<size_t>(cairo_image_surface_get_stride(a)) *
+                         static_cast<size_t>(cairo_image_surface_get_height(a));
+    return std::memcmp(cairo_image_surface_get_data(a), cairo_image_surface_get_data(b), bytes) == 0;
+}
+
 } // namespace
+
+bool Mirrors::IsFrame(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+}
 
 std::vector<HWND> Mirrors::VisibleTopLevels() {
     // The top-level windows are the desktop's children, as on Windows.
@@ -39,7 +74,79 @@ std::vector<HWND> Mirrors::VisibleTopLevels() {
     return windows;
 }
 
-void Mirrors::sync(bool repaint) {
+SDL_Window* Mirrors::ownerOnDesktop(HWND hwnd) const {
+    for (HWND owner = GetWindow(hwnd, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+        if (SDL_Window* window = sdlWindowOf(owner)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void Mirrors::create(HWND hwnd, const RECT& rect) {
+    // A frame is managed by the desktop; a bare popup (tooltip, drop-down list) must not be: it is
+    // placed where the stand-in puts it, above everything, and never takes the keyboard.
+    const bool frame = IsFrame(hwnd);
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    flags |=
+        frame ? (Sizable(hwnd) ? SDL_WINDOW_RESIZABLE : 0) : SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    const std::wstring title = TitleOf(hwnd);
+    SDL_Window* window = SDL_CreateWindow(ToUtf8(title).c_str(), rect.left, rect.top, rect.right - rect.left,
+                                          rect.bottom - rect.top, flags);
+    if (!window) {
+        return; // the desktop refused; the window stays unseen, the stand-in is unaffected
+    }
+    // The surface is made first: SDL may make the desktop's window anew for it, losing its properties.
+    SDL_GetWindowSurface(window);
+    desktop::SetTitle(window, ToUtf8(title));
+    if (frame) {
+        SetSizeHints(hwnd, window);
+        desktop::KeepAbove(window, ownerOnDesktop(hwnd));
+    }
+    m_mirrors.push_back(Mirror{hwnd, window, rect, title, nullptr, true});
+    showChanges(m_mirrors.back());
+    // Shown after its first picture, so that the desktop never shows it empty; activation, if the
+    // stand-in gives it, hands it the keyboard afterwards.
+    desktop::ShowWithoutFocus(window);
+}
+
+void Mirrors::follow(Mirror& mirror, const RECT& rect) {
+    if (!SameRect(mirror.rect, rect)) {
+        const bool sized = rect.right - rect.left != mirror.rect.right - mirror.rect.left ||
+                           rect.bottom - rect.top != mirror.rect.bottom - mirror.rect.top;
+        mirror.rect = rect;
+        SDL_SetWindowPosition(mirror.window, rect.left, rect.top);
+        if (sized) {
+            SDL_SetWindowSize(mirror.window, rect.right - rect.left, rect.bottom - rect.top);
+            if (IsFrame(mirror.hwnd)) {
+                SetSizeHints(mirror.hwnd, mirror.window);
+            }
+        }
+    }
+    const std::wstring title = TitleOf(mirror.hwnd);
+    if (title != mirror.title) {
+        mirror.title = title;
+        desktop::SetTitle(mirror.window, ToUtf8(title));
+    }
+}
+
+void Mirrors::showChanges(Mirror& mirror) {
+    auto* picture = static_cast<cairo_surface_t*>(standin::ShownWindowSurface(mirror.hwnd));
+    if (!picture) {
+        return;
+    }
+    if (SamePicture(picture, mirror.shown)) {
+        cairo_surface_destroy(picture);
+        return;
+    }
+    PresentPicture(mirror.window, picture);
+    if (mirror.shown) {
+        cairo_surface_destroy(mirror.shown);
+    }
+    mirror.shown = picture;
+}
+
+void Mirrors::sync() {
     for (Mirror& mirror : m_mirrors) {
         mirror.seen = false;
     }
@@ -48,6 +155,11 @@ void Mirrors::sync(bool repaint) {
     // stacks new mirrors in the same order.
     for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
         const HWND hwnd = *it;
+        // What the window invalidated is painted into its picture now, as the screen would show it.
+        UpdateWindow(hwnd);
+        if (!IsWindow(hwnd) || !IsWindowVisible(hwnd)) {
+            continue;
+        }
         RECT rect{};
         GetWindowRect(hwnd, &rect);
         Mirror* found = nullptr;
@@ -57,35 +169,16 @@ void Mirrors::sync(bool repaint) {
             }
         }
         if (!found) {
-            const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-            // A window with a caption is a frame the person moves and sizes through the stand-in's
-            // own border; a bare popup (tooltip, drop-down list) must not be managed by the desktop.
-            const Uint32 flags =
-                (style & WS_CAPTION) == WS_CAPTION
-                    ? SDL_WINDOW_BORDERLESS
-                    : SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-            SDL_Window* window = SDL_CreateWindow(TitleOf(hwnd).c_str(), rect.left, rect.top,
-                                                  rect.right - rect.left, rect.bottom - rect.top, flags);
-            if (!window) {
-                continue; // the desktop refused; the window stays unseen, the stand-in is unaffected
-            }
-            m_mirrors.push_back(Mirror{hwnd, window, rect, true});
-            paint(m_mirrors.back());
+            create(hwnd, rect);
             continue;
         }
         found->seen = true;
-        if (!SameRect(found->rect, rect)) {
-            SDL_SetWindowPosition(found->window, rect.left, rect.top);
-            SDL_SetWindowSize(found->window, rect.right - rect.left, rect.bottom - rect.top);
-            found->rect = rect;
-            paint(*found);
-        } else if (repaint) {
-            paint(*found);
-        }
+        follow(*found, rect);
+        showChanges(*found);
     }
     for (auto it = m_mirrors.begin(); it != m_mirrors.end();) {
         if (!it->seen) {
-            SDL_DestroyWindow(it->window);
+            close(*it);
             it = m_mirrors.erase(it);
         } else {
             ++it;
@@ -93,32 +186,63 @@ void Mirrors::sync(bool repaint) {
     }
 }
 
-void Mirrors::paint(Mirror& mirror) {
-    auto* picture = static_cast<cairo_surface_t*>(standin::RenderWindowSurface(mirror.hwnd));
-    if (picture) {
-        PresentPicture(mirror.window, picture);
-        cairo_surface_destroy(picture);
+void Mirrors::close(Mirror& mirror) {
+    if (m_closing) {
+        m_closing(SDL_GetWindowID(mirror.window));
     }
+    SDL_DestroyWindow(mirror.window);
+    if (mirror.shown) {
+        cairo_surface_destroy(mirror.shown);
+    }
+    mirror = Mirror{};
 }
 
 void Mirrors::present(Uint32 windowId) {
-    for (Mirror& mirror : m_mirrors) {
-        if (SDL_GetWindowID(mirror.window) == windowId) {
-            SDL_UpdateWindowSurface(mirror.window);
-        }
+    if (Mirror* mirror = find(windowId)) {
+        SDL_UpdateWindowSurface(mirror->window);
     }
 }
 
 void Mirrors::closeAll() {
     for (Mirror& mirror : m_mirrors) {
-        SDL_DestroyWindow(mirror.window);
+        close(mirror);
     }
     m_mirrors.clear();
 }
 
+void Mirrors::desktopMoved(Uint32 windowId, int x, int y) {
+    Mirror* mirror = find(windowId);
+    if (!mirror || !IsFrame(mirror->hwnd) || (mirror->rect.left == x && mirror->rect.top == y)) {
+        return;
+    }
+    OffsetRect(&mirror->rect, x - mirror->rect.left, y - mirror->rect.top);
+    SetWindowPos(mirror->hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Mirrors::desktopSized(Uint32 windowId, int width, int height) {
+    Mirror* mirror = find(windowId);
+    if (!mirror || !IsFrame(mirror->hwnd) ||
+        (mirror->rect.right - mirror->rect.left == width &&
+         mirror->rect.bottom - mirror->rect.top == height)) {
+        return;
+    }
+    mirror->rect.right = mirror->rect.left + width;
+    mirror->rect.bottom = mirror->rect.top + height;
+    SetWindowPos(mirror->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Mirrors::Mirror* Mirrors::find(Uint32 windowId) {
+    for (Mirror& mirror : m_mirrors) {
+        if (mirror.window && SDL_GetWindowID(mirror.window) == windowId) {
+            return &mirror;
+        }
+    }
+    return nullptr;
+}
+
 HWND Mirrors::windowOf(Uint32 windowId) const {
     for (const Mirror& mirror : m_mirrors) {
-        if (SDL_GetWindowID(mirror.window) == windowId) {
+        if (mirror.window && SDL_GetWindowID(mirror.window) == windowId) {
             return mirror.hwnd;
         }
     }
@@ -126,20 +250,17 @@ HWND Mirrors::windowOf(Uint32 windowId) const {
 }
 
 Uint32 Mirrors::idOf(HWND topLevel) const {
-    for (const Mirror& mirror : m_mirrors) {
-        if (mirror.hwnd == topLevel) {
-            return SDL_GetWindowID(mirror.window);
-        }
-    }
-    return 0;
+    SDL_Window* window = sdlWindowOf(topLevel);
+    return window ? SDL_GetWindowID(window) : 0;
 }
 
-void Mirrors::raise(HWND topLevel) {
+SDL_Window* Mirrors::sdlWindowOf(HWND topLevel) const {
     for (const Mirror& mirror : m_mirrors) {
-        if (mirror.hwnd == topLevel) {
-            SDL_RaiseWindow(mirror.window);
+        if (topLevel && mirror.hwnd == topLevel) {
+            return mirror.window;
         }
     }
+    return nullptr;
 }
 
 } // namespace display::live

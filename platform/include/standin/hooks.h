@@ -92,9 +92,14 @@ WINBASEAPI void SetInteractiveModal(InteractiveModal* provider);
 
 // ---- waiting for input ----------------------------------------------------------------------------
 // Called by GetMessageW (and by nested loops) when the queue is empty, so that a live display can turn
-// a person's input into messages. Without it, GetMessageW waits as Windows does, and nested loops
-// (border drags, caption buttons) end when their queued input is used up. Null removes the hook.
-WINBASEAPI void SetIdleHook(std::function<void()> hook);
+// a person's input into messages. The hook may wait up to `waitMs` (INFINITE: no timer is set) for
+// input, and must return by then, when the next timer is due. Without it, GetMessageW waits as Windows
+// does, and nested loops (border drags, caption buttons) end when their queued input is used up. Null
+// removes the hook.
+WINBASEAPI void SetIdleHook(std::function<void(DWORD waitMs)> hook);
+// How long until the thread's next timer is due: 0 when one is due now, INFINITE when none is set. A
+// loop that waits for other input as well (a live display) waits no longer than this.
+WINBASEAPI DWORD MillisecondsToNextTimer();
 
 // ---- pixels ---------------------------------------------------------------------------------------
 // Paints the top-level window that holds `hwnd` (frame, caption and every visible child, each control
@@ -102,6 +107,9 @@ WINBASEAPI void SetIdleHook(std::function<void()> hook);
 // and returns it (caller destroys with cairo_surface_destroy). Declared as void* so that this header
 // does not pull cairo in.
 WINBASEAPI void* RenderWindowSurface(HWND hwnd);
+// The picture of the top-level window that holds `hwnd` as its own painting left it, without painting
+// anything: what a screen shows of it. Null when there is none. A display calls UpdateWindow first.
+WINBASEAPI void* ShownWindowSurface(HWND hwnd);
 // The same picture as colours, for looking at many pixels without cairo: row by row from the top-left
 // corner of the top-level window's outer rectangle. Empty (0 x 0) when there is no window to picture.
 struct WindowPicture {

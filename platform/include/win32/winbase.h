@@ -52,6 +52,8 @@
 #define SUBLANG_DEFAULT 0x01
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
 
+#define INFINITE 0xFFFFFFFF // a wait without a time-out
+
 extern "C" {
 WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD error);

@@ -1,33 +1,45 @@
 // Script lines for the live loop, which must not block: from a file (read at once) or from standard
-// input as it arrives (a test writes a few lines, waits for their events, writes more).
+// input as it arrives (a test writes a few lines, waits for their events, writes more). Standard input
+// is read by a thread of its own, which tells the loop of each whole line, so that the loop can wait
+// for the desktop's events and for lines alike without waking up to look.
 //
 // Not done here: lines longer than memory, other descriptors than standard input.
 #pragma once
 
+#include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+#include <thread>
 
 namespace host::live {
 
 class LineFeed {
 public:
+    LineFeed() = default;
+    ~LineFeed();
+    LineFeed(const LineFeed&) = delete;
+    LineFeed& operator=(const LineFeed&) = delete;
+
     // False when the file cannot be read.
     bool openFile(const std::string& path);
-    void openStandardInput() { m_stdin = true; }
+    // `arrived` is called on the reading thread after each whole line and at the end of input.
+    void openStandardInput(std::function<void()> arrived = {});
 
     // The next whole line, if one is there now; nothing while input is still to come or at the end.
     std::optional<std::string> next();
-    bool finished() const { return m_finished && m_pending.empty() && m_partial.empty(); }
+    // A whole line is waiting for next().
+    bool ready() const;
+    bool finished() const;
 
 private:
-    void readAvailable();
+    struct Shared;
+    static void Read(std::shared_ptr<Shared> shared, int stop);
 
-    bool m_stdin = false;
-    bool m_finished = false;
-    std::vector<std::string> m_pending;
-    size_t m_nextPending = 0;
-    std::string m_partial;
+    std::shared_ptr<Shared> m_shared;
+    std::thread m_reader;
+    int m_stop[2] = {-1, -1}; // written to end the reader
 };
 
 } // namespace host::live

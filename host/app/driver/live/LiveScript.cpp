@@ -6,6 +6,7 @@
 #include "script/ScriptRunner.h"
 
 #include <SDL.h>
+#include <display.h>
 
 #include <iostream>
 
@@ -25,7 +26,7 @@ int RunLiveWithScript(const LiveOptions& options, driver::DriverSession& session
     LineFeed feed;
     if (options.script) {
         if (*options.script == "-") {
-            feed.openStandardInput();
+            feed.openStandardInput(display::WakeLive);
         } else if (!feed.openFile(*options.script)) {
             std::cerr << "measure-host: cannot read " << *options.script << '\n';
             return 2;
@@ -60,6 +61,18 @@ int RunLiveWithScript(const LiveOptions& options, driver::DriverSession& session
             }
         }
         return !runner.quitRequested();
+    };
+    // With a line waiting, the loop comes round again once its effects may have settled; otherwise it
+    // sleeps until the desktop has an event or a line arrives (the feed wakes it).
+    hooks.nextRoundWithin = [&]() -> unsigned {
+        if (!options.script || !feed.ready()) {
+            return display::kWaitForInput;
+        }
+        const Uint32 since = SDL_GetTicks() - lastLineAt;
+        if (roundsSinceLine < kSettleRounds || since >= kSettleMs) {
+            return 0;
+        }
+        return kSettleMs - since;
     };
     if (!RunLive(session, plan, hooks)) {
         std::cerr << "measure-host: no display could be opened\n";

@@ -14,9 +14,11 @@ namespace host::live {
 // False when no desktop can be reached. `clipboard` is told each text the program puts on the
 // clipboard (on Windows the desktop's clipboard is the program's own, and nobody is told).
 bool StartDesktop(std::function<void(const std::wstring&)> clipboard);
-// Waits for the person's next input and turns it into window messages; false once the desktop asks
-// the program to end.
-bool WaitForDesktop();
+// Waits without a limit of its own.
+constexpr unsigned kWaitForInput = 0xFFFFFFFFu;
+// Waits for the person's next input (or a timer, or at most `maxWaitMs`) and turns it into window
+// messages; nothing wakes it while nothing happens. False once the desktop asks the program to end.
+bool WaitForDesktop(unsigned maxWaitMs = kWaitForInput);
 void StopDesktop();
 
 } // namespace host::live

@@ -9,8 +9,8 @@ bool StartDesktop(std::function<void(const std::wstring&)> clipboard) {
     return display::StartLive(std::move(clipboard));
 }
 
-bool WaitForDesktop() {
-    return display::PumpLive();
+bool WaitForDesktop(unsigned maxWaitMs) {
+    return display::PumpLive(maxWaitMs);
 }
 
 void StopDesktop() {

@@ -9,8 +9,11 @@ bool StartDesktop(std::function<void(const std::wstring&)>) {
     return true;
 }
 
-bool WaitForDesktop() {
-    return WaitMessage() != FALSE;
+bool WaitForDesktop(unsigned maxWaitMs) {
+    if (maxWaitMs == kWaitForInput) {
+        return WaitMessage() != FALSE;
+    }
+    return MsgWaitForMultipleObjects(0, nullptr, FALSE, maxWaitMs, QS_ALLINPUT) != WAIT_FAILED;
 }
 
 void StopDesktop() {}

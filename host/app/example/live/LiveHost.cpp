@@ -35,8 +35,9 @@ bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& ho
             planWindow.ShowWindow(SW_SHOW);
             planWindow.UpdateWindow();
         }
+        unsigned wait = 0;
         while (planWindow.GetSafeHwnd() && !planWindow.closeRequested()) {
-            if (!WaitForDesktop()) {
+            if (!WaitForDesktop(wait)) {
                 break;
             }
             // The person's clicks on the drawing are measurements, handed to the dialog here, outside
@@ -65,6 +66,7 @@ bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& ho
             if (hooks.round && !hooks.round(planWindow.GetSafeHwnd())) {
                 break;
             }
+            wait = hooks.nextRoundWithin ? hooks.nextRoundWithin() : kWaitForInput;
         }
         // The dialog goes before the desktop that shows it.
         session.deleteDialog();

@@ -25,6 +25,9 @@ struct LiveHooks {
     std::function<void()> failed;
     // Once per round, after the messages were handled; false ends the loop.
     std::function<bool(HWND planWindow)> round;
+    // How long the next round may wait for the desktop at most, in milliseconds (kWaitForInput: for
+    // as long as nothing happens); asked after each round.
+    std::function<unsigned()> nextRoundWithin;
     // The text the dialog put on the clipboard (the live display also hands it to the desktop).
     std::function<void(const std::wstring&)> clipboard;
 };
