@@ -17,6 +17,7 @@
 #include <chrono>
 #include <climits>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <regex>
 #include <thread>
@@ -158,12 +159,14 @@ std::string DesktopClipboard(Display* display) {
 }
 
 // Where the top-level window with this title (as the desktop shows it, UTF-8) has its top left corner.
-bool FindWindow(Display* display, const std::string& title, int& x, int& y, Window* found = nullptr) {
-    Window root = DefaultRootWindow(display);
+// A window manager puts each top-level window into a frame of its own: the search goes down the tree.
+bool FindWindowUnder(Display* display, Window parentWindow, const std::string& title, int& x, int& y,
+                     Window* found, int depth) {
+    Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
-    if (!XQueryTree(display, root, &root, &parent, &children, &count)) {
+    if (depth > 3 || !XQueryTree(display, parentWindow, &root, &parent, &children, &count)) {
         return false;
     }
     const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
@@ -177,7 +180,9 @@ bool FindWindow(Display* display, const std::string& title, int& x, int& y, Wind
         unsigned char* name = nullptr;
         XGetWindowProperty(display, children[i], netName, 0, 256, False, utf8, &type, &format, &length,
                            &after, &name);
-        if (name && title == reinterpret_cast<char*>(name)) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, children[i], &attributes);
+        if (name && title == reinterpret_cast<char*>(name) && attributes.map_state == IsViewable) {
             Window ignored = 0;
             seen = XTranslateCoordinates(display, children[i], root, 0, 0, &x, &y, &ignored);
             if (found) {
@@ -187,11 +192,16 @@ bool FindWindow(Display* display, const std::string& title, int& x, int& y, Wind
         if (name) {
             XFree(name);
         }
+        seen = seen || FindWindowUnder(display, children[i], title, x, y, found, depth + 1);
     }
     if (children) {
         XFree(children);
     }
     return seen;
+}
+
+bool FindWindow(Display* display, const std::string& title, int& x, int& y, Window* found = nullptr) {
+    return FindWindowUnder(display, DefaultRootWindow(display), title, x, y, found, 0);
 }
 
 std::string FindEvent(const std::vector<std::string>& lines, const std::string& kind) {
@@ -249,12 +259,49 @@ void Drag(Display* display, Window window, int x0, int y0, int x1, int y1) {
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
 }
 
+constexpr const char* kOpenbox = "/usr/bin/openbox";
+
+// A window manager has taken the screen once the root window names its check window.
+bool WaitForWindowManager(const std::string& name) {
+    Display* display = XOpenDisplay(name.c_str());
+    if (!display) {
+        return false;
+    }
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    bool running = false;
+    for (int attempt = 0; attempt < 100 && !running; ++attempt) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format,
+                           &count, &after, &data);
+        running = count == 1;
+        if (data) {
+            XFree(data);
+        }
+        if (!running) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    XCloseDisplay(display);
+    return running;
+}
+
 // The live host on its own virtual display, with the test connected as another X client.
 class LiveHost : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!m_x.started()) {
             GTEST_SKIP() << "Xvfb is not installed";
+        }
+        if (underWindowManager()) {
+            ASSERT_EQ(access(kOpenbox, X_OK), 0) << kOpenbox << " is missing: scripts/install-deps brings it";
+            m_windowManager =
+                std::make_unique<RunningProcess>(kOpenbox, std::vector<std::string>{}, m_dir.path(),
+                                                 std::map<std::string, std::string>{{"DISPLAY", m_x.name()}});
+            ASSERT_TRUE(WaitForWindowManager(m_x.name())) << "openbox did not take the screen";
         }
         m_host = std::make_unique<RunningProcess>(
             BR_MEASURE_HOST, std::vector<std::string>{"--live", "--script", "-"}, m_dir.path(),
@@ -304,8 +351,12 @@ protected:
         return lines;
     }
 
+    // The fixture of the tests below that run with a window manager says so.
+    virtual bool underWindowManager() const { return false; }
+
     VirtualDisplay m_x;
     ScratchDir m_dir;
+    std::unique_ptr<RunningProcess> m_windowManager;
     std::unique_ptr<RunningProcess> m_host;
     Display* m_display = nullptr;
 };
@@ -411,6 +462,192 @@ TEST_F(LiveHost, TheDialogsFrameIsUsedWithTheMouse) {
     Drag(m_display, dialog, width + 40 - 13, 12, width + 40 - 13, 12);
     lines = run({"dump"});
     EXPECT_EQ(FindEvent(lines, "dump"), R"({"event":"dump","window":"closed"})");
+}
+
+// What a person does with the real mouse and keyboard, through the X server's test extension as
+// xdotool does it: the pointer moves, the keyboard goes where the desktop's focus is.
+constexpr const char* kXdotool = "/usr/bin/xdotool";
+
+// The list's values as the dump gives them, a subtracted row's with its "-".
+std::vector<std::string> Rows(const std::string& dump) {
+    std::vector<std::string> rows;
+    const std::regex row(R"re("sign":"(.)","value":"([^"]*)")re");
+    for (auto at = std::sregex_iterator(dump.begin(), dump.end(), row); at != std::sregex_iterator(); ++at) {
+        rows.push_back(((*at)[1] == "-" ? "-" : "") + (*at)[2].str());
+    }
+    return rows;
+}
+
+std::string Field(const std::string& dump, const std::string& pattern) {
+    std::smatch found;
+    return std::regex_search(dump, found, std::regex(pattern)) ? found[1].str() : "";
+}
+
+class LiveDesktop : public LiveHost {
+protected:
+    void SetUp() override {
+        LiveHost::SetUp();
+        if (!IsSkipped() && !HasFatalFailure()) {
+            ASSERT_EQ(access(kXdotool, X_OK), 0) << kXdotool << " is missing: scripts/install-deps brings it";
+        }
+    }
+    void xdotool(const std::vector<std::string>& words) {
+        const auto run = host::testing::RunProcess(kXdotool, words, m_dir.path(), {{"DISPLAY", m_x.name()}});
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+    // A click at a point of a window's client area (the window found by its title).
+    void click(const std::string& title, int x, int y, const std::string& button = "1",
+               const std::string& modifier = "") {
+        int left = 0;
+        int top = 0;
+        bool shown = false;
+        for (int attempt = 0; attempt < 100 && !shown; ++attempt) {
+            shown = FindWindow(m_display, title, left, top);
+            if (!shown) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        }
+        ASSERT_TRUE(shown) << title << " is not on the screen";
+        const auto [frameX, frameY] = title == kDrawing ? std::pair{3, 3 + 19} : std::pair{4, 4 + 19};
+        std::vector<std::string> words = {"mousemove", std::to_string(left + frameX + x),
+                                          std::to_string(top + frameY + y)};
+        if (!modifier.empty()) {
+            words.insert(words.end(), {"keydown", modifier});
+        }
+        words.insert(words.end(), {"click", button});
+        if (!modifier.empty()) {
+            words.insert(words.end(), {"keyup", modifier});
+        }
+        xdotool(words);
+    }
+    void keys(const std::vector<std::string>& names) {
+        std::vector<std::string> words = {"key", "--delay", "40"};
+        words.insert(words.end(), names.begin(), names.end());
+        xdotool(words);
+    }
+    // The host's dump once it shows what the desktop's input did (the host reads the script and the
+    // desktop's events separately, so the effect is waited for).
+    std::string dumpWhen(const std::function<bool(const std::string&)>& done) {
+        std::string dump;
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            dump = FindEvent(run({"dump"}), "dump");
+            if (done(dump)) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return dump;
+    }
+    std::string dumpWithRows(const std::vector<std::string>& rows) {
+        return dumpWhen([&](const std::string& dump) { return Rows(dump) == rows; });
+    }
+
+    static constexpr const char* kDrawing = "measure-host 図面";
+    static constexpr const char* kDialog = "累計ダイアログ";
+    // Client points of the dialog at its template size: the list's first row, the rounding place's
+    // combo (its open list starts below it, a line of the dialog's font and 2 pixels an item), and
+    // "すべて削除".
+    static constexpr std::pair<int, int> kFirstRow{90, 37};
+    static constexpr std::pair<int, int> kPlaceCombo{90, 186};
+    static constexpr int kPlaceListTop = 196 + 1;
+    static constexpr int kItemHeight = 14;
+    static constexpr std::pair<int, int> kDeleteAll{336, 67};
+};
+
+// The plan's kitchen counter (3000 mm) and skirting run (6900 mm), in its client coordinates.
+constexpr std::pair<int, int> kCounter{120, 101};
+constexpr std::pair<int, int> kSkirting{100, 336};
+
+TEST_F(LiveDesktop, AfterEveryPopupTheDialogTakesKeysAndAShiftClickSubtracts) {
+    click(kDrawing, kCounter.first, kCounter.second);
+    click(kDrawing, kSkirting.first, kSkirting.second);
+    click(kDrawing, kCounter.first, kCounter.second);
+    ASSERT_EQ(Rows(dumpWithRows({"3000", "6900", "3000"})),
+              (std::vector<std::string>{"3000", "6900", "3000"}));
+
+    // The shown dialog left the keyboard with the drawing: Delete there deletes nothing.
+    keys({"Delete"});
+    click(kDialog, kFirstRow.first, kFirstRow.second);
+    keys({"Delete"});
+    EXPECT_EQ(Rows(dumpWithRows({"6900", "3000"})), (std::vector<std::string>{"6900", "3000"}));
+
+    // The drop-down list takes the arrows and Return, and gives the keys back when it closes.
+    click(kDialog, kPlaceCombo.first, kPlaceCombo.second);
+    keys({"Home", "Down", "Down", "Down", "Up", "Return"});
+    std::string dump = dumpWhen([](const std::string& d) { return Field(d, R"("1355":(\d+))") == "2"; });
+    EXPECT_EQ(Field(dump, R"("1355":(\d+))"), "2") << dump;
+    EXPECT_EQ(Field(dump, R"re("total":"([^"]*)")re"), "9900.0") << dump;
+    click(kDialog, kPlaceCombo.first, kPlaceCombo.second);
+    keys({"End", "Escape", "F4", "Home", "F4"});
+    dump = dumpWhen([](const std::string& d) { return Field(d, R"("1355":(\d+))") == "0"; });
+    EXPECT_EQ(Field(dump, R"re("total":"([^"]*)")re"), "9900") << dump;
+
+    // The context menu, dismissed with Esc.
+    click(kDialog, kFirstRow.first, kFirstRow.second, "3");
+    keys({"Escape"});
+    keys({"Delete"});
+    EXPECT_EQ(Rows(dumpWithRows({"3000"})), (std::vector<std::string>{"3000"}));
+
+    // The message box of "すべて削除", answered "いいえ" with the keys; the list still takes Delete.
+    click(kDialog, kDeleteAll.first, kDeleteAll.second);
+    keys({"Right", "Return"});
+    click(kDialog, kFirstRow.first, kFirstRow.second);
+    keys({"Delete"});
+    EXPECT_EQ(Rows(dumpWithRows({})), std::vector<std::string>{});
+
+    // Shift held on the keyboard while the drawing is clicked: the element is subtracted, also when
+    // the keyboard was with another program until that click.
+    click(kDrawing, kSkirting.first, kSkirting.second);
+    const Window other =
+        XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 1000, 900, 100, 50, 0, 0, 0);
+    XMapWindow(m_display, other);
+    XSync(m_display, False);
+    xdotool({"windowfocus", "--sync", std::to_string(other)});
+    click(kDrawing, kCounter.first, kCounter.second, "1", "shift");
+    XDestroyWindow(m_display, other);
+    dump = dumpWithRows({"6900", "-3000"});
+    EXPECT_EQ(Rows(dump), (std::vector<std::string>{"6900", "-3000"})) << dump;
+    EXPECT_EQ(Field(dump, R"re("total":"([^"]*)")re"), "3900") << dump;
+}
+
+class LiveDesktopWithWindowManager : public LiveDesktop {
+protected:
+    bool underWindowManager() const override { return true; }
+};
+
+TEST_F(LiveDesktopWithWindowManager, MovesAndSizesReachTheDialogAndFirstClicksCount) {
+    click(kDrawing, kCounter.first, kCounter.second);
+    ASSERT_EQ(Rows(dumpWithRows({"3000"})), std::vector<std::string>{"3000"});
+    Window dialog = 0;
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(FindWindow(m_display, kDialog, x, y, &dialog));
+    const std::string id = std::to_string(dialog);
+
+    // Moved by the window manager: the window's rectangle follows, and the drop-down list opens
+    // under the combo at its new place (a click on its third item picks that item).
+    xdotool({"windowmove", id, "420", "160"});
+    std::string dump = dumpWhen([](const std::string& d) { return WindowRect(d)[0] == 420; });
+    EXPECT_EQ(WindowRect(dump), (std::array<int, 4>{420, 160, 420 + 382, 160 + 230})) << dump;
+    click(kDialog, kPlaceCombo.first, kPlaceCombo.second);
+    click(kDialog, kPlaceCombo.first, kPlaceListTop + kItemHeight * 2 + kItemHeight / 2);
+    dump = dumpWhen([](const std::string& d) { return Field(d, R"("1355":(\d+))") == "2"; });
+    EXPECT_EQ(Field(dump, R"("1355":(\d+))"), "2") << dump;
+
+    // Sized by the window manager: larger as asked, smaller only down to the dialog's minimum.
+    xdotool({"windowsize", id, "520", "330"});
+    dump = dumpWhen([](const std::string& d) { return WindowRect(d)[2] == 420 + 520; });
+    EXPECT_EQ(WindowRect(dump), (std::array<int, 4>{420, 160, 420 + 520, 160 + 330})) << dump;
+    xdotool({"windowsize", id, "200", "100"});
+    dump = dumpWhen([](const std::string& d) { return WindowRect(d)[2] == 420 + 382; });
+    EXPECT_EQ(WindowRect(dump), (std::array<int, 4>{420, 160, 420 + 382, 160 + 230})) << dump;
+
+    // The first click after switching between the drawing and the dialog counts on both.
+    click(kDrawing, kSkirting.first, kSkirting.second);
+    EXPECT_EQ(Rows(dumpWithRows({"3000.0", "6900.0"})), (std::vector<std::string>{"3000.0", "6900.0"}));
+    click(kDialog, kFirstRow.first, kFirstRow.second);
+    keys({"Delete"});
+    EXPECT_EQ(Rows(dumpWithRows({"6900.0"})), std::vector<std::string>{"6900.0"});
 }
 
 } // namespace
