@@ -1,6 +1,8 @@
 # The platform of the Windows build is Windows itself: the target `win32`, which everything links
 # for its Win32 calls, stands for the system's DLLs and mingw-w64's headers, and the MFC subset is
 # built over them. Nothing of the stand-in (its Win32 headers, controls, GDI, display) is used.
+option(BR_WINDOWS_PLATFORM_TESTS "Build and run the platform's behaviour tests on Windows" OFF)
+
 add_library(win32 INTERFACE)
 target_link_libraries(win32 INTERFACE ${BR_WINDOWS_SYSTEM_LIBS} comsupp)
 
@@ -10,9 +12,26 @@ add_library(comsupp STATIC ole/comsupp_windows.cpp)
 target_link_libraries(comsupp PRIVATE oleaut32)
 
 add_subdirectory(testing)
+add_subdirectory(hooks_windows)
 
 add_library(mfc SHARED)
 target_compile_definitions(mfc PRIVATE AFX_BUILDING)
 target_link_libraries(mfc PUBLIC win32)
 add_subdirectory(mfc)
 br_install(win32 comsupp mfc)
+
+# The simulated user, over the system's windows as over the stand-in's.
+add_library(automation SHARED)
+target_compile_definitions(automation PRIVATE AUTOMATION_BUILDING)
+target_link_libraries(automation PUBLIC win32 PRIVATE standin_hooks)
+target_include_directories(automation PUBLIC automation/include)
+add_subdirectory(automation)
+
+# The platform's behaviour tests, the same files as the stand-in's, run on the system's DLLs.
+if(BR_WINDOWS_PLATFORM_TESTS)
+  add_subdirectory(win32/tests)
+  add_subdirectory(controls/tests)
+  add_subdirectory(mfc/tests)
+  add_subdirectory(ole/tests)
+  add_subdirectory(crt/tests)
+endif()

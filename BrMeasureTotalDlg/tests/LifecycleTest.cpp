@@ -202,7 +202,9 @@ TEST_F(Lifecycle, AStoredTextThatIsNoNumberStopsTheWindowCreation) {
     // The host looks for its resources somewhere of its own; that comes back after the failure.
     AFX_MODULE_STATE* state = AfxGetModuleState();
     const HINSTANCE original = state->m_hCurrentResourceHandle;
-    const HINSTANCE hostResources = BrModuleOfAddress(reinterpret_cast<const void*>(&AfxGetModuleState));
+    HMODULE hostResources = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&AfxGetModuleState), &hostResources);
     ASSERT_NE(hostResources, state->m_hCurrentInstanceHandle);
     state->m_hCurrentResourceHandle = hostResources;
     EXPECT_THROW(Measure(1), _com_error);

@@ -13,6 +13,8 @@
 #include "control_base.h"
 #include "paint_kit.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 namespace controls {

@@ -13,6 +13,8 @@
 #include "paint_kit.h"
 #include "scroll_bar.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -218,8 +220,7 @@ void RegisterComboListClass() {
 HWND CreateComboList(HWND combo) {
     // Owned by the combo's top-level window, so that it goes away with it at the latest.
     return CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"ComboLBox", L"", WS_POPUP, 0, 0, 0, 0,
-                           GetAncestor(combo, GA_ROOT), nullptr,
-                           BrModuleOfAddress(reinterpret_cast<const void*>(&CreateComboList)), combo);
+                           GetAncestor(combo, GA_ROOT), nullptr, ControlsInstance(), combo);
 }
 
 } // namespace controls

@@ -5,12 +5,19 @@
 
 namespace controls {
 
+HINSTANCE ControlsInstance() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ControlsInstance), &module);
+    return module;
+}
+
 void RegisterControlClass(LPCWSTR name, WNDPROC proc, UINT style) {
     WNDCLASSW wc{};
     wc.style = style | CS_GLOBALCLASS;
     wc.lpfnWndProc = proc;
     wc.cbWndExtra = kStateExtraBytes;
-    wc.hInstance = BrModuleOfAddress(reinterpret_cast<const void*>(&RegisterControlClass));
+    wc.hInstance = ControlsInstance();
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name;
     RegisterClassW(&wc);

@@ -35,6 +35,9 @@ template <class State> void DetachState(HWND hwnd) {
     SetWindowLongPtrW(hwnd, kStateSlot, 0);
 }
 
+// The module of the controls, whose instance their classes and internal windows are made with.
+HINSTANCE ControlsInstance();
+
 // Registers a built-in class with the stand-in's defaults (global, extra bytes for the state, no
 // background brush: every control paints its whole client area on WM_PAINT).
 void RegisterControlClass(LPCWSTR name, WNDPROC proc, UINT style = 0);

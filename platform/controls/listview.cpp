@@ -16,6 +16,8 @@
 #include "control_base.h"
 #include "listview_state.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstring>
 

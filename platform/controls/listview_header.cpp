@@ -65,7 +65,7 @@ void RegisterHeaderClass() {
 
 HWND CreateHeaderWindow(HWND list) {
     return CreateWindowExW(0, WC_HEADERW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, kHeaderHeight, list, nullptr,
-                           BrModuleOfAddress(reinterpret_cast<const void*>(&CreateHeaderWindow)), nullptr);
+                           ControlsInstance(), nullptr);
 }
 
 } // namespace controls

@@ -4,6 +4,8 @@
 #include "control_base.h"
 #include "listview_state.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdlib>
 

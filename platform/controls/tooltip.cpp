@@ -15,6 +15,8 @@
 #include "control_base.h"
 #include "paint_kit.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>

@@ -49,6 +49,29 @@ void NotifyClipboard(const std::wstring& text) {
         R().clipboardObserver(text);
 }
 
+std::vector<int> MessageBoxButtons(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
+    }
+}
+
+int MessageBoxDefaultButton(UINT type) {
+    const std::vector<int> buttons = MessageBoxButtons(type);
+    const size_t index = (type & MB_DEFMASK) >> 8;
+    return index < buttons.size() ? buttons[index] : buttons.front();
+}
+
 std::optional<int> TakeQueuedMessageBoxAnswer() {
     if (R().messageBoxAnswers.empty())
         return std::nullopt;
@@ -109,6 +132,7 @@ void SetMenuObserver(std::function<void(const MenuRecord&)> observer) {
 
 void SetClipboardOpenFails(bool fails) {
     R().clipboardOpenFails = fails;
+    ClipboardSwitched(fails);
 }
 void SetClipboardObserver(std::function<void(const std::wstring&)> observer) {
     R().clipboardObserver = std::move(observer);
@@ -125,7 +149,8 @@ void SetInteractiveModal(InteractiveModal* provider) {
 void ResetRecords() {
     Records& r = R();
     r.faults.clear();
-    r.clipboardOpenFails = false;
+    if (r.clipboardOpenFails)
+        SetClipboardOpenFails(false);
     r.messageBoxAnswers.clear();
     r.messageBoxes.clear();
     r.menuChoices.clear();

@@ -41,7 +41,11 @@ namespace {
 bool g_attached = false;
 
 HMODULE ThisLibrary() {
-    return ::BrModuleOfAddress(reinterpret_cast<const void*>(&ThisLibrary));
+    HMODULE module = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                             GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         reinterpret_cast<LPCWSTR>(&ThisLibrary), &module);
+    return module;
 }
 
 __attribute__((constructor(101))) void BeginLoad() {

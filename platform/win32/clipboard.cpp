@@ -51,6 +51,9 @@ std::wstring ClipboardText() {
     return text;
 }
 
+// OpenClipboard reads the switch when it is called; nothing else has to follow it.
+void ClipboardSwitched(bool) {}
+
 } // namespace standin
 
 using namespace standin;

@@ -17,6 +17,8 @@
 #include "win32/move_size_loop.h"
 #include "win32/nonclient.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 namespace standin {

@@ -2,6 +2,8 @@
 
 #include "core/geometry.h"
 
+#include <windowsx.h>
+
 namespace standin {
 
 POINT ScreenPointOfMouseMessage(const MSG& msg) {

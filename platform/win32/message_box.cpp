@@ -15,29 +15,6 @@
 namespace standin {
 namespace {
 
-std::vector<int> ButtonsOf(UINT type) {
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-        return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-        return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-        return {IDYES, IDNO};
-    case MB_RETRYCANCEL:
-        return {IDRETRY, IDCANCEL};
-    default:
-        return {IDOK};
-    }
-}
-
-int DefaultButton(UINT type) {
-    std::vector<int> buttons = ButtonsOf(type);
-    size_t index = (type & MB_DEFMASK) >> 8;
-    return index < buttons.size() ? buttons[index] : buttons.front();
-}
-
 // Disables the owner's top-level window for the life of the box, even when an answer throws.
 class OwnerDisabled {
 public:
@@ -80,7 +57,7 @@ extern "C" int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UIN
     record.text = text ? text : L"";
     record.caption = caption ? caption : L"エラー"; // Windows' default caption on a Japanese system
     record.flags = type;
-    std::vector<int> buttons = ButtonsOf(type);
+    std::vector<int> buttons = MessageBoxButtons(type);
     {
         OwnerDisabled modal(owner);
         std::optional<int> answer = TakeQueuedMessageBoxAnswer();
@@ -90,7 +67,7 @@ extern "C" int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UIN
         if (answer && std::find(buttons.begin(), buttons.end(), *answer) != buttons.end()) {
             record.answer = *answer;
         } else {
-            record.answer = DefaultButton(type);
+            record.answer = MessageBoxDefaultButton(type);
             record.defaulted = true;
         }
     }

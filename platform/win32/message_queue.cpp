@@ -39,8 +39,8 @@ struct QueueState {
     std::function<void(DWORD)> idleHook;
 };
 
-// The message the loop retrieved last. Kept apart from the queue, as a plain object, because every
-// sent message reads its time and position.
+// The message the loop retrieved last: GetMessagePos and GetMessageTime tell its position and time,
+// also while a message sent meanwhile is handled, as on Windows.
 MSG g_lastRetrieved{};
 
 QueueState& Q() {
@@ -65,30 +65,6 @@ bool WindowPasses(HWND msgHwnd, HWND filter) {
 bool IsInputMessage(UINT message) {
     return IsKeyMessage(message) || IsMouseMessage(message);
 }
-
-// The messages being delivered form a stack of these objects, each on the stack frame of the call
-// that delivers it: delivering a message costs no allocation and no search.
-class CurrentMessage {
-public:
-    // A sent message carries no time or position of its own: as on Windows, it shares those of the
-    // last message the loop retrieved (what GetMessageTime and GetMessagePos report meanwhile).
-    CurrentMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-        : m_msg{hwnd, message, wParam, lParam, g_lastRetrieved.time, g_lastRetrieved.pt},
-          m_outer(s_innermost) {
-        s_innermost = this;
-    }
-    ~CurrentMessage() { s_innermost = m_outer; }
-    CurrentMessage(const CurrentMessage&) = delete;
-    CurrentMessage& operator=(const CurrentMessage&) = delete;
-
-    MSG& msg() { return m_msg; }
-    static CurrentMessage* Innermost() { return s_innermost; }
-
-private:
-    MSG m_msg;
-    CurrentMessage* m_outer = nullptr;
-    static inline CurrentMessage* s_innermost = nullptr; // the UI thread's only
-};
 
 bool TakePosted(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
     auto& posted = Q().posted;
@@ -219,7 +195,6 @@ LRESULT WINAPI SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     WNDPROC proc = window->m_proc;
     if (!proc)
         return 0;
-    CurrentMessage current(hwnd, msg, wParam, lParam);
     return proc(hwnd, msg, wParam, lParam);
 }
 
@@ -322,25 +297,13 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     WNDPROC proc = window->m_proc;
     if (!proc)
         return 0;
-    LRESULT result;
-    {
-        CurrentMessage current(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-        current.msg().pt = msg->pt;
-        current.msg().time = msg->time;
-        result = proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
-    }
+    const LRESULT result = proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     // A procedure that ignores WM_PAINT would get it forever; as its area was dispatched, it counts as
     // painted, so a loop that drains the queue ends.
     if (msg->message == WM_PAINT)
         if (Window* painted = LookupWindow(msg->hwnd))
             painted->m_dirty = painted->m_erase = painted->m_frameDirty = false;
     return result;
-}
-
-const MSG* WINAPI BrGetCurrentMessage(void) {
-    if (!OnUiThread() || CurrentMessage::Innermost() == nullptr)
-        return nullptr;
-    return &CurrentMessage::Innermost()->msg();
 }
 
 DWORD WINAPI GetMessagePos(void) {

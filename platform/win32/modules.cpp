@@ -114,8 +114,36 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR name) {
     return nullptr;
 }
 
-HMODULE WINAPI BrModuleOfAddress(const void* address) {
-    return reinterpret_cast<HMODULE>(BaseOfAddress(address));
+// Without UNCHANGED_REFCOUNT or PIN the module gains a reference that FreeLibrary gives back, as a
+// LoadLibraryW's does; PIN is taken as the promise it is (nothing here ever unloads a pinned module).
+BOOL WINAPI GetModuleHandleExW(DWORD flags, LPCWSTR name, HMODULE* module) {
+    const DWORD known = GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT |
+                        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS;
+    if (module)
+        *module = nullptr;
+    if (!module || (flags & ~known) ||
+        ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) && (flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const uintptr_t base = (flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS)
+                               ? BaseOfAddress(name)
+                               : reinterpret_cast<uintptr_t>(GetModuleHandleW(name));
+    if (!base) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return FALSE;
+    }
+    if (!(flags & (GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | GET_MODULE_HANDLE_EX_FLAG_PIN))) {
+        std::string path;
+        std::vector<LoadedObject> objects = LoadedObjects();
+        for (size_t i = 1; i < objects.size(); ++i) // the first is the executable: dlopen(nullptr)
+            if (objects[i].base == base)
+                path = objects[i].path;
+        if (void* handle = dlopen(path.empty() ? nullptr : path.c_str(), RTLD_NOW | RTLD_NOLOAD))
+            Opened().emplace(base, handle);
+    }
+    *module = reinterpret_cast<HMODULE>(base);
+    return TRUE;
 }
 
 HMODULE WINAPI LoadLibraryW(LPCWSTR path) {

@@ -3,6 +3,8 @@
 // answers reach the modal loops that the input opens.
 #include "sample_dialog.h"
 
+#include <windowsx.h>
+
 #include <automation.h>
 #include <standin/hooks.h>
 

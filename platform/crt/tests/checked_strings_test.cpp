@@ -1,11 +1,13 @@
 // The checked copies as guarded code meets them: a copy that fits is made, one that does not
 // leaves an empty destination, reports to the installed handler and returns its error code; with
 // no handler the process ends.
-#include <crtwin.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 

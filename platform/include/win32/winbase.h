@@ -62,9 +62,12 @@ WINBASEAPI DWORD WINAPI GetTickCount(void);
 WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
 
 // Modules: an HINSTANCE is the load address of a shared object, as on Windows. The executable's is
-// GetModuleHandleW(NULL); a library finds its own with BrModuleOfAddress(&some_function_of_it).
+// GetModuleHandleW(NULL); a library finds its own with GetModuleHandleExW(FROM_ADDRESS, its function).
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004
 WINBASEAPI HMODULE WINAPI GetModuleHandleW(LPCWSTR name);
-WINBASEAPI HMODULE WINAPI BrModuleOfAddress(const void* address);
+WINBASEAPI BOOL WINAPI GetModuleHandleExW(DWORD flags, LPCWSTR name, HMODULE* module);
 WINBASEAPI HMODULE WINAPI LoadLibraryW(LPCWSTR path);
 WINBASEAPI BOOL WINAPI FreeLibrary(HMODULE module);
 WINBASEAPI void* WINAPI GetProcAddress(HMODULE module, LPCSTR name);

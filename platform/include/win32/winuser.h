@@ -926,7 +926,6 @@ WINUSERAPI LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
 WINUSERAPI LRESULT WINAPI DefDlgProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI DWORD WINAPI GetMessagePos(void);
 WINUSERAPI LONG WINAPI GetMessageTime(void);
-WINUSERAPI const MSG* WINAPI BrGetCurrentMessage(void); // the message being dispatched (for CWnd::Default)
 
 WINUSERAPI HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl, HWND parent,
                                                   DLGPROC proc, LPARAM initParam);

@@ -162,7 +162,8 @@ TEST(VariantChangeType, NumbersBecomeTextThatReadsBack) {
     };
     for (const Case& c : cases) {
         _variant_t text;
-        ASSERT_EQ(VariantChangeType(&text, &c.value, c.flags, VT_BSTR), S_OK) << c.text;
+        _variant_t value = c.value; // mingw-w64's VariantChangeType takes its source without const
+        ASSERT_EQ(VariantChangeType(&text, &value, c.flags, VT_BSTR), S_OK) << c.text;
         EXPECT_EQ(text.vt, VT_BSTR);
         EXPECT_STREQ(text.bstrVal != nullptr ? text.bstrVal : L"", c.text);
     }

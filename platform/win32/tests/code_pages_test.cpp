@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -51,17 +53,24 @@ TEST(CodePages, WellFormedTextGoesBothWays) {
 }
 
 TEST(CodePages, WideValuesThatAreNoCharacterBecomeReplacementOrFail) {
-    const Pair cases[] = {
+    std::vector<Pair> cases = {
         {"lone high surrogate", std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'},
          "a\xef\xbf\xbd"
          "b"},
         {"lone low surrogate", std::wstring{static_cast<wchar_t>(0xDFFF)}, "\xef\xbf\xbd"},
-        // wchar_t holds whole code points here: a pair of surrogates is two bad values, not one character.
-        {"surrogate pair", std::wstring{static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)},
+        {"low surrogate before high",
+         std::wstring{static_cast<wchar_t>(0xDE00), static_cast<wchar_t>(0xD83D)},
          "\xef\xbf\xbd\xef\xbf\xbd"},
-        {"beyond U+10FFFF", std::wstring{static_cast<wchar_t>(0x110000)}, "\xef\xbf\xbd"},
-        {"negative", std::wstring{static_cast<wchar_t>(-1)}, "\xef\xbf\xbd"},
     };
+#if WCHAR_MAX > 0xFFFF
+    // A 32-bit wchar_t holds whole code points: a pair of surrogates is two bad values, not one
+    // character, and values beyond Unicode exist. (A 16-bit one reads the pair as one character.)
+    cases.push_back({"surrogate pair",
+                     std::wstring{static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)},
+                     "\xef\xbf\xbd\xef\xbf\xbd"});
+    cases.push_back({"beyond U+10FFFF", std::wstring{static_cast<wchar_t>(0x110000)}, "\xef\xbf\xbd"});
+    cases.push_back({"negative", std::wstring{static_cast<wchar_t>(-1)}, "\xef\xbf\xbd"});
+#endif
     for (const Pair& c : cases) {
         EXPECT_EQ(Narrow(c.wide), c.utf8) << c.what;
         SetLastError(0);
@@ -112,14 +121,27 @@ TEST(CodePages, TerminatedInputCountsAndWritesItsTerminator) {
                                   -1, nullptr, 0),
               3);
     wchar_t wide[4] = {L'x', L'x', L'x', L'x'};
-    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0,
+    ASSERT_EQ(MultiByteToWideChar(CP_UTF8, 0,
                                   "\xe5\x90\x88"
                                   "a",
                                   -1, wide, 4),
               3);
     EXPECT_STREQ(wide, L"\u5408a");
     EXPECT_EQ(wide[3], L'x');
-    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+}
+
+// CP_ACP is the system's ANSI code page, whichever GetACP names (UTF-8 on the stand-in).
+TEST(CodePages, TheAnsiCodePageIsTheOneGetAcpNames) {
+    const std::string bytes = "Total \xe5\x90\x88\xc3\xa9";
+    const auto convert = [&](UINT codePage) {
+        std::wstring out(16, L'\0');
+        out.resize(
+            static_cast<size_t>(MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                    out.data(), static_cast<int>(out.size()))));
+        return out;
+    };
+    EXPECT_FALSE(convert(CP_ACP).empty());
+    EXPECT_EQ(convert(CP_ACP), convert(GetACP()));
 }
 
 TEST(CodePages, MisuseFailsWithWindowsErrors) {
@@ -150,8 +172,7 @@ TEST(CodePages, MisuseFailsWithWindowsErrors) {
         {"negative output size",
          [](char*, wchar_t* w) { return MultiByteToWideChar(CP_UTF8, 0, "a", 1, w, -2); },
          ERROR_INVALID_PARAMETER},
-        {"code page not installed",
-         [](char*, wchar_t* w) { return MultiByteToWideChar(932, 0, "a", 1, w, 2); },
+        {"no such code page", [](char*, wchar_t* w) { return MultiByteToWideChar(12345, 0, "a", 1, w, 2); },
          ERROR_INVALID_PARAMETER},
         {"default character with UTF-8",
          [](char* n, wchar_t*) { return WideCharToMultiByte(CP_UTF8, 0, L"a", 1, n, 2, "?", nullptr); },

@@ -2,6 +2,7 @@
 // the first message, modal dialogs with their own loop, and modules found by their Windows names.
 #include "test_support.h"
 #include "dialog_template_bytes.h"
+#include "platform_marks.h"
 
 #include <string>
 
@@ -23,7 +24,11 @@ LRESULT CALLBACK Subclassed(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
+    wchar_t name[64] = {};
+    // The hook sees every window the thread makes (Windows makes some of its own, such as an input
+    // method window): only those of the journal class are this test's.
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64) &&
+        std::wstring(name) == kJournalClass) {
         auto hwnd = reinterpret_cast<HWND>(wParam);
         auto* cbt = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
         Journal().push_back("hook:" + std::to_string(cbt->lpcs->cx) + "x" + std::to_string(cbt->lpcs->cy));
@@ -79,9 +84,11 @@ TEST_F(HooksAndModules, ModalDialogDisablesItsOwnerUntilItEnds) {
     EXPECT_EQ(standin::CountLiveObjects().windows, windows) << "the dialog is gone when the call returns";
 
     SetDialogHook(nullptr);
-    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), owner, JournalDialogProc, 0),
-              IDCANCEL)
-        << "headless, with no input left to come, the dialog is cancelled rather than waited on";
+    BR_STANDIN_ONLY(
+        "headless, a modal dialog with no input left to come is cancelled; Windows waits for a person",
+        EXPECT_EQ(
+            DialogBoxIndirectParamW(nullptr, DialogTemplateBytes(tmpl).get(), owner, JournalDialogProc, 0),
+            IDCANCEL));
     DestroyWindow(owner);
 }
 
@@ -91,24 +98,56 @@ std::wstring ModuleFile(HMODULE module) {
     return std::wstring(path, n);
 }
 
+// The file name without its folder and extension ("win32_test" for .../win32_test or ...\win32_test.exe).
+std::wstring Stem(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    return name.substr(0, name.find(L'.'));
+}
+
+HMODULE ModuleOf(const void* address) {
+    HMODULE module = nullptr;
+    EXPECT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                       GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                   static_cast<LPCWSTR>(address), &module));
+    return module;
+}
+
+#ifdef _WIN32
+const wchar_t kWindowLibrary[] = L"user32.dll";
+const wchar_t kWindowLibraryStem[] = L"user32";
+#else
+const wchar_t kWindowLibrary[] = L"win32.dll"; // the stand-in's user32 is libwin32.so
+const wchar_t kWindowLibraryStem[] = L"libwin32";
+#endif
+
 TEST_F(HooksAndModules, ModulesAreLoadAddressesFoundByTheirWindowsNames) {
     HMODULE exe = GetModuleHandleW(nullptr);
-    EXPECT_EQ(exe, BrModuleOfAddress(reinterpret_cast<const void*>(&ModuleFile)));
-    EXPECT_TRUE(ModuleFile(exe).ends_with(L"/win32_test"));
+    EXPECT_EQ(exe, ModuleOf(reinterpret_cast<const void*>(&ModuleFile)));
+    EXPECT_EQ(Stem(ModuleFile(exe)), L"win32_test");
 
-    HMODULE user32 = BrModuleOfAddress(reinterpret_cast<const void*>(&CreateWindowExW));
+    HMODULE user32 = ModuleOf(reinterpret_cast<const void*>(&IsWindow));
     ASSERT_NE(user32, nullptr);
     EXPECT_NE(user32, exe);
-    EXPECT_TRUE(ModuleFile(user32).ends_with(L"/libwin32.so"));
-    EXPECT_EQ(GetModuleHandleW(L"win32.dll"), user32) << "Stem.dll is found as libStem.so";
-    EXPECT_EQ(GetProcAddress(user32, "CreateWindowExW"), reinterpret_cast<void*>(&CreateWindowExW));
+    EXPECT_EQ(Stem(ModuleFile(user32)), kWindowLibraryStem);
+    EXPECT_EQ(GetModuleHandleW(kWindowLibrary), user32) << "a module is found by the name it was loaded by";
+    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(user32, "IsWindow")),
+              reinterpret_cast<void*>(&IsWindow));
     EXPECT_EQ(GetProcAddress(user32, "NoSuchFunction"), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
 
-    HMODULE loaded = LoadLibraryW(L"win32.dll");
+    HMODULE loaded = LoadLibraryW(kWindowLibrary);
     EXPECT_EQ(loaded, user32) << "loading a loaded library gives the same module";
     EXPECT_TRUE(FreeLibrary(loaded));
-    EXPECT_FALSE(FreeLibrary(loaded)) << "one FreeLibrary per LoadLibrary";
+    HMODULE counted = nullptr;
+    ASSERT_TRUE(GetModuleHandleExW(0, kWindowLibrary, &counted))
+        << "without UNCHANGED_REFCOUNT: one more reference";
+    EXPECT_EQ(counted, user32);
+    EXPECT_TRUE(FreeLibrary(counted));
+    EXPECT_FALSE(
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           kWindowLibrary, &counted));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)) << "a pin that adds no reference";
     EXPECT_EQ(LoadLibraryW(L"NoSuchLibrary.dll"), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 

@@ -33,8 +33,10 @@ TEST_F(Messages, SystemCommandIsDecidedOnTheCodeMaskedWith0xFFF0) {
         WPARAM command;
         bool closes;
     };
+    // (Commands that start a modal mode of their own, such as SC_KEYMENU or SC_CONTEXTHELP, would wait
+    // for a person there.)
     const Case cases[] = {
-        {SC_CLOSE, true}, {SC_CLOSE | 0x3, true}, {SC_CONTEXTHELP, false}, {SC_KEYMENU, false}};
+        {SC_CLOSE, true}, {SC_CLOSE | 0x3, true}, {SC_RESTORE, false}, {SC_RESTORE | 0x3, false}};
     for (const Case& c : cases) {
         HWND hwnd = MakeWindow(L"w", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 100, 100);
         Journal().clear();
@@ -145,19 +147,32 @@ TEST_F(Messages, QuitEndsGetMessageAfterWhatWasPostedBefore) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
-TEST_F(Messages, HandlerSeesTheMessageBeingDelivered) {
+// GetMessagePos and GetMessageTime tell of the message the loop retrieved last, also inside a message
+// sent while it is handled.
+TEST_F(Messages, SentMessagesShareThePositionOfTheLastRetrievedOne) {
     HWND hwnd = MakeWindow(L"m", WS_POPUP, 0, 0, 10, 10);
-    MSG seen{};
-    SetMessageHook([&](HWND, UINT msg, WPARAM, LPARAM, LRESULT*) {
-        if (msg == WM_USER + 5)
-            seen = *BrGetCurrentMessage();
+    HWND other = MakeWindow(L"o", WS_POPUP, 0, 0, 10, 10);
+    DWORD seenInPosted = 0;
+    DWORD seenInSent = 0;
+    SetMessageHook([&](HWND target, UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (target == hwnd && msg == WM_USER + 5) {
+            seenInPosted = GetMessagePos();
+            SendMessageW(other, WM_USER + 6, 0, 0);
+        } else if (target == other && msg == WM_USER + 6) {
+            seenInSent = GetMessagePos();
+        }
         return false;
     });
-    SendMessageW(hwnd, WM_USER + 5, 7, 8);
-    EXPECT_EQ(seen.hwnd, hwnd);
-    EXPECT_EQ(seen.wParam, 7u);
-    EXPECT_EQ(seen.lParam, 8);
-    EXPECT_EQ(BrGetCurrentMessage(), nullptr) << "nothing is being delivered now";
+    ASSERT_TRUE(SetCursorPos(30, 40));
+    PostMessageW(hwnd, WM_USER + 5, 0, 0); // a posted message carries the pointer's place when posted
+    ASSERT_TRUE(SetCursorPos(50, 60));
+    MSG msg;
+    while (PeekMessageW(&msg, hwnd, WM_USER + 5, WM_USER + 5, PM_REMOVE))
+        DispatchMessageW(&msg);
+    EXPECT_EQ(seenInPosted, static_cast<DWORD>(MAKELONG(30, 40)));
+    EXPECT_EQ(seenInSent, seenInPosted);
+    EXPECT_EQ(GetMessagePos(), static_cast<DWORD>(MAKELONG(30, 40))) << "until the loop retrieves another";
+    DestroyWindow(other);
     DestroyWindow(hwnd);
 }
 

@@ -1,0 +1,7 @@
+// The message crackers' header: only the signed point of a mouse message's lParam.
+#pragma once
+
+#include "windef.h"
+
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
