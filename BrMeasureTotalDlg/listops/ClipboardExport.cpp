@@ -3,6 +3,7 @@
 #include "MeasureTotalDlg.h"
 
 #include "../component/MeasureTotalDlgIds.h"
+#include "../measure/RowText.h"
 #include "../trace/GuardedOperation.h"
 
 #include <brio/CrtUtil.h>
@@ -27,7 +28,6 @@ void MeasureTotalDlg::OnListCopyAll() {
 void MeasureTotalDlg::ListToClipBoard(int nFlags) {
     GuardedOperation(L"MeasureTotalDlg: ListToClipBoard() 例外", [&] {
         CString text;
-        CString line;
         wchar_t separator[16] = {};
         brio::CrtUtil::GuardedWcsCpy(separator, _countof(separator), L"\t");
 
@@ -41,19 +41,7 @@ void MeasureTotalDlg::ListToClipBoard(int nFlags) {
                  static_cast<int>(m_listLength.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flags));
              row != -1; row = static_cast<int>(
                             m_listLength.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(row), flags))) {
-            line.Empty();
-            line += m_listLength.GetItemText(row, kColumnNumber);
-            line += separator;
-            line += m_listLength.GetItemText(row, kColumnScale);
-            line += separator;
-            line += m_listLength.GetItemText(row, kColumnElement);
-            line += separator;
-            line += m_listLength.GetItemText(row, kColumnSign);
-            line += m_listLength.GetItemText(row, kColumnValue);
-            line += separator;
-            line += unit;
-            text += line;
-            text += L"\r\n";
+            AppendRowLine(text, m_listLength, row, separator, unit, L"\r\n");
         }
         // Nothing picked: the clipboard keeps what it had.
         if (text.IsEmpty())

@@ -4,6 +4,7 @@
 #include "MeasureTotalDlg.h"
 
 #include "../component/MeasureTotalDlgIds.h"
+#include "../measure/NumberText.h"
 #include "../trace/GuardedOperation.h"
 
 #include <algorithm>
@@ -45,11 +46,9 @@ void MeasureTotalDlg::OnDeleteItem() {
             }
         }
         const int remaining = RowCount(m_listLength);
-        for (int row = 0; row < remaining; ++row) {
-            CString number;
-            number.Format(L"%d", row + 1);
-            m_listLength.SetItemEx(row, kColumnNumber, LVIF_TEXT, number, 0, 0, 0, 0);
-        }
+        wchar_t number[16];
+        for (int row = 0; row < remaining; ++row)
+            m_listLength.SetItemEx(row, kColumnNumber, LVIF_TEXT, RowNumberText(row + 1, number), 0, 0, 0, 0);
         // The row that moved up into the first deleted one's place, or the new last row; none
         // when the list is empty.
         const int target = std::min(lowestDeleted, remaining - 1);

@@ -21,8 +21,7 @@ void MeasureTotalDlg::SetListData(const TMSRDATA* pData) {
             return;
 
         const int row = m_listLength.GetItemCount();
-        CString number;
-        number.Format(L"%d", row + 1);
+        wchar_t number[16];
         // The cells after the number, in column order. An area row is shown as a length here;
         // SetData below gives it its area form.
         const CString cells[] = {
@@ -35,7 +34,7 @@ void MeasureTotalDlg::SetListData(const TMSRDATA* pData) {
         static_assert(_countof(cells) == kColumnCount - kColumnScale);
 
         m_listLength.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        m_listLength.InsertItem(LVIF_TEXT, row, number, 0, 0, 0, 0);
+        m_listLength.InsertItem(LVIF_TEXT, row, RowNumberText(row + 1, number), 0, 0, 0, 0);
         for (int column = kColumnScale; column < kColumnCount; ++column)
             m_listLength.SetItemEx(row, column, LVIF_TEXT, cells[column - kColumnScale], 0, 0, 0, 0);
         // The row's kind, sign-extended: only its being non-zero matters.

@@ -2,7 +2,19 @@
 
 #include <calcutil.h>
 
+#include <charconv>
+
 namespace brio::ui::measure {
+
+LPCWSTR RowNumberText(int number, wchar_t (&text)[16]) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits - 1, number).ptr;
+    wchar_t* out = text;
+    for (const char* digit = digits; digit != end; ++digit)
+        *out++ = static_cast<wchar_t>(*digit);
+    *out = L'\0';
+    return text;
+}
 
 CString RawValueText(double value) {
     return CString(calcutil::Double2RawString(value).c_str());

@@ -8,6 +8,9 @@
 
 namespace brio::ui::measure {
 
+// The number cell's text for row number `number` (1, 2, ...), written into `text` as "%d" would
+// write it. Deleting rows renumbers every row left, so this takes neither a format nor the heap.
+LPCWSTR RowNumberText(int number, wchar_t (&text)[16]);
 // `value` written with "%f": six decimals and a "." point.
 CString RawValueText(double value);
 // The number cell (row, column) of `list` shows, read back in the C locale. Every recomputation reads

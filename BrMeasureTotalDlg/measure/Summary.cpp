@@ -2,6 +2,8 @@
 // by the two characters backslash and "n", as the host's drawing expects them (not a line feed).
 #include "MeasureTotalDlg.h"
 
+#include "RowText.h"
+
 #include "../component/ControlCheck.h"
 #include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
@@ -33,19 +35,8 @@ void MeasureTotalDlg::UpdateString() {
         const CString unit = WindowText(unitLabel);
         if (m_bDrawList) {
             const int rows = m_listLength.GetItemCount();
-            for (int row = 0; row < rows; ++row) {
-                text += m_listLength.GetItemText(row, kColumnNumber);
-                text += L" ";
-                text += m_listLength.GetItemText(row, kColumnScale);
-                text += L" ";
-                text += m_listLength.GetItemText(row, kColumnElement);
-                text += L" ";
-                text += m_listLength.GetItemText(row, kColumnSign);
-                text += m_listLength.GetItemText(row, kColumnValue);
-                text += L" ";
-                text += unit;
-                text += kLineEnd;
-            }
+            for (int row = 0; row < rows; ++row)
+                AppendRowLine(text, m_listLength, row, L" ", unit, kLineEnd);
         }
         if (m_bDrawTotal) {
             text += L"累計 ";

@@ -257,12 +257,17 @@ BENCHMARK(BM_SetListData)->Apply(Sizes);
 BENCHMARK(BM_SetData)->Apply(Sizes);
 BENCHMARK(BM_SetTotalLength)->Apply(Sizes);
 BENCHMARK(BM_UpdateString)
-    ->ArgsProduct({{1000, 10000}, {1, 2, 3}})
+    ->ArgsProduct({{1000, 10000, kMaxRows}, {1, 2, 3}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListToClipBoard)->Args({1000})->Args({10000})->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OnDeleteItem)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_UnitSwitch)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListToClipBoard)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(kMaxRows)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnDeleteItem)->Arg(10000)->Arg(kMaxRows)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnitSwitch)->Arg(10000)->Arg(kMaxRows)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // The window-manager calls a dialog's per-row work is made of, each against a plain indirect call
 // that reads the same field (the least a message can cost): a message to a control, a message to a
-// control that an MFC object has subclassed, GetDlgItem, GetWindow, and UpdateData over two radio
-// groups and three check boxes, as the running-total dialog exchanges them for every value it formats.
+// control that an MFC object has subclassed (and the same against that message sent straight to a
+// list no object holds), GetDlgItem, GetWindow, and UpdateData over two radio groups and three
+// check boxes, as the running-total dialog exchanges them for every value it formats.
 // ns_row is per call; x_floor is the call against its floor, measured in the same iteration.
 #include <MeasureTotalDlgIds.h>
 
@@ -81,6 +82,12 @@ public:
         m_list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 100), this, IDC_LIST_LENGTH);
         m_list.InsertColumn(0, L"No", LVCFMT_LEFT, 30);
         m_list.InsertItem(0, L"1");
+        m_plainList = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 200, 100, m_hWnd,
+                                      nullptr, nullptr, nullptr);
+        LVITEMW first{};
+        first.mask = LVIF_TEXT;
+        first.pszText = const_cast<LPWSTR>(L"1");
+        ::SendMessageW(m_plainList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&first));
         ::SendMessageW(::GetDlgItem(m_hWnd, IDC_UNIT_RADIO1), BM_SETCHECK, BST_CHECKED, 0);
         ::SendMessageW(::GetDlgItem(m_hWnd, IDC_UNIT_RADIO4), BM_SETCHECK, BST_CHECKED, 0);
     }
@@ -95,6 +102,7 @@ public:
     }
 
     CListCtrl m_list;
+    HWND m_plainList = nullptr; // a list view no MFC object holds
     int m_nUnit1 = 0;
     int m_nUnit2 = 0;
     BOOL m_bDrawList = FALSE;
@@ -124,6 +132,17 @@ void BM_SendToMfcObjectsControl(benchmark::State& state) {
         [&] { benchmark::DoNotOptimize(g_readField(&field)); });
 }
 BENCHMARK(BM_SendToMfcObjectsControl)->UseManualTime();
+
+// The same message to the same kind of control, once through the MFC object that subclassed it and
+// once sent straight to a list no object holds: what MFC's routing adds to every message.
+void BM_SubclassedVsDirect(benchmark::State& state) {
+    CListCtrl& list = TheForm().m_list;
+    const HWND plain = TheForm().m_plainList;
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(list.GetItemCount()); },
+        [&] { benchmark::DoNotOptimize(::SendMessageW(plain, LVM_GETITEMCOUNT, 0, 0)); });
+}
+BENCHMARK(BM_SubclassedVsDirect)->UseManualTime();
 
 void BM_GetDlgItem(benchmark::State& state) {
     const HWND form = TheForm().m_hWnd;

@@ -50,6 +50,19 @@ void Changed(HWND list, ListViewState& state) {
     ClampScroll(list, state);
 }
 
+// A row inserted or deleted changes what shows and the scroll range; the header moves only when that
+// makes a scroll bar appear or go.
+void RowsChanged(HWND list, ListViewState& state) {
+    InvalidateRect(list, nullptr, FALSE);
+    if (state.m_header) {
+        const RECT header = LayoutOf(list, state).header;
+        if (!EqualRect(&header, &state.m_placedHeader)) {
+            PlaceHeader(list, state);
+        }
+    }
+    ClampScroll(list, state);
+}
+
 void ColumnsChanged(HWND list, ListViewState& state) {
     Changed(list, state);
     if (state.m_header) {
@@ -146,6 +159,9 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
         return -1;
     }
     ListRow row;
+    // Room for a cell per column at once: the sub-items usually follow, one message each, and a
+    // vector grown by each of them would move its cells three times and end with room for eight.
+    row.cells.reserve(static_cast<size_t>(std::max(1, state.m_model.columnCount())));
     if (item->mask & LVIF_TEXT) {
         row.cells.emplace_back(TextOf(item->pszText));
     }
@@ -162,7 +178,7 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
             return at;
         }
     }
-    Changed(list, state);
+    RowsChanged(list, state);
     return at;
 }
 
@@ -238,14 +254,14 @@ LRESULT DeleteItem(HWND list, ListViewState& state, int row) {
     if (!state.m_model.deleteRow(row)) {
         return FALSE;
     }
-    Changed(list, state);
+    RowsChanged(list, state);
     return TRUE;
 }
 
 LRESULT DeleteAllItems(HWND list, ListViewState& state) {
     state.m_model.deleteAllRows();
     state.m_topRow = 0;
-    Changed(list, state);
+    RowsChanged(list, state);
     return TRUE;
 }
 

@@ -200,6 +200,7 @@ void PlaceHeader(HWND list, ListViewState& state) {
     RECT current{};
     GetWindowRect(state.m_header, &current);
     MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&current), 2);
+    state.m_placedHeader = layout.header;
     if (EqualRect(&current, &layout.header)) {
         return;
     }

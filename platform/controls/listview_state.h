@@ -32,6 +32,9 @@ struct ListViewState {
     COLORREF m_background = CLR_INVALID; // CLR_INVALID: the system window colour
     ThumbDrag m_thumbDrag;
     int m_wheelRemainder = 0;
+    // Where PlaceHeader last put (or found) the header. Rows coming and going move the header only
+    // when a scroll bar appears or goes, so they compare with this instead of asking the window.
+    RECT m_placedHeader{};
 };
 
 struct ListLayout {

@@ -95,8 +95,9 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
         (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window->m_style & WS_CLIPCHILDREN));
     if (!children || IsRectEmpty(&area))
         return;
-    std::vector<HWND> kids = window->Children();
-    for (HWND child : kids) {
+    // Invalidating sends no message and changes no tree, so the children are walked in place: a
+    // list repainted for every row it gets would otherwise copy its children each time.
+    for (HWND child : window->Children()) {
         Window* c = LookupWindow(child);
         if (!c)
             continue;

@@ -129,6 +129,28 @@ TEST_F(ListView, DeletingRowsKeepsCountsFocusAndOrder) {
     EXPECT_EQ(FocusedRow(list()), -1);
 }
 
+// Rows that come and go move the header only through the vertical bar: the header gives the bar
+// its room when the rows outgrow the list and takes the room back when they go.
+TEST_F(ListView, TheHeaderMakesRoomForTheScrollBarAsRowsComeAndGo) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list(), LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    const auto width = [header] {
+        RECT rect{};
+        GetWindowRect(header, &rect);
+        return rect.right - rect.left;
+    };
+    dialog.fillList(kOwnerList, 1);
+    const LONG wide = width();
+    dialog.fillList(kOwnerList, 40);
+    EXPECT_EQ(width(), wide - GetSystemMetrics(SM_CXVSCROLL)) << "a bar came with the rows";
+    while (SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0) > 1)
+        SendMessageW(list(), LVM_DELETEITEM, 0, 0);
+    EXPECT_EQ(width(), wide) << "the bar went with them";
+    dialog.fillList(kOwnerList, 40);
+    SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0);
+    EXPECT_EQ(width(), wide) << "and all at once";
+}
+
 // A recomputation rewrites every row of a long list; only a row that can show repaints the list.
 TEST_F(ListView, ACellWriteRepaintsOnlyWhenItsRowCanShow) {
     dialog.fillList(kOwnerList, 40);
