@@ -36,12 +36,14 @@ void MeasureTotalDlg::ListToClipBoard(int nFlags) {
         if (CWnd* unitLabel = GetDlgItem(IDC_STATIC_UNIT))
             unitLabel->GetWindowText(unit);
 
+        const CString separatorText(separator);
+        const CString lineEnd(L"\r\n");
         const LPARAM flags = MAKELPARAM(static_cast<WORD>(nFlags & 0xFFFF), 0);
         for (int row =
                  static_cast<int>(m_listLength.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), flags));
              row != -1; row = static_cast<int>(
                             m_listLength.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(row), flags))) {
-            AppendRowLine(text, m_listLength, row, separator, unit, L"\r\n");
+            AppendRowLine(text, m_listLength, row, separatorText, unit, lineEnd);
         }
         // Nothing picked: the clipboard keeps what it had.
         if (text.IsEmpty())

@@ -19,8 +19,8 @@ void AppendCell(CString& text, const CListCtrl& list, int row, int column) {
 
 } // namespace
 
-void AppendRowLine(CString& text, const CListCtrl& list, int row, LPCWSTR separator, const CString& unit,
-                   LPCWSTR lineEnd) {
+void AppendRowLine(CString& text, const CListCtrl& list, int row, const CString& separator,
+                   const CString& unit, const CString& lineEnd) {
     AppendCell(text, list, row, kColumnNumber);
     text += separator;
     AppendCell(text, list, row, kColumnScale);

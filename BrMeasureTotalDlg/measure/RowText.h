@@ -9,7 +9,8 @@
 
 namespace brio::ui::measure {
 
-void AppendRowLine(CString& text, const CListCtrl& list, int row, LPCWSTR separator, const CString& unit,
-                   LPCWSTR lineEnd);
+// The separator and the line's end come as CStrings that the caller makes once for all its rows.
+void AppendRowLine(CString& text, const CListCtrl& list, int row, const CString& separator,
+                   const CString& unit, const CString& lineEnd);
 
 } // namespace brio::ui::measure

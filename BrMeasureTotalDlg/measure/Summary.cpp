@@ -35,8 +35,10 @@ void MeasureTotalDlg::UpdateString() {
         const CString unit = WindowText(unitLabel);
         if (m_bDrawList) {
             const int rows = m_listLength.GetItemCount();
+            const CString separator(L" ");
+            const CString lineEnd(kLineEnd);
             for (int row = 0; row < rows; ++row)
-                AppendRowLine(text, m_listLength, row, L" ", unit, kLineEnd);
+                AppendRowLine(text, m_listLength, row, separator, unit, lineEnd);
         }
         if (m_bDrawTotal) {
             text += L"累計 ";

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace afx_internal {
@@ -67,8 +69,28 @@ extern unsigned g_libraryGeneration;
 // Permanent objects are the caller's; the maps only point at them.
 void MapPermanentWindow(HWND hWnd, CWnd* pWnd);
 void UnmapPermanentWindow(HWND hWnd);
-CWnd* PermanentWindow(HWND hWnd);
 CWnd* TemporaryWindow(HWND hWnd);
+
+// Every message to a window of an object asks which object that is, and a dialog's work talks to a
+// handful of windows over and over: their answers (objects or none) are kept in a few slots by the
+// handle's low bits, which hold its table index. MapPermanentWindow and UnmapPermanentWindow keep
+// the slots exact; a slot that holds another handle sends the question to the map.
+struct RecentWindow {
+    HWND hWnd = nullptr;
+    CWnd* pWnd = nullptr;
+};
+constexpr size_t kRecentWindows = 16;
+extern RecentWindow g_recentWindows[kRecentWindows];
+inline RecentWindow& RecentSlot(HWND hWnd) {
+    return g_recentWindows[reinterpret_cast<uintptr_t>(hWnd) % kRecentWindows];
+}
+CWnd* PermanentWindowFromMap(HWND hWnd); // and remembers the answer in its slot
+inline CWnd* PermanentWindow(HWND hWnd) {
+    const RecentWindow& recent = RecentSlot(hWnd);
+    if (recent.hWnd == hWnd && hWnd != nullptr)
+        return recent.pWnd;
+    return PermanentWindowFromMap(hWnd);
+}
 
 void MapPermanentDC(HDC hDC, CDC* pDC);
 void UnmapPermanentDC(HDC hDC);

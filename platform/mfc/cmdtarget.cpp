@@ -49,6 +49,13 @@ CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
     return g_messageCache[key % kCacheSize];
 }
 
+// Apart from the kept answer, so that the question every message asks stays a few instructions.
+[[gnu::noinline]] const AFX_MSGMAP_ENTRY* SearchAndKeep(CachedEntry& slot, const AFX_MSGMAP* map,
+                                                        UINT message, unsigned generation) {
+    slot = CachedEntry{map, message, generation, SearchMaps(map, message, 0, 0)};
+    return slot.entry;
+}
+
 } // namespace
 
 // Every kept answer is dropped at once by moving the generation on.
@@ -64,9 +71,9 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
         return SearchMaps(map, nMessage, nCode, nID);
     CachedEntry& slot = CacheSlot(map, nMessage);
     const unsigned generation = afx_internal::g_libraryGeneration;
-    if (slot.map != map || slot.message != nMessage || slot.generation != generation)
-        slot = CachedEntry{map, nMessage, generation, SearchMaps(map, nMessage, 0, 0)};
-    return slot.entry;
+    if (slot.map == map && slot.message == nMessage && slot.generation == generation) [[likely]]
+        return slot.entry;
+    return SearchAndKeep(slot, map, nMessage, generation);
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* /*pExtra*/, AFX_CMDHANDLERINFO* /*pHandlerInfo*/) {

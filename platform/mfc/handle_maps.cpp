@@ -45,20 +45,6 @@ Maps& TheMaps() {
     return *maps;
 }
 
-// Every message to a window of an object asks which object that is, and a dialog's work talks to a
-// handful of windows over and over: their answers (objects or none) are kept in a few slots by the
-// handle's low bits, which hold its table index. The two functions that change the map keep the
-// slots exact.
-struct RecentWindow {
-    HWND hWnd = nullptr;
-    CWnd* pWnd = nullptr;
-};
-RecentWindow g_recentWindows[16];
-
-RecentWindow& RecentSlot(HWND hWnd) {
-    return g_recentWindows[reinterpret_cast<uintptr_t>(hWnd) % std::size(g_recentWindows)];
-}
-
 } // namespace
 
 // Read on every message: initial-exec keeps the read to one instruction (the library is loaded with
@@ -83,10 +69,10 @@ void UnmapPermanentWindow(HWND hWnd) {
     if (RecentSlot(hWnd).hWnd == hWnd)
         RecentSlot(hWnd) = RecentWindow{};
 }
-CWnd* PermanentWindow(HWND hWnd) {
+RecentWindow g_recentWindows[kRecentWindows];
+
+CWnd* PermanentWindowFromMap(HWND hWnd) {
     RecentWindow& recent = RecentSlot(hWnd);
-    if (recent.hWnd == hWnd && hWnd != nullptr)
-        return recent.pWnd;
     auto& map = TheMaps().permanentWindows;
     auto found = map.find(hWnd);
     CWnd* pWnd = found == map.end() ? nullptr : found->second;
