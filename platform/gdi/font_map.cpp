@@ -73,6 +73,9 @@ PangoContext* NewPangoContext(cairo_t* cairo) {
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(context, options);
+    // Glyphs drawn narrower than their face (the alias file condenses the proportional faces) would
+    // each be rounded to whole pixels: uneven gaps, and a text wider than its glyphs add up to.
+    pango_context_set_round_glyph_positions(context, FALSE);
     cairo_font_options_destroy(options);
     if (cairo)
         pango_cairo_update_context(cairo, context);

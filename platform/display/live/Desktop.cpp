@@ -2,6 +2,8 @@
 
 #include <SDL_syswm.h>
 
+#include <cstdio>
+
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -273,6 +275,24 @@ SDL_Keymod EventModifiers::of(const SDL_Event& event) const {
 
 void ReceiveSystemEvents() {
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace {
+int PassOver(Display* display, XErrorEvent* error) {
+    char text[128] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "live display: X error passed over: %s (request %d, resource 0x%lx)\n", text,
+                 error->request_code, error->resourceid);
+    return 0;
+}
+} // namespace
+#endif
+
+void SurviveStaleWindows() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    XSetErrorHandler(&PassOver);
+#endif
 }
 
 } // namespace display::live::desktop

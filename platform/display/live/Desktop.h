@@ -65,5 +65,10 @@ private:
 
 // Asks SDL to hand out the system events EventModifiers reads.
 void ReceiveSystemEvents();
+// A request about a window that is gone by the time the server reads it (the desktop's or one SDL has
+// just let go) fails with an error that Xlib's default handler answers by ending the program: the
+// person would lose the drawing over a stale window. From here on such errors are reported on
+// standard error and passed over (TrappedErrors still catches its own requests' errors first).
+void SurviveStaleWindows();
 
 } // namespace display::live::desktop

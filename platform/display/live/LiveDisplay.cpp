@@ -138,6 +138,7 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
     live::desktop::ReceiveSystemEvents();
+    live::desktop::SurviveStaleWindows();
     if (g_wakeEvent == 0) {
         g_wakeEvent = SDL_RegisterEvents(1);
     }

@@ -40,4 +40,35 @@ TEST(FontMap, WindowsFaceNamesLoadTheIpaGothicFonts) {
     }
 }
 
+// Width in pango units of `text` in the face asked for by name, at a 12-pixel em, through the set-up.
+double WidthIn(const wchar_t* face, const char* text) {
+    LOGFONTW lf{};
+    lf.lfHeight = -12;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    PangoFontDescription* description = standin::DescribeLogFont(lf);
+    PangoContext* context = standin::NewPangoContext(nullptr);
+    PangoLayout* layout = pango_layout_new(context);
+    pango_layout_set_font_description(layout, description);
+    pango_layout_set_text(layout, text, -1);
+    int width = 0;
+    pango_layout_get_size(layout, &width, nullptr);
+    g_object_unref(layout);
+    g_object_unref(context);
+    pango_font_description_free(description);
+    return width;
+}
+
+// The proportional faces come condensed, so that the templates' texts fit their controls; the
+// fixed-pitch faces keep the one-em, half-em pitch that their Windows originals have.
+TEST(FontMap, ProportionalFacesAreCondensedAndFixedPitchOnesKeepTheirPitch) {
+    const double em = WidthIn(L"ＭＳ ゴシック", "累");
+    ASSERT_GT(em, 0);
+    EXPECT_NEAR(WidthIn(L"ＭＳ ゴシック", "mm2") / em, 1.5, 0.01) << "half-width Latin";
+    EXPECT_NEAR(WidthIn(L"ＭＳ ゴシック", "作図後閉じる") / em, 6.0, 0.01) << "full-width kana and kanji";
+    // A kanji is one em wide in both IPA faces: the proportional faces draw it at 0.8 of that.
+    for (const wchar_t* face : {L"ＭＳ Ｐゴシック", L"MS PGothic", L"MS UI Gothic", L"MS Shell Dlg"})
+        EXPECT_NEAR(WidthIn(face, "累") / em, 0.8, 0.02);
+}
+
 } // namespace
