@@ -17,8 +17,26 @@ namespace controls {
 constexpr int kStateSlot = 0;
 constexpr int kStateExtraBytes = sizeof(void*);
 
+// The window manager has just looked the handle up to deliver the message; asking it again for the
+// state on every message is a second look-up of the same handle. Work on a list talks to one window
+// over and over, so each kind of control keeps the last window it answered and its state. A handle
+// value names one window only (its slot's generation moves on when the window goes), and the state
+// goes only in DetachState, which forgets it here too. One user-interface thread, as the window
+// manager itself.
+template <class State> struct LastState {
+    HWND hwnd = nullptr;
+    State* state = nullptr;
+};
+template <class State> inline LastState<State> g_lastState;
+
 template <class State> State* StateOf(HWND hwnd) {
-    return reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, kStateSlot));
+    LastState<State>& last = g_lastState<State>;
+    if (last.hwnd == hwnd && hwnd != nullptr)
+        return last.state;
+    auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, kStateSlot));
+    if (state != nullptr)
+        last = LastState<State>{hwnd, state};
+    return state;
 }
 
 template <class State> State* AttachState(HWND hwnd) {
@@ -33,6 +51,8 @@ template <class State> State* AttachState(HWND hwnd) {
 template <class State> void DetachState(HWND hwnd) {
     delete StateOf<State>(hwnd);
     SetWindowLongPtrW(hwnd, kStateSlot, 0);
+    if (g_lastState<State>.hwnd == hwnd)
+        g_lastState<State> = LastState<State>{};
 }
 
 // The module of the controls, whose instance their classes and internal windows are made with.

@@ -151,6 +151,28 @@ TEST_F(ListView, TheHeaderMakesRoomForTheScrollBarAsRowsComeAndGo) {
     EXPECT_EQ(width(), wide) << "and all at once";
 }
 
+// Each kind of control remembers the last window it answered; a list made where another one was
+// destroyed, and a list answered in turn with another, each answer from their own rows.
+TEST_F(ListView, AListMadeAfterAnotherWentAnswersFromItsOwnRows) {
+    const auto makeList = [this] {
+        return CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 100, 100, dialog.hwnd(),
+                               nullptr, nullptr, nullptr);
+    };
+    const auto count = [](HWND list) { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); };
+    dialog.fillList(kOwnerList, 3);
+    HWND gone = makeList();
+    LVITEMW row{};
+    SendMessageW(gone, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
+    ASSERT_EQ(count(gone), 1);
+    DestroyWindow(gone);
+    EXPECT_EQ(count(gone), 0) << "a destroyed list answers nothing";
+    HWND made = makeList();
+    EXPECT_EQ(count(made), 0);
+    EXPECT_EQ(count(list()), 3);
+    EXPECT_EQ(count(made), 0);
+    DestroyWindow(made);
+}
+
 // A recomputation rewrites every row of a long list; only a row that can show repaints the list.
 TEST_F(ListView, ACellWriteRepaintsOnlyWhenItsRowCanShow) {
     dialog.fillList(kOwnerList, 40);
