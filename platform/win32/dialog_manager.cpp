@@ -13,7 +13,6 @@
 // Does NOT: handle mnemonics (Alt+letter), descend into WS_EX_CONTROLPARENT children, move the
 // default-button look with the focus, or send DM_REPOSITION.
 #include "win32/dialogs.h"
-#include "win32/input_messages.h"
 #include "win32/internal.h"
 
 #include <algorithm>
@@ -127,12 +126,6 @@ bool ReturnsDirectly(UINT msg) {
            msg == WM_COMPAREITEM || msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON;
 }
 
-// The dialog manager takes the keys and the client-area mouse; the frame's input is the window
-// manager's.
-bool IsInput(UINT message) {
-    return IsKeyMessage(message) || IsClientMouseMessage(message);
-}
-
 // Enter: the focused push button, else the dialog's default button (DM_GETDEFID), else IDOK.
 void PressDefaultButton(HWND dialog) {
     HWND focus = GetFocus();
@@ -229,9 +222,6 @@ LRESULT WINAPI DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg) {
     if (!msg || !IsWindow(dialog) || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)))
         return FALSE;
-    // Input for a disabled window (a dialog under a message box) is the dialog's, and goes nowhere.
-    if (IsInput(msg->message) && !IsInputEnabled(msg->hwnd))
-        return TRUE;
     if (msg->message == WM_KEYDOWN && HandleKey(dialog, *msg))
         return TRUE;
     if (msg->message == WM_CHAR) {

@@ -1,9 +1,10 @@
 // Focus, activation, mouse capture, the cursor position and the keyboard state.
 //
 // Activation moves between top-level windows with WM_NCACTIVATE and WM_ACTIVATE; focus moves with
-// WM_KILLFOCUS then WM_SETFOCUS. Key and button states follow the input messages as loops take them
-// from the queue (a person's keys reach a program the same way), so GetKeyState(VK_SHIFT) is right while
-// a shifted click is handled.
+// WM_KILLFOCUS then WM_SETFOCUS. Key and button states follow a person's input messages as loops take
+// them from the queue (PostInputMessage), so GetKeyState(VK_SHIFT) is right while a shifted click is
+// handled; messages posted with PostMessageW leave them alone, as on Windows, and SetKeyboardState sets
+// them outright.
 //
 // Does NOT: know other processes' windows (the foreground window is the active one), send
 // WM_ACTIVATEAPP or WM_MOUSEACTIVATE, keep toggle states other than the low bit of GetKeyState,
@@ -252,6 +253,20 @@ SHORT WINAPI GetKeyState(int key) {
         return 0;
     BYTE state = In().keys[static_cast<size_t>(key)];
     return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
+}
+
+BOOL WINAPI GetKeyboardState(PBYTE keys) {
+    if (!keys || !OnUiThread())
+        return FALSE;
+    std::copy(In().keys.begin(), In().keys.end(), keys);
+    return TRUE;
+}
+
+BOOL WINAPI SetKeyboardState(LPBYTE keys) {
+    if (!keys || !OnUiThread())
+        return FALSE;
+    std::copy(keys, keys + In().keys.size(), In().keys.begin());
+    return TRUE;
 }
 
 SHORT WINAPI GetAsyncKeyState(int key) {

@@ -1,11 +1,12 @@
 // The thread's message queue: SendMessageW calls the window procedure at once, PostMessageW queues,
 // GetMessageW/PeekMessageW take posted messages first, then WM_QUIT, then WM_PAINT for windows that
 // need it, then due WM_TIMERs, as Windows orders them. A message posted to a window that is destroyed
-// before it is taken is dropped.
+// before it is taken is dropped. A person's input (PostInputMessage) waits in the same queue, marked:
+// only it moves the key state when taken, and it goes nowhere when its window cannot take input.
 //
 // Does NOT: deliver between threads (posting from another thread fails with ERROR_ACCESS_DENIED),
-// keep a separate hardware input queue (input is posted like any message), or support WH_GETMESSAGE,
-// MsgWaitForMultipleObjects or PM_QS_* filters.
+// keep a separate hardware input queue, or support WH_GETMESSAGE, MsgWaitForMultipleObjects or PM_QS_*
+// filters.
 #include "win32/input_messages.h"
 #include "win32/internal.h"
 #include "core/ui_thread.h"
@@ -30,8 +31,13 @@ struct Timer {
     Clock::time_point due;
 };
 
+struct Queued {
+    MSG msg;
+    bool personsInput = false;
+};
+
 struct QueueState {
-    std::deque<MSG> posted;
+    std::deque<Queued> posted;
     bool quit = false;
     int quitCode = 0;
     std::vector<Timer> timers;
@@ -62,26 +68,48 @@ bool WindowPasses(HWND msgHwnd, HWND filter) {
     return msgHwnd == filter || IsDescendant(filter, msgHwnd);
 }
 
-bool IsInputMessage(UINT message) {
-    return IsKeyMessage(message) || IsMouseMessage(message);
-}
-
 bool TakePosted(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
     auto& posted = Q().posted;
     for (auto it = posted.begin(); it != posted.end();) {
-        if (it->hwnd && !LookupWindow(it->hwnd)) {
+        const MSG& msg = it->msg;
+        if (msg.hwnd && !LookupWindow(msg.hwnd)) {
             it = posted.erase(it); // its window was destroyed since it was posted
             continue;
         }
-        if (WindowPasses(it->hwnd, filter) && InRange(it->message, first, last)) {
-            *out = *it;
-            if (remove)
-                posted.erase(it);
-            return true;
+        if (!WindowPasses(msg.hwnd, filter) || !InRange(msg.message, first, last)) {
+            ++it;
+            continue;
         }
-        ++it;
+        const bool unreachable = it->personsInput && (!msg.hwnd || !IsInputEnabled(msg.hwnd));
+        if (unreachable && !remove) {
+            ++it;
+            continue;
+        }
+        if (it->personsInput && remove)
+            NoteRetrievedInput(msg);
+        if (unreachable) {
+            it = posted.erase(it); // the keys still moved; no window hears them
+            continue;
+        }
+        *out = msg;
+        if (remove)
+            posted.erase(it);
+        return true;
     }
     return false;
+}
+
+BOOL Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool personsInput) {
+    if (!OnUiThread()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (hwnd && !LookupWindowOrFail(hwnd))
+        return FALSE;
+    MSG posted{hwnd, msg, wParam, lParam, GetTickCount(), {}};
+    GetCursorPos(&posted.pt);
+    Q().posted.push_back(Queued{posted, personsInput});
+    return TRUE;
 }
 
 bool TakeTimer(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
@@ -101,11 +129,8 @@ bool TakeTimer(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
 }
 
 bool TakeMessage(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
-    if (TakePosted(out, filter, first, last, remove)) {
-        if (remove)
-            NoteRetrievedInput(*out);
+    if (TakePosted(out, filter, first, last, remove))
         return true;
-    }
     if (Q().quit) {
         *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(Q().quitCode), 0, GetTickCount(), {}};
         if (remove)
@@ -178,6 +203,10 @@ DWORD MillisecondsToNextTimer() {
     return UntilNextTimer();
 }
 
+BOOL PostInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Post(hwnd, message, wParam, lParam, true);
+}
+
 void SetIdleHook(std::function<void(DWORD)> hook) {
     Q().idleHook = std::move(hook);
 }
@@ -205,16 +234,7 @@ LRESULT WINAPI CallWindowProcW(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam,
 }
 
 BOOL WINAPI PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!OnUiThread()) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    if (hwnd && !LookupWindowOrFail(hwnd))
-        return FALSE;
-    MSG posted{hwnd, msg, wParam, lParam, GetTickCount(), {}};
-    GetCursorPos(&posted.pt);
-    Q().posted.push_back(posted);
-    return TRUE;
+    return Post(hwnd, msg, wParam, lParam, false);
 }
 
 void WINAPI PostQuitMessage(int exitCode) {
@@ -268,7 +288,7 @@ BOOL WINAPI TranslateMessage(const MSG* msg) {
         UINT charMessage = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
         // The character comes next, before anything posted after the key.
         Q().posted.push_front(
-            MSG{msg->hwnd, charMessage, static_cast<WPARAM>(ch), msg->lParam, msg->time, msg->pt});
+            Queued{MSG{msg->hwnd, charMessage, static_cast<WPARAM>(ch), msg->lParam, msg->time, msg->pt}});
     }
     return TRUE;
 }
@@ -290,9 +310,6 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     }
     Window* window = LookupWindowOrFail(msg->hwnd);
     if (!window)
-        return 0;
-    // Input never reaches a disabled window, nor a window inside a disabled one (a modal box's owner).
-    if (IsInputMessage(msg->message) && !IsInputEnabled(msg->hwnd))
         return 0;
     WNDPROC proc = window->m_proc;
     if (!proc)

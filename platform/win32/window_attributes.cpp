@@ -1,8 +1,8 @@
 // Visibility, enabled state, text and the window longs of a window.
 //
-// ShowWindow sends WM_SHOWWINDOW, changes visibility through SetWindowPos and activates top-level
-// windows unless asked not to (SW_SHOWNOACTIVATE, SW_SHOWNA). Text goes through WM_SETTEXT/WM_GETTEXT so
-// that controls can keep their own.
+// ShowWindow sends WM_SHOWWINDOW, changes visibility through SetWindowPos (only the style bit for a
+// child of a hidden window) and activates top-level windows unless asked not to (SW_SHOWNOACTIVATE,
+// SW_SHOWNA). Text goes through WM_SETTEXT/WM_GETTEXT so that controls can keep their own.
 //
 // Does NOT: minimise or maximise (SW_MINIMIZE hides nothing and SW_SHOWMAXIMIZED shows the window at
 // its size), send WM_STYLECHANGING/WM_STYLECHANGED, or subclass across processes.
@@ -58,11 +58,18 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
     bool topLevel = !window->Parent();
     if (show != wasVisible) {
         SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
-        if (!LookupWindow(hwnd))
+        if (!(window = LookupWindow(hwnd)))
             return wasVisible;
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
-                         (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        Window* parent = topLevel ? nullptr : LookupWindow(window->Parent());
+        if (parent && !IsReallyVisible(*parent)) {
+            // Nothing on screen changes: the style bit is all there is to it, with no
+            // WM_WINDOWPOSCHANGED; the parent's showing paints the child later.
+            window->m_style = show ? (window->m_style | WS_VISIBLE) : (window->m_style & ~WS_VISIBLE);
+        } else {
+            SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                             (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        }
     }
     if (!LookupWindow(hwnd))
         return wasVisible;

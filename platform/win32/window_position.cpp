@@ -91,10 +91,12 @@ int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT pts, UINT count) {
     return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
 }
 
+// Scroll bars are left out, as Windows documents: a caller that wants room for them adds
+// SM_CXVSCROLL or SM_CYHSCROLL itself.
 BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
     if (!rect)
         return FALSE;
-    RECT insets = FrameInsets(style, exStyle);
+    RECT insets = FrameInsets(style & ~(WS_VSCROLL | WS_HSCROLL), exStyle);
     rect->left -= insets.left;
     rect->top -= insets.top + (menu ? 19 : 0);
     rect->right += insets.right;

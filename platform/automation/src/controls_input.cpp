@@ -24,9 +24,9 @@ void Wheel(HWND window, int notches) {
     }
     const POINT screen = input::CentreOnScreen(window);
     SetCursorPos(screen.x, screen.y);
-    PostMessageW(window, WM_MOUSEWHEEL,
-                 MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(-notches * WHEEL_DELTA))),
-                 MAKELPARAM(screen.x, screen.y));
+    input::PostInput(window, WM_MOUSEWHEEL,
+                     MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(-notches * WHEEL_DELTA))),
+                     MAKELPARAM(screen.x, screen.y));
     Pump();
 }
 

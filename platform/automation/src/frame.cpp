@@ -51,7 +51,7 @@ bool FindFrameButton(HWND window, LRESULT code, POINT* found) {
 
 void MoveDuringDrag(HWND window, POINT screen) {
     SetCursorPos(screen.x, screen.y);
-    PostMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, ClientParam(window, screen));
+    input::PostInput(window, WM_MOUSEMOVE, MK_LBUTTON, ClientParam(window, screen));
 }
 
 } // namespace
@@ -71,10 +71,10 @@ BOOL DragBorderTo(HWND topLevel, int width, int height) {
     // The whole drag is queued before the loop runs: the window manager's sizing loop takes the moves
     // and the release from the queue, as it does while a person holds the button.
     SetCursorPos(corner.x, corner.y);
-    PostMessageW(topLevel, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, ScreenParam(corner));
+    input::PostInput(topLevel, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, ScreenParam(corner));
     MoveDuringDrag(topLevel, halfway);
     MoveDuringDrag(topLevel, target);
-    PostMessageW(topLevel, WM_LBUTTONUP, 0, ClientParam(topLevel, target));
+    input::PostInput(topLevel, WM_LBUTTONUP, 0, ClientParam(topLevel, target));
     Pump();
     return TRUE;
 }
@@ -89,9 +89,9 @@ BOOL ClickFrameButton(HWND topLevel, UINT sysCommand) {
         return FALSE;
     }
     SetCursorPos(pt.x, pt.y);
-    PostMessageW(topLevel, WM_NCMOUSEMOVE, static_cast<WPARAM>(code), ScreenParam(pt));
-    PostMessageW(topLevel, WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), ScreenParam(pt));
-    PostMessageW(topLevel, WM_NCLBUTTONUP, static_cast<WPARAM>(code), ScreenParam(pt));
+    input::PostInput(topLevel, WM_NCMOUSEMOVE, static_cast<WPARAM>(code), ScreenParam(pt));
+    input::PostInput(topLevel, WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), ScreenParam(pt));
+    input::PostInput(topLevel, WM_NCLBUTTONUP, static_cast<WPARAM>(code), ScreenParam(pt));
     Pump();
     return TRUE;
 }

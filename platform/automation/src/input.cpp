@@ -2,12 +2,54 @@
 
 #include "automation.h"
 
+#ifndef _WIN32
+#include <standin/hooks.h>
+#endif
+
 #include <algorithm>
 #include <exception>
 
 namespace automation::input {
 
 namespace {
+
+#ifdef _WIN32
+// What taking `message` from the queue does to the thread's key state on Windows, when a device made it.
+void NoteKeyState(UINT message, WPARAM wParam) {
+    BYTE keys[256] = {};
+    if (!GetKeyboardState(keys)) {
+        return;
+    }
+    auto set = [&keys](UINT vk, bool down) {
+        BYTE& key = keys[vk & 0xFF];
+        if (down && !(key & 0x80)) {
+            key ^= 0x01; // a press toggles
+        }
+        key = static_cast<BYTE>(down ? (key | 0x80) : (key & ~0x80));
+    };
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        set(static_cast<UINT>(wParam), message == WM_KEYDOWN || message == WM_SYSKEYDOWN);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+        set(VK_LBUTTON, message == WM_LBUTTONDOWN || message == WM_NCLBUTTONDOWN);
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        set(VK_RBUTTON, message == WM_RBUTTONDOWN);
+        break;
+    default:
+        return;
+    }
+    SetKeyboardState(keys);
+}
+#endif
 
 // The non-client form of a client mouse message (WM_MOUSEMOVE 0x200 -> WM_NCMOUSEMOVE 0xA0 ...).
 UINT NonClientForm(UINT clientMessage) {
@@ -21,6 +63,19 @@ bool InClientArea(HWND hwnd, POINT client) {
 }
 
 } // namespace
+
+BOOL PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+#ifdef _WIN32
+    NoteKeyState(message, wParam);
+    // A device's input never reaches a window that cannot take it; the key state moved all the same.
+    if (!hwnd || !InputReaches(hwnd)) {
+        return FALSE;
+    }
+    return PostMessageW(hwnd, message, wParam, lParam);
+#else
+    return standin::PostInputMessage(hwnd, message, wParam, lParam);
+#endif
+}
 
 HWND MouseTarget(POINT screen) {
     HWND capture = GetCapture();
@@ -36,12 +91,12 @@ HWND QueueMouse(UINT clientMessage, POINT screen, WPARAM keys) {
     POINT client = screen;
     ScreenToClient(target, &client);
     if (GetCapture() == target || InClientArea(target, client)) {
-        PostMessageW(target, clientMessage, keys, MAKELPARAM(client.x, client.y));
+        PostInput(target, clientMessage, keys, MAKELPARAM(client.x, client.y));
     } else {
         // Over a border or a caption a person's pointer makes the non-client messages.
         const LRESULT hit = SendMessageW(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-        PostMessageW(target, NonClientForm(clientMessage), static_cast<WPARAM>(hit),
-                     MAKELPARAM(screen.x, screen.y));
+        PostInput(target, NonClientForm(clientMessage), static_cast<WPARAM>(hit),
+                  MAKELPARAM(screen.x, screen.y));
     }
     return target;
 }
@@ -68,7 +123,7 @@ void QueueKey(UINT vk, bool down) {
     }
     // Repeat count 1; a release also has the previous-state and transition bits.
     const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    PostMessageW(target, message, vk, flags);
+    PostInput(target, message, vk, flags);
 }
 
 void PostKey(UINT vk, bool down) {

@@ -9,6 +9,13 @@
 
 namespace automation::input {
 
+// Posts one message of a person's mouse or keyboard. On the stand-in it is marked as such
+// (standin::PostInputMessage): taken from the queue it moves the key state, and it goes nowhere when
+// its window cannot take input. Windows leaves the key state of posted messages alone, so there the
+// thread's key state is set here, as the system would set it when the loop takes the message; every
+// action runs the loop right after its input, so the two agree.
+BOOL PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The window a pointer at `screen` talks to: the one holding the mouse capture, else the one under
 // the point. Null when there is none.
 HWND MouseTarget(POINT screen);

@@ -2,6 +2,8 @@
 
 #include "KeyMap.h"
 
+#include <standin/hooks.h>
+
 #include <cwchar>
 
 namespace display::live {
@@ -30,7 +32,7 @@ POINT ScreenPoint(HWND top, int x, int y) {
 void PostClientMouse(HWND target, UINT message, WPARAM flags, POINT screen) {
     POINT client = screen;
     ScreenToClient(target, &client);
-    PostMessageW(target, message, flags, PointParam(client));
+    standin::PostInputMessage(target, message, flags, PointParam(client));
 }
 
 } // namespace
@@ -151,7 +153,7 @@ void LiveInput::mouseMotion(HWND top, int x, int y, SDL_Keymod modifiers) {
     } else {
         const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, PointParam(screen));
         if (hit != HTCLIENT) {
-            PostMessageW(top, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), PointParam(screen));
+            standin::PostInputMessage(top, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), PointParam(screen));
         } else if (HWND target = ChildUnderPoint(top, screen)) {
             PostClientMouse(target, WM_MOUSEMOVE, flags, screen);
         }
@@ -203,8 +205,8 @@ void LiveInput::mouseButton(HWND top, int x, int y, Uint8 button, bool down, SDL
         const LRESULT hit = SendMessageW(top, WM_NCHITTEST, 0, PointParam(screen));
         if (hit != HTCLIENT) {
             if (left) {
-                PostMessageW(top, down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP, static_cast<WPARAM>(hit),
-                             PointParam(screen));
+                standin::PostInputMessage(top, down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP,
+                                          static_cast<WPARAM>(hit), PointParam(screen));
             }
         } else if (HWND target = ChildUnderPoint(top, screen)) {
             PostClientMouse(target, clientMessage, flags, screen);
@@ -223,7 +225,8 @@ void LiveInput::wheel(HWND top, int steps, SDL_Keymod modifiers) {
     }
     const WPARAM flags = MouseKeyFlags(SDL_GetMouseState(nullptr, nullptr), modifiers);
     const auto delta = static_cast<WORD>(static_cast<short>(steps * WHEEL_DELTA));
-    PostMessageW(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(flags), delta), PointParam(m_last));
+    standin::PostInputMessage(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(flags), delta),
+                              PointParam(m_last));
     m_delivered = true;
 }
 
@@ -254,7 +257,7 @@ void LiveInput::key(HWND top, const SDL_KeyboardEvent& event) {
         info |= LPARAM(1) << 31;
     }
     const UINT message = alt ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    PostMessageW(focus, message, vk, info);
+    standin::PostInputMessage(focus, message, vk, info);
     m_delivered = true;
 }
 

@@ -106,6 +106,15 @@ struct InteractiveModal {
 STANDIN_API void SetInteractiveModal(InteractiveModal* provider);
 
 #ifndef _WIN32
+// ---- a person's input -----------------------------------------------------------------------------
+// The stand-in has no keyboard or mouse: a live display and the simulated user post what a person's
+// devices would make with this instead of PostMessageW. Taken from the queue, such a message moves the
+// key and button state (GetKeyState, a client mouse message's MK_ bits included) and the pointer, and
+// it never reaches a window that input cannot reach (disabled, or inside a disabled one): it goes
+// nowhere then, as Windows routes its hardware input. PostMessageW's messages do neither, as on Windows.
+// Null `hwnd` is a key that no window hears, whose state still changes.
+STANDIN_API BOOL PostInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // ---- waiting for input ----------------------------------------------------------------------------
 // Called by GetMessageW (and by nested loops) when the queue is empty, so that a live display can turn
 // a person's input into messages. The hook may wait up to `waitMs` (INFINITE: no timer is set) for

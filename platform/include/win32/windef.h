@@ -14,6 +14,8 @@
 
 typedef int BOOL;
 typedef unsigned char BYTE;
+typedef BYTE* PBYTE;
+typedef BYTE* LPBYTE;
 typedef unsigned short WORD;
 typedef uint32_t DWORD;
 typedef unsigned int UINT;

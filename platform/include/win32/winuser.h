@@ -979,6 +979,8 @@ WINUSERAPI BOOL WINAPI GetCursorPos(LPPOINT pt);
 WINUSERAPI BOOL WINAPI SetCursorPos(int x, int y);
 WINUSERAPI SHORT WINAPI GetKeyState(int key);
 WINUSERAPI SHORT WINAPI GetAsyncKeyState(int key);
+WINUSERAPI BOOL WINAPI GetKeyboardState(PBYTE keys);
+WINUSERAPI BOOL WINAPI SetKeyboardState(LPBYTE keys);
 WINUSERAPI int WINAPI GetSystemMetrics(int index);
 WINUSERAPI DWORD WINAPI GetSysColor(int index);
 WINUSERAPI HBRUSH WINAPI GetSysColorBrush(int index);

@@ -79,12 +79,12 @@ protected:
     void PressKey(UINT vk, bool shift = false) {
         HWND target = GetFocus() ? GetFocus() : m_dialog;
         if (shift)
-            PostMessageW(target, WM_KEYDOWN, VK_SHIFT, 0);
+            HoldKey(VK_SHIFT, true);
         PostMessageW(target, WM_KEYDOWN, vk, 0);
         PostMessageW(target, WM_KEYUP, vk, 0);
-        if (shift)
-            PostMessageW(target, WM_KEYUP, VK_SHIFT, 0);
         Pump(m_dialog);
+        if (shift)
+            HoldKey(VK_SHIFT, false);
     }
     void ClickFrame(LRESULT hit) {
         RECT w;

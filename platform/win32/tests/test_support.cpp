@@ -141,6 +141,13 @@ void Pump(HWND dialog) {
     }
 }
 
+void HoldKey(UINT vk, bool down) {
+    BYTE keys[256] = {};
+    ASSERT_TRUE(GetKeyboardState(keys));
+    keys[vk & 0xFF] = down ? 0x80 : 0;
+    ASSERT_TRUE(SetKeyboardState(keys));
+}
+
 void StandinTest::SetUp() {
     RegisterJournalClass(); // templates name the class before any MakeWindow
     standin::ResetRecords();

@@ -35,6 +35,10 @@ void SetDialogHook(std::function<bool(HWND, UINT, WPARAM, LPARAM, INT_PTR*)> hoo
 // Runs the queue dry as a dialog's loop does (IsDialogMessageW first when a dialog is given).
 void Pump(HWND dialog = nullptr);
 
+// Holds a key down or lets it up in the thread's key state (SetKeyboardState): what GetKeyState tells
+// while a person holds it. Posted key messages leave that state alone on Windows and on the stand-in.
+void HoldKey(UINT vk, bool down);
+
 class StandinTest : public ::testing::Test {
 protected:
     void SetUp() override;

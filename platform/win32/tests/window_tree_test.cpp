@@ -34,12 +34,24 @@ TEST_F(WindowTree, CreationSendsItsMessagesInWindowsOrder) {
     Watched() = {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGED};
     HWND top = MakeWindow(L"T", WS_POPUP, 0, 0, 100, 100);
     HWND child = MakeWindow(L"C", WS_CHILD | WS_VISIBLE, 5, 5, 20, 20, top, 7);
-    EXPECT_EQ(Journal(),
-              (Lines{"T:WM_NCCREATE", "T:WM_CREATE", "T:WM_SIZE", "T:WM_MOVE", "C:WM_NCCREATE", "C:WM_CREATE",
-                     "C:WM_SIZE", "C:WM_MOVE", "C:WM_SHOWWINDOW", "C:WM_WINDOWPOSCHANGED"}));
+    EXPECT_EQ(Journal(), (Lines{"T:WM_NCCREATE", "T:WM_CREATE", "T:WM_SIZE", "T:WM_MOVE", "C:WM_NCCREATE",
+                                "C:WM_CREATE", "C:WM_SIZE", "C:WM_MOVE", "C:WM_SHOWWINDOW"}))
+        << "a child of a hidden window only changes its style: no WM_WINDOWPOSCHANGED";
     wchar_t text[8];
     EXPECT_EQ(GetWindowTextW(child, text, 8), 1);
     EXPECT_STREQ(text, L"C") << "DefWindowProc keeps the title given at creation";
+
+    Journal().clear();
+    ShowWindow(child, SW_HIDE);
+    EXPECT_FALSE(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE);
+    ShowWindow(child, SW_SHOW);
+    EXPECT_EQ(Journal(), (Lines{"C:WM_SHOWWINDOW", "C:WM_SHOWWINDOW"}));
+    Journal().clear();
+    ShowWindow(top, SW_SHOWNOACTIVATE);
+    ShowWindow(child, SW_HIDE);
+    EXPECT_EQ(Journal(),
+              (Lines{"T:WM_SHOWWINDOW", "T:WM_WINDOWPOSCHANGED", "C:WM_SHOWWINDOW", "C:WM_WINDOWPOSCHANGED"}))
+        << "once the parent shows, the child's visibility moves it on screen";
     DestroyWindow(top);
 }
 
@@ -162,14 +174,15 @@ TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
         const char* name;
         DWORD style, exStyle;
         LONG extraWidth, extraHeight;
+        LONG scrollBarWidth; // AdjustWindowRectEx leaves scroll bars to its caller
     };
     const Case cases[] = {
-        {"caption + sizing border", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 8, 27},
-        {"caption, fixed frame", WS_POPUP | WS_CAPTION, 0, 6, 25},
-        {"plain popup", WS_POPUP, 0, 0, 0},
-        {"bordered", WS_POPUP | WS_BORDER, 0, 2, 2},
-        {"client edge", WS_POPUP, WS_EX_CLIENTEDGE, 4, 4},
-        {"vertical scroll bar", WS_POPUP | WS_VSCROLL, 0, 17, 0},
+        {"caption + sizing border", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, 8, 27, 0},
+        {"caption, fixed frame", WS_POPUP | WS_CAPTION, 0, 6, 25, 0},
+        {"plain popup", WS_POPUP, 0, 0, 0, 0},
+        {"bordered", WS_POPUP | WS_BORDER, 0, 2, 2, 0},
+        {"client edge", WS_POPUP, WS_EX_CLIENTEDGE, 4, 4, 0},
+        {"vertical scroll bar", WS_POPUP | WS_VSCROLL, 0, 17, 0, 17},
     };
     for (const Case& c : cases) {
         HWND hwnd = MakeWindow(L"f", c.style, 0, 0, 200, 100, nullptr, 0, c.exStyle);
@@ -180,7 +193,7 @@ TEST_F(WindowTree, FrameThicknessFollowsTheStyles) {
         EXPECT_EQ((window.bottom - window.top) - client.bottom, c.extraHeight) << c.name;
         RECT adjusted{0, 0, client.right, client.bottom};
         AdjustWindowRectEx(&adjusted, c.style, FALSE, c.exStyle);
-        EXPECT_EQ(adjusted.right - adjusted.left, window.right - window.left) << c.name;
+        EXPECT_EQ(adjusted.right - adjusted.left + c.scrollBarWidth, window.right - window.left) << c.name;
         DestroyWindow(hwnd);
     }
 }
