@@ -458,6 +458,15 @@ TEST_F(LiveHost, TheDialogsFrameIsUsedWithTheMouse) {
     lines = run({"dump"});
     EXPECT_EQ(FindEvent(lines, "help"), R"({"event":"help","topic":"DLG_HLP_MEASURE_TOTAL"})");
     EXPECT_NE(FindEvent(lines, "dump").find(R"("window":"open")"), std::string::npos);
+    // The person sees an answer too: a notice beside the dialog, which goes on working.
+    int noticeX = 0;
+    int noticeY = 0;
+    bool notice = false;
+    for (int attempt = 0; attempt < 40 && !notice; ++attempt) {
+        notice = FindWindow(m_display, "ヘルプ", noticeX, noticeY);
+        std::this_thread::sleep_for(std::chrono::milliseconds(notice ? 0 : 50));
+    }
+    EXPECT_TRUE(notice) << "no help notice on the screen";
 
     Drag(m_display, dialog, width + 40 - 13, 12, width + 40 - 13, 12);
     lines = run({"dump"});

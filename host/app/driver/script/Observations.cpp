@@ -2,7 +2,6 @@
 
 #include "script/DialogProbe.h"
 
-#include <brio/core/Application.h>
 #include <standin/hooks.h>
 
 namespace host::script {
@@ -59,10 +58,10 @@ Observations::Observations(EventSink& events, MeasureSession& session)
         m_events.emit(json.endObject());
     });
     standin::SetClipboardObserver(clipboardObserver());
-    brio::core::Application::getInstance().setHelpObserver([this](const std::wstring& topic) {
+    m_session.onHelp = [this](const std::wstring& topic) {
         JsonWriter json;
         m_events.emit(json.beginObject().field("event", "help").field("topic", topic).endObject());
-    });
+    };
     m_session.onDraw = [this](const std::wstring& text, plan::Point at) {
         // Whether the dialog stood in the way while we drew ("作図後閉じる" hides it first).
         const HWND dialog = FindDialogWindow();
@@ -78,7 +77,7 @@ Observations::~Observations() {
     standin::SetMessageBoxObserver(nullptr);
     standin::SetMenuObserver(nullptr);
     standin::SetClipboardObserver(nullptr);
-    brio::core::Application::getInstance().setHelpObserver(nullptr);
+    m_session.onHelp = nullptr;
     m_session.onDraw = nullptr;
 }
 

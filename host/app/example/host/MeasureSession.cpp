@@ -1,5 +1,7 @@
 #include "host/MeasureSession.h"
 
+#include <brio/core/Application.h>
+
 namespace host {
 
 using brio::ui::measure::doMeasureTotalDlg;
@@ -10,10 +12,16 @@ MeasureSession::MeasureSession(plan::PlanModel& plan) : m_plan(plan) {
     if (CWinApp* app = AfxGetApp()) {
         app->m_pMainWnd = &m_mainWindow; // owner of the dialog, which is made without a parent
     }
+    brio::core::Application::getInstance().setHelpObserver([this](const std::wstring& topic) {
+        if (onHelp) {
+            onHelp(topic);
+        }
+    });
 }
 
 MeasureSession::~MeasureSession() {
     deleteDialog();
+    brio::core::Application::getInstance().setHelpObserver(nullptr);
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == &m_mainWindow) {
         app->m_pMainWnd = nullptr;
     }

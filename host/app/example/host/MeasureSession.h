@@ -43,6 +43,8 @@ public:
 
     // Told the summary text each time the dialog asks us to draw, after it was added to the drawing.
     std::function<void(const std::wstring& text, plan::Point at)> onDraw;
+    // Told the topic each time the dialog asks the host's application for help.
+    std::function<void(const std::wstring& topic)> onHelp;
 
 protected:
     // The window the dialog sends ID_TOTAL_EVENT to: the host's main window. (Virtual only so that

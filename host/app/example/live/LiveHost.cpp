@@ -1,5 +1,6 @@
 #include "live/LiveHost.h"
 
+#include "host/HelpNotice.h"
 #include "host/MessageLoop.h"
 #include "host/PlanWindow.h"
 #include "live/Desktop.h"
@@ -30,6 +31,15 @@ bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& ho
         return false;
     }
     {
+        // A person who asks for help sees an answer; whoever else listens still hears of the request.
+        HelpNotice help;
+        const auto previousHelp = session.onHelp;
+        session.onHelp = [&help, previousHelp](const std::wstring& topic) {
+            if (previousHelp) {
+                previousHelp(topic);
+            }
+            help.show(topic);
+        };
         PlanWindow planWindow(plan);
         if (planWindow.CreateHidden()) {
             planWindow.ShowWindow(SW_SHOW);
@@ -70,6 +80,7 @@ bool RunLive(MeasureSession& session, plan::PlanModel& plan, const LiveHooks& ho
         }
         // The dialog goes before the desktop that shows it.
         session.deleteDialog();
+        session.onHelp = previousHelp;
         PumpWaitingMessages();
     }
     StopDesktop();
