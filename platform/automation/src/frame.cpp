@@ -91,7 +91,8 @@ BOOL ClickFrameButton(HWND topLevel, UINT sysCommand) {
     SetCursorPos(pt.x, pt.y);
     input::PostInput(topLevel, WM_NCMOUSEMOVE, static_cast<WPARAM>(code), ScreenParam(pt));
     input::PostInput(topLevel, WM_NCLBUTTONDOWN, static_cast<WPARAM>(code), ScreenParam(pt));
-    input::PostInput(topLevel, WM_NCLBUTTONUP, static_cast<WPARAM>(code), ScreenParam(pt));
+    // The button's loop holds the mouse until the release, which comes as a client message then.
+    input::PostInput(topLevel, WM_LBUTTONUP, 0, ClientParam(topLevel, pt));
     Pump();
     return TRUE;
 }

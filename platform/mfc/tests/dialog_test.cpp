@@ -8,16 +8,21 @@
 
 namespace {
 
-std::wstring LibraryPath() {
-    wchar_t exe[1024] = {};
-    DWORD length = ::GetModuleFileNameW(nullptr, exe, 1024);
-    std::wstring path(exe, length);
-    return path.substr(0, path.find_last_of(L'/') + 1) + L"libmfc_sample_dll.so";
+// The events of a test about notifications and commands, without the colour requests of painting:
+// when a window paints is the system's to decide (Windows paints when its screen asks it to).
+std::string Handled(const EventLog& events) {
+    EventLog handled;
+    for (const std::string& event : events)
+        if (event.rfind("dialog OnCtlColor", 0) != 0)
+            handled.push_back(event);
+    return Joined(handled);
 }
 
 class DialogTest : public MfcTest {
 protected:
-    static void SetUpTestSuite() { s_library = ::LoadLibraryW(LibraryPath().c_str()); }
+    static void SetUpTestSuite() {
+        s_library = ::LoadLibraryW(LibraryBesideProgram(L"libmfc_sample_dll").c_str());
+    }
     static void TearDownTestSuite() {
         if (s_library != nullptr)
             ::FreeLibrary(s_library);
@@ -79,7 +84,7 @@ class DialogNotificationTest : public DialogTest, public ::testing::WithParamInt
 TEST_P(DialogNotificationTest, ReachesItsHandler) {
     ASSERT_TRUE(GetParam().act(m_dialog));
     automation::Pump();
-    EXPECT_EQ(Joined(m_dialog.m_events), GetParam().expected);
+    EXPECT_EQ(Handled(m_dialog.m_events), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -145,8 +150,7 @@ TEST_P(DialogExchangeTest, MembersReachTheControlsAndComeBack) {
     EXPECT_EQ(m_dialog.m_nUnit2, c.unit2);
     EXPECT_EQ(m_dialog.m_bDrawList, c.drawList);
     EXPECT_EQ(m_dialog.m_bClose, c.close);
-    EXPECT_TRUE(m_dialog.m_events.empty())
-        << "setting controls sends no notifications: " << Joined(m_dialog.m_events);
+    EXPECT_EQ(Handled(m_dialog.m_events), "") << "setting controls sends no notifications";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,7 +192,7 @@ TEST_F(DialogTest, EscapeInAControlReachesOnCancelThroughPreTranslateMessage) {
     automation::Focus(m_dialog.m_cmbMethod.m_hWnd);
     automation::PressKey(VK_ESCAPE);
     automation::Pump();
-    EXPECT_EQ(Joined(m_dialog.m_events), "OnCancel");
+    EXPECT_EQ(Handled(m_dialog.m_events), "OnCancel");
     EXPECT_EQ(m_dialog.m_hWnd, nullptr);
     EXPECT_EQ(m_dialog.m_cmbMethod.m_hWnd, nullptr);
 }
@@ -196,14 +200,14 @@ TEST_F(DialogTest, EscapeInAControlReachesOnCancelThroughPreTranslateMessage) {
 TEST_F(DialogTest, CloseButtonIsASystemCommandOfTheMap) {
     ASSERT_TRUE(automation::ClickFrameButton(m_dialog.m_hWnd, SC_CLOSE));
     automation::Pump();
-    EXPECT_EQ(Joined(m_dialog.m_events), "SC_CLOSE | OnCancel");
+    EXPECT_EQ(Handled(m_dialog.m_events), "SC_CLOSE | OnCancel");
     EXPECT_EQ(m_dialog.m_hWnd, nullptr);
 }
 
 TEST_F(DialogTest, CloseMessageDefaultsToTheCancelCommand) {
     m_dialog.SendMessage(WM_CLOSE);
     automation::Pump();
-    EXPECT_EQ(Joined(m_dialog.m_events), "OnClose | OnCancel");
+    EXPECT_EQ(Handled(m_dialog.m_events), "OnClose | OnCancel");
     EXPECT_EQ(m_dialog.m_hWnd, nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
+#include "platform_marks.h"
 
 #include <string>
 
@@ -36,16 +37,20 @@ TEST(CStringFormat, AppendsAndReplaces) {
 }
 
 TEST(CStringFormat, ARejectedConversionThrowsAndLeavesTheString) {
-    CString s = L"kept";
-    const char invalidUtf8[] = "\xff\xfe";
-    try {
-        s.Format(L"%s", invalidUtf8);
-        FAIL() << "no exception";
-    } catch (CException* e) {
-        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
-        e->Delete();
-    }
-    EXPECT_STREQ(s, L"kept");
+    BR_STANDIN_ONLY("a narrow argument is UTF-8 only on the stand-in; Windows reads it in the ANSI code "
+                    "page, which rejects no byte",
+                    ([] {
+                        CString s = L"kept";
+                        const char invalidUtf8[] = "\xff\xfe";
+                        try {
+                            s.Format(L"%s", invalidUtf8);
+                            FAIL() << "no exception";
+                        } catch (CException* e) {
+                            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
+                            e->Delete();
+                        }
+                        EXPECT_STREQ(s, L"kept");
+                    })());
 }
 
 TEST(CStringCompare, ComparesWithStringsAndPointersEitherWay) {

@@ -30,6 +30,27 @@ private:
     int m_windowsBefore = 0;
 };
 
+// A library built beside the test program, by its target's name ("libmfc_sample_dll"), with the
+// suffix the platform gives libraries.
+inline std::wstring LibraryBesideProgram(const wchar_t* target) {
+    wchar_t exe[1024] = {};
+    DWORD length = ::GetModuleFileNameW(nullptr, exe, 1024);
+    std::wstring path(exe, length);
+#ifdef _WIN32
+    const wchar_t* suffix = L".dll";
+#else
+    const wchar_t* suffix = L".so";
+#endif
+    return path.substr(0, path.find_last_of(L"/\\") + 1) + target + suffix;
+}
+
+// What a program exports for the libraries it loads to find with GetProcAddress.
+#ifdef _WIN32
+#define MFC_TEST_PROGRAM_EXPORT __declspec(dllexport)
+#else
+#define MFC_TEST_PROGRAM_EXPORT __attribute__((visibility("default")))
+#endif
+
 // Joins recorded events for one readable comparison.
 inline std::string Joined(const std::vector<std::string>& events) {
     std::string text;

@@ -62,11 +62,16 @@ protected:
         ShowWindow(m_dialog, SW_SHOW);
         Pump(m_dialog);
         Journal().clear();
-        SetDialogHook([this](HWND, UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR*) {
+        SetDialogHook([this](HWND, UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR* answer) {
             if (msg == WM_COMMAND)
                 m_commands.push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
             if (msg == WM_SYSCOMMAND)
                 m_sysCommands.push_back(wParam);
+            // Windows' DefWindowProc would start the help mode, which waits for a person's click.
+            if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CONTEXTHELP) {
+                *answer = TRUE;
+                return true;
+            }
             return false;
         });
     }
@@ -91,8 +96,12 @@ protected:
         GetWindowRect(m_dialog, &w);
         POINT at{hit == HTCLOSE ? w.right - 14 : w.right - 32, w.top + 13};
         ASSERT_EQ(SendMessageW(m_dialog, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), hit);
+        // The button's loop holds the mouse: the release comes as a client message.
+        POINT client = at;
+        ScreenToClient(m_dialog, &client);
+        SetCursorPos(at.x, at.y);
         PostMessageW(m_dialog, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
-        PostMessageW(m_dialog, WM_NCLBUTTONUP, static_cast<WPARAM>(hit), MAKELPARAM(at.x, at.y));
+        PostMessageW(m_dialog, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
         Pump(m_dialog);
     }
 
@@ -133,7 +142,13 @@ TEST_F(DialogManager, ReleasingAwayFromTheButtonSendsNothing) {
     GetWindowRect(m_dialog, &w);
     POINT down{w.right - 14, w.top + 13};
     POINT client{10, 10};
+    SetCursorPos(down.x, down.y);
     PostMessageW(m_dialog, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(down.x, down.y));
+    // The pointer leaves the button before the release (the loop follows the moves).
+    POINT away = client;
+    ClientToScreen(m_dialog, &away);
+    SetCursorPos(away.x, away.y);
+    PostMessageW(m_dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
     PostMessageW(m_dialog, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     Pump(m_dialog);
     EXPECT_TRUE(m_sysCommands.empty());
