@@ -35,3 +35,13 @@ if(BR_WINDOWS_PLATFORM_TESTS)
   add_subdirectory(ole/tests)
   add_subdirectory(crt/tests)
 endif()
+
+# Pictures of windows: PNG files through the Windows Imaging Component, behind the same <display.h>
+# as on Linux (the live display is Linux's alone: on Windows the windows are on the desktop). It
+# takes its pictures itself rather than through standin_hooks, so that a host that writes pictures
+# loads no test hooks.
+add_library(display SHARED display/windows/window_picture.cpp display/windows/png_file.cpp)
+target_compile_definitions(display PRIVATE DISPLAY_BUILDING)
+target_include_directories(display PUBLIC display/include PRIVATE include)
+target_link_libraries(display PUBLIC win32 PRIVATE windowscodecs ole32 uuid)
+br_install(display)

@@ -6,6 +6,7 @@
 
 #include <DialogHost.h>
 #include <DialogReader.h>
+#include <StopMarks.h>
 #include <LogRecorder.h>
 #include <Utf8.h>
 

@@ -80,6 +80,7 @@ std::string WithAddress(std::string text, const std::string& address) {
 }
 
 TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
+    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const ControlFault faults[] = {
         {"the list fails to delete a row", IDC_LIST_LENGTH, LVM_DELETEITEM, Thrown::Standard,
          "std::exception", [](DialogHost& w) { automation::Click(w.control(IDC_BUTTON_DELETE)); },

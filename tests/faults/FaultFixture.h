@@ -6,6 +6,7 @@
 
 #include <DialogHost.h>
 #include <DialogReader.h>
+#include <StopMarks.h>
 #include <ExpectedCells.h>
 
 #include <gtest/gtest.h>

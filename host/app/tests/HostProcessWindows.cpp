@@ -141,11 +141,20 @@ HostRun RunProcess(const std::string& program, const std::vector<std::string>& a
     startup.hStdInput = in.read;
     startup.hStdOutput = out.write;
     startup.hStdError = err.write;
+    // The child goes with the test: a test stopped at its timeout leaves no host program behind.
+    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                        environment.data(), folder.c_str(), &startup, &process)) {
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE,
+                        CREATE_UNICODE_ENVIRONMENT | CREATE_SUSPENDED, environment.data(), folder.c_str(),
+                        &startup, &process)) {
+        CloseHandle(job);
         return run;
     }
+    AssignProcessToJobObject(job, process.hProcess);
+    ResumeThread(process.hThread);
     // Only the child holds its ends now: each pipe ends when the child lets go of it.
     Pipe::close(in.read);
     Pipe::close(out.write);
@@ -171,6 +180,7 @@ HostRun RunProcess(const std::string& program, const std::vector<std::string>& a
     run.status = static_cast<int>(status);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    CloseHandle(job);
     return run;
 }
 

@@ -52,6 +52,8 @@ TEST(PlanWindow, ShowsTheSummaryWhereTheUserClickedAndTheMeasuredElementInBlue) 
     PlanModel plan = PlanModel::Sample();
     PlanWindow window(plan);
     ASSERT_TRUE(window.CreateHidden());
+    // A picture is of what the screen shows: on Windows a hidden window has no pixels to copy.
+    ShowWindow(window.GetSafeHwnd(), SW_SHOWNOACTIVATE);
     {
         const ClientPicture before(window.GetSafeHwnd());
         EXPECT_EQ(before.count(110, 97, 200, 106, Bluish), 0) << "nothing is measured yet";

@@ -22,9 +22,25 @@ HWND FirstTopLevelWindow() {
     return GetWindow(GetDesktopWindow(), GW_CHILD);
 }
 
+namespace {
+
+// Whether the window is this program's: on Windows the desktop holds every program's windows
+// (another host's dialog may be there too); the stand-in's desktop holds this program's alone.
+bool IsOwnWindow(HWND hwnd) {
+#ifdef _WIN32
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process == GetCurrentProcessId();
+#else
+    return hwnd != nullptr;
+#endif
+}
+
+} // namespace
+
 HWND FindDialogWindow() {
     for (HWND hwnd = FirstTopLevelWindow(); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
-        if (WindowText(hwnd) == kDialogTitle && GetDlgItem(hwnd, IDC_LIST_LENGTH)) {
+        if (IsOwnWindow(hwnd) && WindowText(hwnd) == kDialogTitle && GetDlgItem(hwnd, IDC_LIST_LENGTH)) {
             return hwnd;
         }
     }
