@@ -1,7 +1,8 @@
 // CreateWindowExW and DestroyWindow in Windows' order of messages.
 //
 // Creation: WH_CBT HCBT_CREATEWND, WM_NCCREATE (DefWindowProc keeps the title), WM_CREATE, then WM_SIZE
-// and WM_MOVE, then ShowWindow(SW_SHOW) when WS_VISIBLE was asked for.
+// and WM_MOVE, then ShowWindow(SW_SHOW) when WS_VISIBLE was asked for. A refusal at any step sends only
+// WM_NCDESTROY.
 // Destruction: owned windows first, the window hidden, WM_DESTROY to the window and then down its
 // children, WM_NCDESTROY children first and the window last; the handle dies after its WM_NCDESTROY.
 //
@@ -123,8 +124,10 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
         FinishDestroy(hwnd);
         return nullptr;
     }
+    // A refused WM_CREATE ends the window as a refused WM_NCCREATE does: it hears WM_NCDESTROY alone,
+    // never WM_DESTROY (Windows' and Wine's order).
     if (!LookupWindow(hwnd) || SendMessageW(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
-        DestroyWindow(hwnd);
+        FinishDestroy(hwnd);
         return nullptr;
     }
     Window* created = LookupWindow(hwnd);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -98,12 +99,18 @@ TEST_F(Automation, EveryInputMessagePassesThePreTranslateStepFirst) {
     HWND push = dialog.item(kPush);
     automation::SetPreTranslateHook([&](MSG* msg) {
         if (msg->hwnd == push && msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST) {
-            seen.push_back(msg->message);
+            // Windows adds moves of its own wherever the pointer is put; one move in a row is told.
+            if (msg->message != WM_MOUSEMOVE || seen.empty() || seen.back() != WM_MOUSEMOVE) {
+                seen.push_back(msg->message);
+            }
         }
         return false;
     });
     ASSERT_TRUE(automation::Click(push));
-    EXPECT_EQ(seen, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), static_cast<UINT>(WM_MOUSEMOVE)) << "the pointer comes before the press";
+    seen.erase(std::remove(seen.begin(), seen.end(), static_cast<UINT>(WM_MOUSEMOVE)), seen.end());
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
     EXPECT_EQ(dialog.takeEvents(), "107 BN_CLICKED\n");
 
     // A step that takes the press keeps it from the button: no click.
@@ -249,6 +256,7 @@ TEST_F(Automation, TheCloseButtonOfTheFrameIsClicked) {
 TEST_F(Automation, ActionsOnWhatIsNotThereFail) {
     SampleDialog dialog;
     dialog.fillList(kOwnerList, 3);
+    dialog.takeEvents(); // what filling the list notified
     EXPECT_FALSE(automation::PickListRow(dialog.item(kOwnerList), 3));
     EXPECT_FALSE(automation::ChooseComboItem(dialog.item(kComboB), 3));
     EXPECT_EQ(automation::Hover(dialog.item(kPush)), L"") << "no tooltip anywhere";

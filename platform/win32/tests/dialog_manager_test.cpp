@@ -92,10 +92,19 @@ protected:
             HoldKey(VK_SHIFT, false);
     }
     void ClickFrame(LRESULT hit) {
+        // Where the frame draws its buttons is the system's: the point is found by hit-testing the
+        // caption from the right.
         RECT w;
         GetWindowRect(m_dialog, &w);
-        POINT at{hit == HTCLOSE ? w.right - 14 : w.right - 32, w.top + 13};
-        ASSERT_EQ(SendMessageW(m_dialog, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), hit);
+        POINT at{};
+        bool found = false;
+        for (LONG x = w.right - 1; x > w.left && !found; --x)
+            for (LONG y = w.top; y < w.top + 40 && !found; ++y)
+                if (SendMessageW(m_dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hit) {
+                    at = POINT{x - 2, y + 4};
+                    found = SendMessageW(m_dialog, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) == hit;
+                }
+        ASSERT_TRUE(found) << "no frame button answers " << hit;
         // The button's loop holds the mouse: the release comes as a client message.
         POINT client = at;
         ScreenToClient(m_dialog, &client);
