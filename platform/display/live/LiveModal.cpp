@@ -108,7 +108,7 @@ void LiveModal::showBriefly(Uint32 ownWindow, const std::function<void()>& repai
 }
 
 int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
-    const BoxLayout layout = LayoutMessageBox(text, flags);
+    const BoxLayout layout = LayoutMessageBox(text, flags, caption);
     const POINT place = BoxPlace(owner, layout.width, layout.height);
     SDL_Window* window =
         SDL_CreateWindow(ToUtf8(caption).c_str(), place.x, place.y, layout.width, layout.height,

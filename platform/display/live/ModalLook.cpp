@@ -2,6 +2,8 @@
 
 #include "Utf8.h"
 
+#include <standin/system_text.h>
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -12,13 +14,14 @@ namespace {
 
 constexpr int kFrame = 3;
 constexpr int kCaption = 20;
-constexpr int kFontPixels = 12;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 8;
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
 constexpr int kMaxTextWidth = 420;
+constexpr int kTitleInset = 2; // where every caption starts its title in the bar
+constexpr int kCloseRoom = 22; // the × button and the gap before it
 constexpr int kMenuRow = 20;
 constexpr int kMenuSeparator = 9;
 constexpr int kMenuTextLeft = 24;
@@ -36,13 +39,11 @@ void FillRect(cairo_t* cr, const RECT& r) {
     cairo_fill(cr);
 }
 
-// The text measured (or drawn, when `draw`) in the dialogs' Japanese Gothic face, wrapped at `wrap`.
-std::pair<int, int> Text(cairo_t* cr, const std::wstring& text, int x, int y, int wrap, bool draw) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("IPAGothic");
-    pango_font_description_set_absolute_size(font, kFontPixels * PANGO_SCALE);
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
+// The text measured (or drawn, when `draw`) in one of the window manager's fonts, wrapped at `wrap`:
+// the same faces and sizes as a window's caption and controls, never a face of pango's defaults.
+std::pair<int, int> Text(cairo_t* cr, standin::SystemFont font, const std::wstring& text, int x, int y,
+                         int wrap, bool draw) {
+    PangoLayout* layout = standin::NewSystemTextLayout(cr, font);
     if (wrap > 0) {
         pango_layout_set_width(layout, wrap * PANGO_SCALE);
         pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
@@ -58,6 +59,25 @@ std::pair<int, int> Text(cairo_t* cr, const std::wstring& text, int x, int y, in
     }
     g_object_unref(layout);
     return {width, height};
+}
+
+// Most of what the boxes and menus write is in the message face.
+std::pair<int, int> Text(cairo_t* cr, const std::wstring& text, int x, int y, int wrap, bool draw) {
+    return Text(cr, standin::SystemFont::Message, text, x, y, wrap, draw);
+}
+
+// The title on one line, centred in the bar's height, cut with an ellipsis at `room`'s right edge.
+void PaintTitle(cairo_t* cr, const std::wstring& caption, const RECT& room) {
+    PangoLayout* layout = standin::NewSystemTextLayout(cr, standin::SystemFont::Caption);
+    const std::string utf8 = ToUtf8(caption);
+    pango_layout_set_text(layout, utf8.c_str(), static_cast<int>(utf8.size()));
+    pango_layout_set_width(layout, std::max<int>(0, room.right - room.left) * PANGO_SCALE);
+    pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+    int height = 0;
+    pango_layout_get_pixel_size(layout, nullptr, &height);
+    cairo_move_to(cr, room.left, (room.top + room.bottom - height) / 2);
+    pango_cairo_show_layout(cr, layout);
+    g_object_unref(layout);
 }
 
 std::pair<int, int> MeasureText(const std::wstring& text, int wrap) {
@@ -110,7 +130,7 @@ std::vector<BoxButton> ButtonsOf(UINT flags) {
 
 } // namespace
 
-BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags) {
+BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags, const std::wstring& caption) {
     BoxLayout layout;
     layout.buttons = ButtonsOf(flags);
     const size_t wanted = (flags & MB_DEFMASK) >> 8;
@@ -138,7 +158,11 @@ BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags) {
     const int iconWidth = hasIcon ? kIconSize + kMargin : 0;
     const int contentWidth = std::max(iconWidth + textWidth, buttonsWidth);
     const int bodyHeight = std::max(textHeight, hasIcon ? kIconSize : 0);
-    layout.width = contentWidth + 2 * (kMargin + kFrame) + 2 * kMargin;
+    // As wide as the body needs, or as the title with the × button beside it, up to what a text line may
+    // take (a longer title ends in an ellipsis).
+    const int captionWidth = Text(nullptr, standin::SystemFont::Caption, caption, 0, 0, 0, false).first;
+    const int titleWidth = std::min(captionWidth + kTitleInset + kCloseRoom, kMaxTextWidth);
+    layout.width = std::max(contentWidth + 2 * kMargin, titleWidth) + 2 * (kMargin + kFrame);
     layout.height = kFrame + kCaption + kMargin + bodyHeight + kMargin + kButtonHeight + kMargin + kFrame;
     layout.caption = RECT{kFrame, kFrame, layout.width - kFrame, kFrame + kCaption};
     layout.close = RECT{layout.caption.right - 18, kFrame + 2, layout.caption.right - 2, kFrame + 16};
@@ -163,10 +187,20 @@ void PaintMessageBox(cairo_t* cr, const BoxLayout& layout, const std::wstring& t
     SysColour(cr, COLOR_3DFACE);
     cairo_paint(cr);
     Edge(cr, RECT{0, 0, layout.width, layout.height}, false);
-    SysColour(cr, COLOR_ACTIVECAPTION);
-    FillRect(cr, layout.caption);
+    // The bar and its title as every window's caption has them: the active gradient, the caption face.
+    const RECT& bar = layout.caption;
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(bar.left, 0, bar.right, 0);
+    const COLORREF from = GetSysColor(COLOR_ACTIVECAPTION);
+    const COLORREF to = GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, GetRValue(from) / 255.0, GetGValue(from) / 255.0,
+                                     GetBValue(from) / 255.0);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, GetRValue(to) / 255.0, GetGValue(to) / 255.0,
+                                     GetBValue(to) / 255.0);
+    cairo_set_source(cr, gradient);
+    FillRect(cr, bar);
+    cairo_pattern_destroy(gradient);
     SysColour(cr, COLOR_CAPTIONTEXT);
-    Text(cr, caption, layout.caption.left + 4, layout.caption.top + 3, 0, true);
+    PaintTitle(cr, caption, RECT{bar.left + kTitleInset, bar.top, layout.close.left - 2, bar.bottom});
     SysColour(cr, COLOR_3DFACE);
     FillRect(cr, layout.close);
     Edge(cr, layout.close, false);
@@ -282,7 +316,8 @@ void PaintMenu(cairo_t* cr, const MenuLayout& layout, const std::vector<standin:
             SysColour(cr, COLOR_HIGHLIGHT);
             FillRect(cr, row);
         }
-        const int textTop = row.top + (row.bottom - row.top - kFontPixels) / 2 - 1;
+        const int textHeight = Text(cr, entry.text, 0, 0, 0, false).second;
+        const int textTop = row.top + (row.bottom - row.top - textHeight) / 2;
         if (entry.grayed) {
             if (!isHot) {
                 // The embossed grey of a disabled entry: a light copy one pixel down and right.

@@ -36,7 +36,8 @@ struct BoxLayout {
     int dismissAnswer = 0;
 };
 
-BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags);
+// The box is made wide enough for its body and for its `caption` (a long title ends in an ellipsis).
+BoxLayout LayoutMessageBox(const std::wstring& text, UINT flags, const std::wstring& caption = {});
 void PaintMessageBox(cairo_t* cr, const BoxLayout& layout, const std::wstring& text,
                      const std::wstring& caption, UINT flags, size_t focused, int pressed);
 // The answer of the button under a point of the box (0 when none).

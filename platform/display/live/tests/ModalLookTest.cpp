@@ -71,11 +71,17 @@ TEST(LiveMessageBox, ButtonsSitSideBySideInsideTheBoxAndAnswerClicks) {
     }
 }
 
-TEST(LiveMessageBox, LongTextWrapsInsteadOfWideningTheBoxWithoutEnd) {
+TEST(LiveMessageBox, LongTextWrapsAndLongTitlesWidenTheBoxOnlyUpToALine) {
     const BoxLayout shortBox = LayoutMessageBox(L"OK?", MB_OK);
     const BoxLayout longBox = LayoutMessageBox(std::wstring(400, L'あ'), MB_OK);
     EXPECT_LT(longBox.width, 600);
     EXPECT_GT(longBox.height, shortBox.height + 40);
+    // A title wider than the body widens the box so that it stays clear of the × button; an endless
+    // one is cut (with an ellipsis) at the width a line of text may take.
+    const BoxLayout titled = LayoutMessageBox(L"OK?", MB_OK, L"計測結果の合計ダイアログからのお知らせ");
+    EXPECT_GT(titled.width, shortBox.width + 60);
+    const BoxLayout endless = LayoutMessageBox(L"OK?", MB_OK, std::wstring(300, L'計'));
+    EXPECT_LE(endless.width, longBox.width);
 }
 
 std::vector<MenuEntry> ListMenu() {
