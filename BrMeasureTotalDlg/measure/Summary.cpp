@@ -8,6 +8,8 @@
 #include "../component/MeasureTotalDlgIds.h"
 #include "../trace/GuardedOperation.h"
 
+#include <utility>
+
 namespace brio::ui::measure {
 namespace {
 
@@ -47,8 +49,11 @@ void MeasureTotalDlg::UpdateString() {
             text += unit;
             text += kLineEnd;
         }
-        // Never empty: the host draws what it gets, and a blank is a harmless drawing.
-        m_strSummary = text.IsEmpty() ? CString(L" ") : text;
+        // Never empty: the host draws what it gets, and a blank is a harmless drawing. The text is
+        // handed over, not copied: for a long list it is the size of every row's line together.
+        if (text.IsEmpty())
+            text = L" ";
+        m_strSummary = std::move(text);
     });
 }
 

@@ -162,7 +162,10 @@ void BM_GetWindowNext(benchmark::State& state) {
 }
 BENCHMARK(BM_GetWindowNext)->UseManualTime();
 
-// The floor: the five members copied from five fields.
+// The floor: the five members copied from five fields. The exchange itself is nine messages (per
+// radio group WM_GETDLGCODE for each radio and BM_GETCHECK until the checked one; BM_GETCHECK per
+// check box), five look-ups by id and the walks along the groups, so its ratio is mostly the price
+// of a message against a load.
 void BM_UpdateData(benchmark::State& state) {
     Form& form = TheForm();
     Field fields[5];
