@@ -1,5 +1,7 @@
 #include "plan/PlanRenderer.h"
 
+#include "plan/SheetLayout.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -116,24 +118,24 @@ void PaintSheet(HDC dc, const PlanModel& plan) {
     SetTextColor(dc, kInk);
     // Drawing border and title block.
     {
-        auto border = Pen(dc, kInk, 2);
-        Rectangle(dc, 8, 8, sheet.right - 8, sheet.bottom - 8);
+        const RECT border = SheetBorder();
+        auto pen = Pen(dc, kInk, kBorderPen);
+        Rectangle(dc, border.left, border.top, border.right, border.bottom);
     }
-    const int blockLeft = sheet.right - 258;
-    const int blockTop = sheet.bottom - 66;
+    const RECT block = TitleBlock();
     {
         auto rule = Pen(dc, kInk, 1);
-        Rectangle(dc, blockLeft, blockTop, blockLeft + 251, blockTop + 59);
-        MoveToEx(dc, blockLeft, blockTop + 29, nullptr);
-        LineTo(dc, blockLeft + 250, blockTop + 29);
+        Rectangle(dc, block.left, block.top, block.right, block.bottom);
+        MoveToEx(dc, block.left, block.top + 29, nullptr);
+        LineTo(dc, block.right - 1, block.top + 29);
     }
     {
         auto title = Font(dc, 13);
-        DrawText(dc, blockLeft + 8, blockTop + 6, L"サンプル住戸 計測用図面");
+        DrawText(dc, block.left + 8, block.top + 6, L"サンプル住戸 計測用図面");
     }
     {
         auto hint = Font(dc, 12);
-        DrawText(dc, blockLeft + 8, blockTop + 35, L"クリック: 計測  Shift+クリック: 減算");
+        DrawText(dc, block.left + 8, block.top + 35, L"クリック: 計測  Shift+クリック: 減算");
     }
     auto font = Font(dc, 13);
     for (const Viewport& view : plan.viewports()) {
@@ -213,6 +215,8 @@ void PaintRoomNames(HDC dc, const PlanModel& plan) {
 
 void PaintAnnotations(HDC dc, const PlanModel& plan) {
     constexpr int kTextPixels = 13;
+    constexpr int kPaperMarginX = 3; // paper around the text
+    constexpr int kPaperMarginY = 2;
     auto font = Font(dc, kTextPixels);
     SetTextColor(dc, PlanColours::kAnnotationText);
     for (const Annotation& note : plan.annotations()) {
@@ -224,12 +228,13 @@ void PaintAnnotations(HDC dc, const PlanModel& plan) {
             lineHeight = std::max<int>(lineHeight, size.cy);
         }
         const POINT at = Pixel(note.at);
-        const int x = at.x + 6;
-        const int y = at.y + 6;
         const int height = lineHeight * static_cast<int>(note.lines.size());
+        const RECT behind =
+            PlaceSummary(plan, at, SIZE{width + 2 * kPaperMarginX, height + 2 * kPaperMarginY});
+        const int x = behind.left + kPaperMarginX;
+        const int y = behind.top + kPaperMarginY;
         {
             auto paper = Brush(dc, PlanColours::kAnnotationPaper);
-            const RECT behind{x - 3, y - 2, x + width + 3, y + height + 2};
             FillRect(dc, &behind, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
         }
         {
