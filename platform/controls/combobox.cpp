@@ -23,7 +23,9 @@ namespace controls {
 namespace {
 
 // A person choosing with the keys: the selection moves at once and the parent hears of it when it
-// really changed.
+// really changed. With the list closed the choice is final at once, so CBN_SELENDOK comes right
+// before CBN_SELCHANGE, as Windows sends them; in the open list the choice is ended by Return
+// (CBN_SELENDOK) or Esc (CBN_SELENDCANCEL), which closes the list and keeps what the keys chose.
 void SelectByUser(HWND combo, ComboState& state, int item) {
     item = std::clamp(item, 0, ComboCount(state) - 1);
     if (item == state.m_selected) {
@@ -31,6 +33,12 @@ void SelectByUser(HWND combo, ComboState& state, int item) {
     }
     ComboSelect(combo, state, item);
     ComboShowItemInList(combo, state, item);
+    if (!state.m_dropped) {
+        NotifyCommand(combo, CBN_SELENDOK);
+        if (!StillAlive(combo)) {
+            return;
+        }
+    }
     NotifyCommand(combo, CBN_SELCHANGE);
 }
 

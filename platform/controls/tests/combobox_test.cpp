@@ -67,7 +67,7 @@ TEST_F(ComboBoxes, KeysStepTheSelectionAndNotifyOnlyRealChanges) {
         automation::PressKey(step.key);
         EXPECT_EQ(Selected(), step.selected) << "key " << step.key;
         if (step.selected != previous) {
-            expected += "105 CBN_SELCHANGE\n";
+            expected += "105 CBN_SELENDOK\n105 CBN_SELCHANGE\n"; // the closed list's choice is final
         }
         previous = step.selected;
     }
@@ -90,6 +90,36 @@ TEST_F(ComboBoxes, ClosingWithoutAChoiceKeepsTheSelection) {
     EXPECT_FALSE(SendMessageW(combo(), CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(Selected(), 1);
     EXPECT_EQ(dialog.takeEvents(), "105 CBN_SELENDCANCEL\n105 CBN_CLOSEUP\n");
+}
+
+// In the open list the keys move the selection as they go; Esc ends the choice without accepting it
+// and closes the list, keeping the item the keys reached (the parent was told of each change and is
+// told the choice is cancelled), and Return accepts it. The dialog stays open either way.
+TEST_F(ComboBoxes, EscInTheOpenListClosesItAndReturnAcceptsWhatTheKeysChose) {
+    SendMessageW(combo(), CB_SETCURSEL, 1, 0);
+    ASSERT_TRUE(automation::Click(combo()));
+    dialog.takeEvents();
+    automation::PressKey(VK_DOWN);
+    automation::PressKey(VK_DOWN);
+    EXPECT_TRUE(SendMessageW(combo(), CB_GETDROPPEDSTATE, 0, 0)) << "the keys move in the open list";
+    EXPECT_EQ(Selected(), 3);
+    EXPECT_EQ(dialog.takeEvents(), "105 CBN_SELCHANGE\n105 CBN_SELCHANGE\n") << "no choice is ended yet";
+    automation::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(SendMessageW(combo(), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_TRUE(IsWindow(dialog.hwnd()));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Selected(), 3);
+    EXPECT_EQ(FaceText(), L"小数点以下2位");
+    EXPECT_EQ(dialog.takeEvents(), "105 CBN_SELENDCANCEL\n105 CBN_CLOSEUP\n");
+
+    automation::PressKey(VK_F4);
+    automation::PressKey(VK_UP);
+    dialog.takeEvents();
+    automation::PressKey(VK_RETURN);
+    EXPECT_FALSE(SendMessageW(combo(), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_TRUE(IsWindow(dialog.hwnd()));
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(dialog.takeEvents(), "105 CBN_SELENDOK\n105 CBN_CLOSEUP\n");
 }
 
 TEST_F(ComboBoxes, SetCurSelOutsideTheItemsLeavesNoSelection) {
