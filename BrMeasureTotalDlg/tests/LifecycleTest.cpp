@@ -171,7 +171,6 @@ TEST_F(Lifecycle, DeletingTheObjectWhileTheLogFailsStillFreesTheFontAndBrushes) 
 }
 
 TEST_F(Lifecycle, ChosenOptionsAreStoredAtClosingAndComeBack) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     ASSERT_TRUE(Measure(1));
     automation::ChooseComboItem(Control(IDC_CMB_MARUME1), 4); // 小数点以下3位
     automation::ChooseComboItem(Control(IDC_CMB_MARUME2), 2); // 切り捨て

@@ -2,6 +2,8 @@
 // answers, and the commands on the window as a whole (×, Esc, a close from outside, help, tooltips).
 #include "DialogFixture.h"
 
+#include <platform_marks.h>
+
 #include <MeasureTotalDlg.h>
 
 #include <automation.h>
@@ -158,7 +160,6 @@ protected:
 };
 
 TEST_F(WindowCommands, TheCloseButtonAndEscapeCancelAndDestroyInThisOrder) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     ASSERT_TRUE(Measure(1));
     m_log.clear();
     automation::ClickFrameButton(Dialog(), SC_CLOSE);
@@ -185,10 +186,12 @@ TEST_F(WindowCommands, ACloseFromOutsideSavesTheSettings) {
 }
 
 TEST_F(WindowCommands, HelpOpensTheTopicAndOtherSystemCommandsGoToTheDefault) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     ASSERT_TRUE(Measure(1));
     automation::ClickFrameButton(Dialog(), SC_CONTEXTHELP);
-    EXPECT_EQ(brio::core::Application::getInstance().lastHelpTopic(), L"DLG_HLP_MEASURE_TOTAL");
+    BR_FAILS_ON_WINDOWS(
+        "the simulated user finds no help button on Wine's frame of this dialog (no HTHELP "
+        "from its hit test), so no help is asked for",
+        EXPECT_EQ(brio::core::Application::getInstance().lastHelpTopic(), L"DLG_HLP_MEASURE_TOTAL"));
     EXPECT_TRUE(IsWindowVisible(Dialog()));
     // Compared whole, SC_CLOSE | 3 is not the close button: the default processing makes a
     // WM_CLOSE of it, as Windows does.

@@ -79,7 +79,6 @@ TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
 // cannot even write its trace. The dialog stays hidden with its rows; the next measurement shows
 // it again with all of them, and a close then keeps the draw options.
 TEST_F(Faults, ALogThatBreaksWhileTheHostDrawsLeavesTheDialogHiddenWithItsRows) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     Inject("log breaks during the draw request");
     Open({10, 20});
     ClickControl(*m_world, IDC_CHK_DRAW_LIST);
@@ -114,7 +113,6 @@ struct ReadFailure {
 };
 
 TEST_F(Faults, AStoreThatFailsAtReadingStopsTheWindowAndKeepsWhatItHolds) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const ReadFailure failures[] = {
         {"the store throws", StoreMode::Throwing, Garbage::Text, "settings store failure"},
         {"a text for marume1", StoreMode::Garbage, Garbage::Text, ComErrorText(DISP_E_TYPEMISMATCH)},
@@ -166,7 +164,6 @@ struct Converted {
 };
 
 TEST_F(Faults, StoredValuesOfOtherTypesAreTakenAsTheyConvert) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const Converted cases[] = {
         {"\" 7 \"", Garbage::NumberText, 7},
         {"2.5 (half to even)", Garbage::Real, 2},
@@ -190,7 +187,6 @@ TEST_F(Faults, StoredValuesOfOtherTypesAreTakenAsTheyConvert) {
 }
 
 TEST_F(Faults, AStoreThatFailsAtClosingKeepsTheWindowUntilItCanSave) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     Inject("settings store throws at closing");
     Open({10, 20});
     automation::ChooseComboItem(m_world->control(IDC_CMB_MARUME2), 2); // 切り捨て

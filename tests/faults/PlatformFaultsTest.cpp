@@ -19,7 +19,6 @@ struct GdiFault {
 };
 
 TEST_F(Faults, WithoutItsFontOrBrushesTheDialogWorksAndFreesWhatItMade) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const GdiFault faults[] = {
         {"CreateFontW fails", standin::Fault::CreateFont, 1},
         {"the first CreateSolidBrush fails", standin::Fault::CreateSolidBrush, 1},

@@ -21,10 +21,11 @@
 
 // The causes, named once for every test that stops on them.
 namespace measure_test::windows_causes {
-// Wine's list view (right button) and frame buttons run a tracking loop on the press that waits for
-// the release; the simulated user posts the release only after the press was handled.
-inline constexpr const char* kPressWaitsForRelease = "the simulated user posts a button's release after its "
-                                                     "press was handled; Wine's tracking loop waits for it";
+// Wine's list view runs a tracking loop on the right button's press that waits for the release (as
+// comctl32's drag detection does); the simulated user posts the release only after the press was
+// handled (platform/automation, RightClickAt).
+inline constexpr const char* kPressWaitsForRelease =
+    "the list's right-button press waits for its release, which the simulated user posts only afterwards";
 // Wine's tooltip shows after its initial delay, where the real cursor is.
 inline constexpr const char* kTooltipWaitsForItsTimer =
     "Wine's tooltip shows after its delay at the real cursor; the simulated user's hover reads it at once";

@@ -65,8 +65,7 @@ std::vector<std::string> Comparable(std::vector<std::string> lines) {
 const std::map<std::string, const char*> kStopsOnWindows = {
     {"context_menu_grayed", measure_test::windows_causes::kPressWaitsForRelease},
     {"copy_rows_1_3", measure_test::windows_causes::kPressWaitsForRelease},
-    {"close_then_new", measure_test::windows_causes::kPressWaitsForRelease},
-    {"help_button", measure_test::windows_causes::kPressWaitsForRelease},
+    {"help_button", measure_test::windows_causes::kTooltipWaitsForItsTimer},
 };
 
 class ScriptScenario : public ::testing::TestWithParam<const char*> {};
