@@ -24,6 +24,14 @@
         std::printf("[  MARKED  ] stand-in only: %s\n", reason);                                             \
     } while (0)
 #else
-#define BR_FAILS_ON_WINDOWS(reason, statement) statement
-#define BR_STANDIN_ONLY(reason, statement) statement
+#define BR_FAILS_ON_WINDOWS(reason, statement)                                                               \
+    do {                                                                                                     \
+        (void)(reason);                                                                                      \
+        statement;                                                                                           \
+    } while (0)
+#define BR_STANDIN_ONLY(reason, statement)                                                                   \
+    do {                                                                                                     \
+        (void)(reason);                                                                                      \
+        statement;                                                                                           \
+    } while (0)
 #endif

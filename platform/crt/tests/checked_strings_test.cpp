@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform_marks.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cwchar>
@@ -14,6 +16,14 @@
 namespace {
 
 std::vector<std::wstring> g_reports;
+
+// The reports reach the handler only where the runtime calls the one the program installed: the
+// msvcrt.dll of mingw-w64's default runtime keeps its own, and the import library's
+// _set_invalid_parameter_handler only stores the pointer.
+constexpr const char kHandlerOfItsOwn[] =
+    "not checked on Windows: mingw-w64's msvcrt runtime never calls the handler the program installs";
+#define EXPECT_REPORTS(count, ...)                                                                           \
+    BR_STANDIN_ONLY(kHandlerOfItsOwn, EXPECT_EQ(g_reports.size(), static_cast<size_t>(count)) << __VA_ARGS__)
 
 void recordingHandler(const wchar_t* expression, const wchar_t* function, const wchar_t*, unsigned int,
                       uintptr_t) {
@@ -52,7 +62,7 @@ TEST_F(CheckedStrings, WcscpyCopiesWhatFitsAndEmptiesOtherwise) {
         errno = 0;
         EXPECT_EQ(wcscpy_s(buffer, c.size, c.src), c.result) << c.name;
         EXPECT_STREQ(buffer, c.dest) << c.name;
-        EXPECT_EQ(g_reports.size(), c.result == 0 ? 0u : 1u) << c.name;
+        EXPECT_REPORTS(c.result == 0 ? 0u : 1u, c.name);
         if (c.result != 0) {
             EXPECT_EQ(errno, c.result) << c.name;
         }
@@ -64,7 +74,7 @@ TEST_F(CheckedStrings, UnusableDestinationIsReportedAndNotWritten) {
     EXPECT_EQ(wcscpy_s(nullptr, 4, L"a"), EINVAL);
     EXPECT_EQ(wcscpy_s(buffer, 0, L"a"), EINVAL);
     EXPECT_STREQ(buffer, L"old") << "a zero size means not one character may be written";
-    EXPECT_EQ(g_reports.size(), 2u);
+    EXPECT_REPORTS(2, "");
 }
 
 TEST_F(CheckedStrings, WcsncpyTruncatesOnlyWhenAsked) {
@@ -73,11 +83,11 @@ TEST_F(CheckedStrings, WcsncpyTruncatesOnlyWhenAsked) {
     EXPECT_STREQ(buffer, L"ab");
     EXPECT_EQ(wcsncpy_s(buffer, 4, L"abcdef", _TRUNCATE), STRUNCATE);
     EXPECT_STREQ(buffer, L"abc");
-    EXPECT_TRUE(g_reports.empty());
+    EXPECT_REPORTS(0, "");
     EXPECT_EQ(wcsncpy_s(buffer, 4, L"abcdef", 5), ERANGE);
     EXPECT_STREQ(buffer, L"");
     EXPECT_EQ(wcsncpy_s(buffer, 4, nullptr, 0), 0);
-    EXPECT_EQ(g_reports.size(), 1u);
+    EXPECT_REPORTS(1, "");
 }
 
 TEST_F(CheckedStrings, WcscatAppendsOrReportsOverflowAndUnterminatedDestinations) {
@@ -87,19 +97,21 @@ TEST_F(CheckedStrings, WcscatAppendsOrReportsOverflowAndUnterminatedDestinations
     EXPECT_EQ(wcscat_s(buffer, 6, L"f"), ERANGE);
     EXPECT_STREQ(buffer, L"");
     wchar_t unterminated[3] = {L'x', L'y', L'z'};
-    EXPECT_EQ(wcscat_s(unterminated, 3, L""), EINVAL);
-    EXPECT_EQ(g_reports.size(), 2u);
+    BR_FAILS_ON_WINDOWS("Wine answers ERANGE; wcscat_s (C runtime reference) documents EINVAL for an "
+                        "unterminated destination",
+                        EXPECT_EQ(wcscat_s(unterminated, 3, L""), EINVAL));
+    EXPECT_REPORTS(2, "");
 }
 
 TEST(CheckedStringsWithoutHandler, BadCopyEndsTheProcess) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(
-        {
-            _set_invalid_parameter_handler(nullptr);
-            wchar_t buffer[2];
-            wcscpy_s(buffer, 2, L"too long");
-        },
-        "no handler installed");
+    BR_STANDIN_ONLY(kHandlerOfItsOwn, EXPECT_DEATH(
+                                          {
+                                              _set_invalid_parameter_handler(nullptr);
+                                              wchar_t buffer[2];
+                                              wcscpy_s(buffer, 2, L"too long");
+                                          },
+                                          "no handler installed"));
 }
 
 } // namespace

@@ -154,6 +154,7 @@ TEST_F(WindowTree, RememberedPlacesNeverGiveAStaleAnswer) {
     DestroyWindow(top);
 }
 
+// Where the moment varies, the check is not made on Wine at all.
 constexpr const char kWineActivatesNothing[] =
     "Wine on a bare X server moves the activation only when the X focus follows; SetActiveWindow and "
     "ShowWindow (winuser.h) document that the call itself activates";
@@ -247,7 +248,7 @@ TEST_F(WindowTree, VisibilityEnablingAndTextBehaveAsOnWindows) {
     EXPECT_TRUE(IsWindowVisible(child));
     EXPECT_NE(GetActiveWindow(), top) << "SW_SHOWNOACTIVATE does not activate";
     EXPECT_TRUE(ShowWindow(top, SW_SHOW)) << "ShowWindow tells the earlier visibility";
-    BR_FAILS_ON_WINDOWS(kWineActivatesNothing, EXPECT_EQ(GetActiveWindow(), top));
+    BR_STANDIN_ONLY(kWineActivatesNothing, EXPECT_EQ(GetActiveWindow(), top));
 
     SetFocus(child);
     Watched() = {WM_ENABLE, WM_KILLFOCUS};
@@ -264,7 +265,7 @@ TEST_F(WindowTree, VisibilityEnablingAndTextBehaveAsOnWindows) {
     EXPECT_STREQ(small, L"長さの") << "a short buffer gets what fits, terminated";
     EXPECT_EQ(GetWindowTextLengthW(child), 5);
     ShowWindow(top, SW_HIDE);
-    BR_FAILS_ON_WINDOWS(kWineActivatesNothing, EXPECT_EQ(GetActiveWindow(), nullptr));
+    BR_STANDIN_ONLY(kWineActivatesNothing, EXPECT_EQ(GetActiveWindow(), nullptr));
     DestroyWindow(top);
 }
 
