@@ -124,7 +124,6 @@ TEST_F(ListEditing, DeleteAllAsksFirstAndOnlyYesEmptiesTheList) {
 }
 
 TEST_F(ListEditing, MinusPlusAndSelectAllFromTheMenu) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     MakeRows(3, {0, 2});
     MenuCommand(ID_LIST_MINUS); // －
     EXPECT_EQ(Column(kColumnSign), (Texts{L"-", L" ", L"-"}));
@@ -147,7 +146,6 @@ TEST_F(ListEditing, MinusPlusAndSelectAllFromTheMenu) {
 }
 
 TEST_F(ListEditing, TheContextMenuOffersTenPositionsWithCopyGrayedWithoutSelection) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     MakeRows(2, {});
     DeselectAll();
     standin::ClearMenus();
@@ -186,7 +184,6 @@ TEST_F(ListEditing, TheContextMenuOffersTenPositionsWithCopyGrayedWithoutSelecti
 }
 
 TEST_F(ListEditing, CopyPutsThePickedRowsAsTabSeparatedLines) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     ASSERT_TRUE(Measure(Measurement(12.5, FALSE, 0, L"1/100", L"線分")));
     ASSERT_TRUE(Measure(Measurement(4, TRUE, 0, L"1/200", L"円弧")));
     ASSERT_TRUE(Measure(Measurement(7, FALSE, 0, L"1/300", L"折れ線")));
@@ -214,7 +211,6 @@ TEST_F(ListEditing, CopyPutsThePickedRowsAsTabSeparatedLines) {
 }
 
 TEST_F(ListEditing, AFailedCopyIsReportedWithAnOkBox) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const std::pair<std::function<void()>, const wchar_t*> failures[] = {
         {[] { standin::SetClipboardOpenFails(true); }, L"クリップボードを開けませんでした。"},
         {[] { standin::FailNext(standin::Fault::GlobalAlloc); },

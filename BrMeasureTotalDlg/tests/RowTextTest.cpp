@@ -25,7 +25,6 @@ protected:
 
 // A host may name an element at any length; a cell is never cut where a line is made of it.
 TEST_F(RowText, ALongCellIsCopiedWholeIntoTheSummaryAndTheClipboard) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     Options(1, 0);
     const std::wstring element = std::wstring(300, L'線') + L"終";
     ASSERT_TRUE(Measure(Measurement(12, FALSE, 0, L"1/100", element.c_str())));

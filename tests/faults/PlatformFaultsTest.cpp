@@ -56,7 +56,6 @@ struct ClipboardResult {
 };
 
 TEST_F(Faults, EachClipboardResultIsToldToTheUserAndChangesNoRow) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
     const std::wstring copied = L"1\t1/100\t線分\t 10\tmm\r\n2\t1/100\t線分\t-20\tmm\r\n";
     const wchar_t* failed = L"クリップボードへのコピーに失敗しました。";
     const ClipboardResult results[] = {

@@ -4,8 +4,6 @@
 // dialog's own tests' business; here they must be there, as PNGs of their windows' sizes.
 #include "HostProcess.h"
 
-#include <StopMarks.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -49,8 +47,6 @@ PngSize SizeOfPng(const std::string& path) {
 }
 
 TEST(SampleRun, WritesBothPicturesAndTheEventsAndSaysWhere) {
-    BR_STOPS_ON_WINDOWS(
-        measure_test::windows_causes::kPressWaitsForRelease); // the sample copies through the menu
     ScratchDir dir;
     // Settings from an earlier run must not change the sample: it starts from its own empty file.
     std::filesystem::create_directories(dir.path() + "/out");

@@ -63,8 +63,6 @@ std::vector<std::string> Comparable(std::vector<std::string> lines) {
 
 // The scenarios whose user input cannot go on yet on Windows, with their causes.
 const std::map<std::string, const char*> kStopsOnWindows = {
-    {"context_menu_grayed", measure_test::windows_causes::kPressWaitsForRelease},
-    {"copy_rows_1_3", measure_test::windows_causes::kPressWaitsForRelease},
     {"help_button", measure_test::windows_causes::kTooltipWaitsForItsTimer},
 };
 

@@ -141,9 +141,6 @@ HeldInput::~HeldInput() {
     }
     // A second exception here would end the program; a release that cannot be queued is lost.
     try {
-        if (m_nButtonUp != 0) {
-            QueueMouse(m_nButtonUp, m_buttonAt, m_nButtonKeys);
-        }
         for (auto key = m_keys.rbegin(); key != m_keys.rend(); ++key) {
             QueueKey(*key, false);
         }
@@ -159,19 +156,6 @@ void HeldInput::pressKey(UINT vk) {
 void HeldInput::releaseKey(UINT vk) {
     m_keys.erase(std::remove(m_keys.begin(), m_keys.end(), vk), m_keys.end());
     PostKey(vk, false);
-}
-
-HWND HeldInput::pressButton(UINT downMessage, POINT screen, WPARAM keys) {
-    m_nButtonUp = downMessage + 1; // WM_LBUTTONUP / WM_RBUTTONUP
-    m_buttonAt = screen;
-    m_nButtonKeys = keys;
-    return PostMouse(downMessage, screen, keys | (downMessage == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON));
-}
-
-void HeldInput::releaseButton() {
-    const UINT up = m_nButtonUp;
-    m_nButtonUp = 0;
-    PostMouse(up, m_buttonAt, m_nButtonKeys);
 }
 
 WPARAM ModifierKeys(unsigned modifiers) {
@@ -201,8 +185,14 @@ HWND ClickScreen(POINT screen, UINT downMessage, unsigned modifiers) {
     HeldInput held;
     PressModifiers(held, modifiers);
     PostMouse(WM_MOUSEMOVE, screen, keys);
-    HWND pressed = held.pressButton(downMessage, screen, keys);
-    held.releaseButton();
+    // A list view takes a press by tracking the button until its release, as drag detection does
+    // (on either button, and only then tells its parent or settles the selection on a row that was
+    // already selected): the release must already wait in the queue when the press is handled, as
+    // a person's does by the time that loop looks. Nothing stays held if a handler throws.
+    const WPARAM button = downMessage == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
+    HWND pressed = QueueMouse(downMessage, screen, keys | button);
+    QueueMouse(downMessage + 1, screen, keys); // WM_LBUTTONUP / WM_RBUTTONUP
+    Pump();
     ReleaseModifiers(held, modifiers);
     return pressed;
 }

@@ -31,7 +31,7 @@ HWND QueueMouse(UINT clientMessage, POINT screen, WPARAM keys);
 void PostKey(UINT vk, bool down);
 void QueueKey(UINT vk, bool down);
 
-// The keys and the mouse button an action holds down. A handler may throw while they are down; the
+// The keys an action holds down. A handler may throw while they are down; the
 // person's fingers come up all the same: while an exception leaves the action, the releases of
 // whatever is still held are posted for the program's loop to take.
 class HeldInput {
@@ -43,17 +43,10 @@ public:
 
     void pressKey(UINT vk);
     void releaseKey(UINT vk);
-    // WM_LBUTTONDOWN or WM_RBUTTONDOWN at `screen` with the MK_* `keys` of the modifiers; returns
-    // the window that got it.
-    HWND pressButton(UINT downMessage, POINT screen, WPARAM keys);
-    void releaseButton();
 
 private:
     int m_nUnwinding = 0;
     std::vector<UINT> m_keys;
-    UINT m_nButtonUp = 0;
-    POINT m_buttonAt{};
-    WPARAM m_nButtonKeys = 0;
 };
 
 // MK_* bits of the modifiers, and holding them down around an action.
@@ -61,7 +54,8 @@ WPARAM ModifierKeys(unsigned modifiers);
 void PressModifiers(HeldInput& held, unsigned modifiers);
 void ReleaseModifiers(HeldInput& held, unsigned modifiers);
 
-// A whole click of `button` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) at `screen`: move, press, release.
+// A whole click of `button` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) at `screen`: move, then press and
+// release queued together before the loop runs.
 // Returns the window that got the press.
 HWND ClickScreen(POINT screen, UINT downMessage, unsigned modifiers);
 
