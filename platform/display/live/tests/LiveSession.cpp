@@ -3,7 +3,6 @@
 #include "../Desktop.h"
 
 #include <display.h>
-#include <live_click.h>
 #include <standin/hooks.h>
 #include <dialog_template_bytes.h>
 
@@ -76,6 +75,24 @@ const DialogSpec kTemplate = {
     kItems,
     static_cast<WORD>(sizeof(kItems) / sizeof(kItems[0])),
 };
+
+void PushMouse(Uint32 windowId, Uint32 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_MOUSEMOTION) {
+        e.motion.windowID = windowId;
+        e.motion.x = x;
+        e.motion.y = y;
+    } else {
+        e.button.windowID = windowId;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.button.clicks = 1;
+        e.button.x = x;
+        e.button.y = y;
+    }
+    SDL_PushEvent(&e);
+}
 
 } // namespace
 
@@ -163,7 +180,9 @@ void LiveDesktop::clickAt(HWND topLevel, POINT client, Uint16 modifiers) {
     ASSERT_NE(id, 0u) << "the window has no mirror";
     const SDL_Keymod before = SDL_GetModState();
     SDL_SetModState(static_cast<SDL_Keymod>(modifiers));
-    display::PushLiveClick(id, x, y);
+    PushMouse(id, SDL_MOUSEMOTION, x, y);
+    PushMouse(id, SDL_MOUSEBUTTONDOWN, x, y);
+    PushMouse(id, SDL_MOUSEBUTTONUP, x, y);
     display::PumpLive(0); // the events are taken while the modifiers are held
     SDL_SetModState(before);
     settle();
