@@ -147,7 +147,9 @@ bool StartLive(std::function<void(const std::wstring&)> clipboardObserver) {
         g_session->activation.closing(id);
         g_session->input.closing(id);
     });
-    g_session->modal = std::make_unique<live::LiveModal>(g_session->mirrors, ForwardDuringModal);
+    g_session->modal = std::make_unique<live::LiveModal>(
+        g_session->mirrors, ForwardDuringModal,
+        [](const SDL_MouseButtonEvent& button) { g_session->input.released(button); });
     standin::SetInteractiveModal(g_session->modal.get());
     // The stand-in's nested loops (a border or caption drag, a pressed caption button, a modal dialog)
     // wait here for the person's next input, until their next timer is due.

@@ -78,7 +78,13 @@ void LiveInput::noteButton(const SDL_MouseButtonEvent& button, HWND top) {
             m_held = m_mirrors.idOf(top);
         }
         m_buttons |= mask;
-    } else if ((m_buttons &= ~mask) == 0) {
+    } else {
+        released(button);
+    }
+}
+
+void LiveInput::released(const SDL_MouseButtonEvent& button) {
+    if ((m_buttons &= ~SDL_BUTTON(button.button)) == 0) {
         m_held = 0;
     }
 }

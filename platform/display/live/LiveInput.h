@@ -37,6 +37,8 @@ public:
     bool takeDelivered();
     // A mirror is about to go.
     void closing(Uint32 windowId);
+    // A button was let go where no mirror took it (a menu's or a message box's loop).
+    void released(const SDL_MouseButtonEvent& button);
 
 private:
     void mouseButton(HWND top, int x, int y, Uint8 button, bool down, SDL_Keymod modifiers);

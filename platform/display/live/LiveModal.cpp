@@ -88,11 +88,21 @@ SDL_Window* LiveModal::ownerWindow(HWND owner) const {
     return nullptr;
 }
 
+bool LiveModal::nextEvent(SDL_Event& e, int timeoutMs) {
+    if (!SDL_WaitEventTimeout(&e, timeoutMs)) {
+        return false;
+    }
+    if (e.type == SDL_MOUSEBUTTONUP) {
+        m_released(e.button);
+    }
+    return true;
+}
+
 void LiveModal::showBriefly(Uint32 ownWindow, const std::function<void()>& repaint) {
     const Uint32 until = SDL_GetTicks() + kScriptedAnswerShownMs;
     SDL_Event e;
     for (Uint32 now = SDL_GetTicks(); now < until; now = SDL_GetTicks()) {
-        if (!SDL_WaitEventTimeout(&e, static_cast<int>(until - now)) || IsInput(e.type)) {
+        if (!nextEvent(e, static_cast<int>(until - now)) || IsInput(e.type)) {
             continue;
         }
         if (e.type == SDL_QUIT) {
@@ -147,7 +157,7 @@ int LiveModal::messageBox(HWND owner, const std::wstring& text, const std::wstri
     }
     while (answer == 0) {
         SDL_Event e;
-        if (!SDL_WaitEvent(&e)) {
+        if (!nextEvent(e, -1)) {
             answer = fallback; // the desktop's events are gone
             break;
         }
@@ -251,7 +261,7 @@ UINT LiveModal::popupMenu(HWND owner, POINT at, const std::vector<standin::MenuE
     }
     while (open) {
         SDL_Event e;
-        if (!SDL_WaitEvent(&e)) {
+        if (!nextEvent(e, -1)) {
             break; // the desktop's events are gone
         }
         const int before = hot;

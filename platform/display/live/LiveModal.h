@@ -22,9 +22,12 @@ namespace display::live {
 
 class LiveModal final : public standin::InteractiveModal {
 public:
-    // `forward` receives the window events (exposure, closing) of other windows while a modal loop runs.
-    LiveModal(const Mirrors& mirrors, std::function<void(const SDL_Event&)> forward)
-        : m_mirrors(mirrors), m_forward(std::move(forward)) {}
+    // `forward` receives the window events (exposure, closing) of other windows while a modal loop runs;
+    // `released` every button release a loop takes, used or dropped: the press before it was a
+    // mirror's (a context menu opens on the press), and that mirror holds the pointer no longer.
+    LiveModal(const Mirrors& mirrors, std::function<void(const SDL_Event&)> forward,
+              std::function<void(const SDL_MouseButtonEvent&)> released)
+        : m_mirrors(mirrors), m_forward(std::move(forward)), m_released(std::move(released)) {}
 
     int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) override;
     UINT popupMenu(HWND owner, POINT at, const std::vector<standin::MenuEntry>& entries) override;
@@ -40,7 +43,12 @@ private:
     SDL_Window* ownerWindow(HWND owner) const;
 
     const Mirrors& m_mirrors;
+    // The next desktop event for a modal loop, its button releases told to `m_released`; false when
+    // none came within `timeoutMs` (-1: no limit) or the desktop's events are gone.
+    bool nextEvent(SDL_Event& e, int timeoutMs);
+
     std::function<void(const SDL_Event&)> m_forward;
+    std::function<void(const SDL_MouseButtonEvent&)> m_released;
 };
 
 } // namespace display::live

@@ -136,6 +136,26 @@ TEST_F(Focus, AfterAMenuAndAMessageBoxTheDialogStillTakesKeys) {
     EXPECT_EQ(takeLoggedKeys(), (std::vector<UINT>{VK_DELETE, VK_DELETE}));
 }
 
+// A menu that opens on a press (a list's context menu) can take the button's release in its own loop:
+// the pressed dialog must not hold the pointer afterwards, or the next clicks on the host reach it.
+TEST_F(Focus, AReleaseThatAMenuTookLeavesNoWindowHoldingThePointer) {
+    showDialog();
+    click(item(kKeyLog));
+    pushButton(item(kKeyLog), SDL_MOUSEBUTTONDOWN);
+    settle();
+    pushButton(item(kKeyLog), SDL_MOUSEBUTTONUP);
+    pushKey(mirrorOf(m_dialog), SDLK_ESCAPE);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"コピー");
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, m_dialog, nullptr), 0);
+    DestroyMenu(menu);
+    settle();
+
+    clickHost();
+    EXPECT_EQ(GetActiveWindow(), m_host);
+    EXPECT_EQ(keyboard(), hostId());
+}
+
 TEST_F(Focus, WhenTheActiveDialogGoesTheHostGetsTheKeyboardBack) {
     showDialog();
     click(item(kKeyLog));

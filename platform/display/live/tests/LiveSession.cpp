@@ -202,6 +202,11 @@ void LiveDesktop::clickHost() {
 }
 
 void LiveDesktop::key(Uint32 windowId, SDL_Keycode code) {
+    pushKey(windowId, code);
+    settle();
+}
+
+void LiveDesktop::pushKey(Uint32 windowId, SDL_Keycode code) {
     for (Uint32 type : {Uint32(SDL_KEYDOWN), Uint32(SDL_KEYUP)}) {
         SDL_Event e{};
         e.type = type;
@@ -210,7 +215,15 @@ void LiveDesktop::key(Uint32 windowId, SDL_Keycode code) {
         e.key.keysym.sym = code;
         SDL_PushEvent(&e);
     }
-    settle();
+}
+
+void LiveDesktop::pushButton(HWND control, Uint32 type) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    RECT window{};
+    GetWindowRect(GetAncestor(control, GA_ROOT), &window);
+    PushMouse(mirrorOf(GetAncestor(control, GA_ROOT)), type, (rect.left + rect.right) / 2 - window.left,
+              (rect.top + rect.bottom) / 2 - window.top);
 }
 
 std::vector<UINT> LiveDesktop::takeLoggedKeys() {

@@ -46,6 +46,9 @@ protected:
     void clickHost();
     // A key pressed and let go, delivered to the SDL window `windowId`.
     void key(Uint32 windowId, SDL_Keycode code);
+    // The same events queued only, for a loop that is yet to run (a menu's, a message box's).
+    void pushKey(Uint32 windowId, SDL_Keycode code);
+    void pushButton(HWND control, Uint32 type);
 
     // The keys the key-logging control received (WM_KEYDOWN's virtual-key codes), and forgotten.
     std::vector<UINT> takeLoggedKeys();
