@@ -106,26 +106,7 @@ struct LiveScene {
 
     void PushClickOnRow(int row) const {
         const POINT at = OnMirror(row);
-        const int x = at.x;
-        const int y = at.y;
-        for (const Uint32 type :
-             {Uint32(SDL_MOUSEMOTION), Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-            SDL_Event e{};
-            e.type = type;
-            if (type == SDL_MOUSEMOTION) {
-                e.motion.windowID = mirror;
-                e.motion.x = x;
-                e.motion.y = y;
-            } else {
-                e.button.windowID = mirror;
-                e.button.button = SDL_BUTTON_LEFT;
-                e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-                e.button.clicks = 1;
-                e.button.x = x;
-                e.button.y = y;
-            }
-            SDL_PushEvent(&e);
-        }
+        display::PushLiveClick(mirror, at.x, at.y);
     }
 
     void PushKey(SDL_Keycode code) const {

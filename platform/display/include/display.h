@@ -65,6 +65,12 @@ DISPLAY_API unsigned EventWindowId(const SDL_Event& event);
 // offer, or offers grayed, dismisses it. For scripts that drive the live display; answers are used in
 // order.
 DISPLAY_API void QueueLiveAnswer(unsigned answer);
+// The person's left mouse button on the mirror `windowId` at (x, y) of its window, queued for the next
+// PumpLive as the desktop delivers it: the pointer moving there, the button going down, going up. A
+// click is all three, queued together as a quick click arrives.
+enum class LiveMouse { Move, Press, Release };
+DISPLAY_API void PushLiveMouse(unsigned windowId, LiveMouse what, int x, int y);
+DISPLAY_API void PushLiveClick(unsigned windowId, int x, int y);
 
 } // namespace display
 #endif

@@ -207,6 +207,32 @@ void QueueLiveAnswer(unsigned answer) {
     live::LiveModal::QueueAnswer(answer);
 }
 
+void PushLiveMouse(unsigned windowId, LiveMouse what, int x, int y) {
+    SDL_Event e{};
+    if (what == LiveMouse::Move) {
+        e.type = SDL_MOUSEMOTION;
+        e.motion.windowID = windowId;
+        e.motion.x = x;
+        e.motion.y = y;
+    } else {
+        const bool down = what == LiveMouse::Press;
+        e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.windowID = windowId;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.button.clicks = 1;
+        e.button.x = x;
+        e.button.y = y;
+    }
+    SDL_PushEvent(&e);
+}
+
+void PushLiveClick(unsigned windowId, int x, int y) {
+    for (const LiveMouse what : {LiveMouse::Move, LiveMouse::Press, LiveMouse::Release}) {
+        PushLiveMouse(windowId, what, x, y);
+    }
+}
+
 unsigned EventWindowId(const SDL_Event& e) {
     switch (e.type) {
     case SDL_MOUSEMOTION:

@@ -8,26 +8,6 @@ namespace host::live {
 
 namespace {
 
-void PushClick(Uint32 windowId, int x, int y) {
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    motion.motion.windowID = windowId;
-    motion.motion.x = x;
-    motion.motion.y = y;
-    SDL_PushEvent(&motion);
-    for (Uint32 type : {Uint32(SDL_MOUSEBUTTONDOWN), Uint32(SDL_MOUSEBUTTONUP)}) {
-        SDL_Event button{};
-        button.type = type;
-        button.button.windowID = windowId;
-        button.button.button = SDL_BUTTON_LEFT;
-        button.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        button.button.clicks = 1;
-        button.button.x = x;
-        button.button.y = y;
-        SDL_PushEvent(&button);
-    }
-}
-
 // A click at a client point of a top-level window, on its mirror.
 void PushClientClick(HWND top, POINT client) {
     const unsigned id = display::LiveWindowId(top);
@@ -37,7 +17,7 @@ void PushClientClick(HWND top, POINT client) {
     RECT window{};
     GetWindowRect(top, &window);
     ClientToScreen(top, &client);
-    PushClick(id, client.x - window.left, client.y - window.top);
+    display::PushLiveClick(id, client.x - window.left, client.y - window.top);
 }
 
 } // namespace

@@ -141,9 +141,9 @@ TEST_F(Focus, AfterAMenuAndAMessageBoxTheDialogStillTakesKeys) {
 TEST_F(Focus, AReleaseThatAMenuTookLeavesNoWindowHoldingThePointer) {
     showDialog();
     click(item(kKeyLog));
-    pushButton(item(kKeyLog), SDL_MOUSEBUTTONDOWN);
+    pushButton(item(kKeyLog), LiveMouse::Press);
     settle();
-    pushButton(item(kKeyLog), SDL_MOUSEBUTTONUP);
+    pushButton(item(kKeyLog), LiveMouse::Release);
     pushKey(mirrorOf(m_dialog), SDLK_ESCAPE);
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 1, L"コピー");

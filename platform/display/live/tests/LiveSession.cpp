@@ -76,24 +76,6 @@ const DialogSpec kTemplate = {
     static_cast<WORD>(sizeof(kItems) / sizeof(kItems[0])),
 };
 
-void PushMouse(Uint32 windowId, Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.windowID = windowId;
-        e.motion.x = x;
-        e.motion.y = y;
-    } else {
-        e.button.windowID = windowId;
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button.clicks = 1;
-        e.button.x = x;
-        e.button.y = y;
-    }
-    SDL_PushEvent(&e);
-}
-
 } // namespace
 
 void LiveDesktop::SetUpTestSuite() {
@@ -180,9 +162,7 @@ void LiveDesktop::clickAt(HWND topLevel, POINT client, Uint16 modifiers) {
     ASSERT_NE(id, 0u) << "the window has no mirror";
     const SDL_Keymod before = SDL_GetModState();
     SDL_SetModState(static_cast<SDL_Keymod>(modifiers));
-    PushMouse(id, SDL_MOUSEMOTION, x, y);
-    PushMouse(id, SDL_MOUSEBUTTONDOWN, x, y);
-    PushMouse(id, SDL_MOUSEBUTTONUP, x, y);
+    display::PushLiveClick(id, x, y);
     display::PumpLive(0); // the events are taken while the modifiers are held
     SDL_SetModState(before);
     settle();
@@ -217,13 +197,14 @@ void LiveDesktop::pushKey(Uint32 windowId, SDL_Keycode code) {
     }
 }
 
-void LiveDesktop::pushButton(HWND control, Uint32 type) {
+void LiveDesktop::pushButton(HWND control, LiveMouse what) {
     RECT rect{};
     GetWindowRect(control, &rect);
     RECT window{};
     GetWindowRect(GetAncestor(control, GA_ROOT), &window);
-    PushMouse(mirrorOf(GetAncestor(control, GA_ROOT)), type, (rect.left + rect.right) / 2 - window.left,
-              (rect.top + rect.bottom) / 2 - window.top);
+    display::PushLiveMouse(mirrorOf(GetAncestor(control, GA_ROOT)), what,
+                           (rect.left + rect.right) / 2 - window.left,
+                           (rect.top + rect.bottom) / 2 - window.top);
 }
 
 std::vector<UINT> LiveDesktop::takeLoggedKeys() {

@@ -9,6 +9,8 @@
 
 #include <SDL.h>
 
+#include <display.h>
+
 #include <windows.h>
 
 #include <string>
@@ -48,7 +50,7 @@ protected:
     void key(Uint32 windowId, SDL_Keycode code);
     // The same events queued only, for a loop that is yet to run (a menu's, a message box's).
     void pushKey(Uint32 windowId, SDL_Keycode code);
-    void pushButton(HWND control, Uint32 type);
+    void pushButton(HWND control, LiveMouse what);
 
     // The keys the key-logging control received (WM_KEYDOWN's virtual-key codes), and forgotten.
     std::vector<UINT> takeLoggedKeys();
