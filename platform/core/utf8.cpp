@@ -2,7 +2,7 @@
 // which is "C" in tests.
 //
 // Does NOT: join UTF-16 surrogate pairs (wchar_t is 32 bits here, so a surrogate is never part of a
-// character); malformed bytes come back as U+FFFD, one for each byte.
+// character).
 #include "core/utf8.h"
 
 namespace standin {
@@ -11,6 +11,18 @@ namespace {
 
 bool IsScalarValue(char32_t c) {
     return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+// The continuation bytes a lead byte announces; 0 for a byte that begins no sequence (C0 and C1
+// would begin only overlong forms, F5 and above only values beyond U+10FFFF).
+size_t ContinuationCount(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 1;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 2;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 3;
+    return 0;
 }
 
 } // namespace
@@ -49,39 +61,48 @@ std::string ToUtf8(std::wstring_view text, bool* invalid) {
 std::wstring FromUtf8(std::string_view text, bool* invalid) {
     if (invalid != nullptr)
         *invalid = false;
+    const auto byteAt = [&](size_t index) { return static_cast<unsigned char>(text[index]); };
     std::wstring out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        auto lead = static_cast<unsigned char>(text[i]);
+        const unsigned char lead = byteAt(i);
         if (lead < 0x80) {
             out += static_cast<wchar_t>(lead);
             ++i;
             continue;
         }
-        size_t extra = 0;
-        char32_t c = 0;
-        char32_t least = 0; // below this the sequence is an overlong form
-        if ((lead & 0xE0) == 0xC0)
-            extra = 1, c = lead & 0x1F, least = 0x80;
-        else if ((lead & 0xF0) == 0xE0)
-            extra = 2, c = lead & 0x0F, least = 0x800;
-        else if ((lead & 0xF8) == 0xF0)
-            extra = 3, c = lead & 0x07, least = 0x10000;
-        bool valid = extra != 0 && i + extra < text.size();
-        for (size_t k = 1; valid && k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
+        const size_t needed = ContinuationCount(lead);
+        char32_t c = lead & (needed == 1 ? 0x1F : needed == 2 ? 0x0F : 0x07);
+        size_t taken = 1;
+        bool complete = needed != 0;
+        for (size_t k = 0; complete && k < needed; ++k) {
+            if (i + taken >= text.size() || (byteAt(i + taken) & 0xC0) != 0x80) {
+                complete = false;
+                break;
+            }
+            const size_t left = needed - k - 1;
+            const char32_t next = (c << 6) | (byteAt(i + taken) & 0x3F);
+            if (left == 1 && next >= (0x110000 >> 6)) {
+                complete = false; // beyond U+10FFFF: this byte is not taken
+                break;
+            }
+            c = next;
+            ++taken;
+            const bool overlongFour = needed == 3 && left == 2 && c < 0x10;
+            const bool badThree = needed == 2 && left == 1 && (c < 0x20 || (c >= 0x360 && c <= 0x37F));
+            if (overlongFour || badThree) {
+                complete = false; // overlong, or a surrogate: this byte was taken
+                break;
+            }
         }
-        if (valid && c >= least && IsScalarValue(c)) {
+        if (complete && IsScalarValue(c)) {
             out += static_cast<wchar_t>(c);
-            i += extra + 1;
         } else {
             out += L'\uFFFD';
-            ++i;
             if (invalid != nullptr)
                 *invalid = true;
         }
+        i += taken;
     }
     return out;
 }

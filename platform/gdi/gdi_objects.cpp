@@ -306,7 +306,8 @@ HBRUSH WINAPI GetSysColorBrush(int index) {
 }
 
 int WINAPI GetObjectW(HGDIOBJ handle, int size, LPVOID buffer) {
-    GdiObject* object = LookupGdiObject(handle);
+    // A font deleted while a DC holds it still answers: it lives until the DC lets it go.
+    GdiObject* object = LookupHeldGdiObject(handle);
     if (!object || object->m_kind != GdiKind::Font)
         return 0;
     if (!buffer)

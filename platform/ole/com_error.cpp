@@ -1,5 +1,5 @@
 // _com_error and the raise functions of the COM support classes.
-// What this does NOT do: no IErrorInfo, no FormatMessage table: the texts below are the only ones.
+// What this does NOT do: no IErrorInfo, no system message table: the texts below are the only ones.
 #include <comdef.h>
 
 #include <cstdio>
@@ -11,19 +11,20 @@ struct KnownError {
     const wchar_t* text;
 };
 
-// The results the stand-in produces; anything else is named by its number.
+// The system's message texts for the results the stand-in produces (FormatMessage's, without the line
+// end); anything else is named by its number, as the compiler's ErrorMessage names it.
 constexpr KnownError kKnownErrors[] = {
-    {S_OK, L"No error."},
-    {S_FALSE, L"Completed with a false result."},
-    {E_NOTIMPL, L"Not implemented."},
-    {E_NOINTERFACE, L"No such interface supported."},
-    {E_POINTER, L"Invalid pointer."},
-    {E_FAIL, L"Unspecified error."},
-    {E_OUTOFMEMORY, L"Not enough memory to complete the operation."},
-    {E_INVALIDARG, L"One or more arguments are not valid."},
-    {DISP_E_BADVARTYPE, L"The variant type is not valid."},
-    {DISP_E_OVERFLOW, L"The value does not fit in the requested type."},
-    {DISP_E_TYPEMISMATCH, L"The value cannot be converted to the requested type (type mismatch)."},
+    {S_OK, L"The operation completed successfully."},
+    {E_NOTIMPL, L"Not implemented"},
+    {E_NOINTERFACE, L"No such interface supported"},
+    {E_POINTER, L"Invalid pointer"},
+    {E_FAIL, L"Unspecified error"},
+    {E_OUTOFMEMORY, L"Not enough memory resources are available to complete this operation."},
+    {E_INVALIDARG, L"The parameter is incorrect."},
+    {E_ACCESSDENIED, L"Access is denied."},
+    {DISP_E_BADVARTYPE, L"Bad variable type."},
+    {DISP_E_OVERFLOW, L"Out of present range."},
+    {DISP_E_TYPEMISMATCH, L"Type mismatch."},
 };
 
 } // namespace
@@ -53,9 +54,9 @@ const TCHAR* _com_error::ErrorMessage() const {
     }
     wchar_t text[64];
     if (const WORD code = WCode(); code != 0)
-        std::swprintf(text, 64, L"Interface error %u", static_cast<unsigned>(code));
+        std::swprintf(text, 64, L"IDispatch error #%u", static_cast<unsigned>(code));
     else
-        std::swprintf(text, 64, L"Unknown error 0x%08X", static_cast<unsigned>(m_hresult));
+        std::swprintf(text, 64, L"Unknown error 0x%X", static_cast<unsigned>(m_hresult));
     m_message = text;
     return m_message.c_str();
 }

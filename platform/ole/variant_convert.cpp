@@ -19,6 +19,7 @@ struct Source {
     double real = 0.0;
     bool fromBool = false;
     bool fromFloat = false;
+    bool fromI8 = false;
     BSTR text = nullptr;
 };
 
@@ -98,6 +99,7 @@ HRESULT readSource(const VARIANT& variant, Source& source) {
         break;
     case VT_I8:
         source.integer = value.llVal;
+        source.fromI8 = true;
         break;
     case VT_UI8:
         source.integer = value.ullVal;
@@ -281,6 +283,10 @@ HRESULT convert(const VARIANT& in, USHORT flags, VARTYPE vt, VARIANT& out) {
         const HRESULT converted = toWide(source, value);
         if (FAILED(converted))
             return converted;
+        // The system's VariantChangeType hands a VT_I8's bits to VT_UI8 unchecked (VarUI8FromI8
+        // alone checks the sign).
+        if (vt == VT_UI8 && source.fromI8)
+            value = static_cast<ULONGLONG>(static_cast<LONGLONG>(value));
         if (value < range->least || value > range->most)
             return DISP_E_OVERFLOW;
         storeInteger(out, vt, value);

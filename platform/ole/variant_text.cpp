@@ -221,14 +221,10 @@ double toDouble(const ParsedNumber& number) {
 }
 
 bool parseBoolWord(const wchar_t* text, unsigned length, bool& value) {
-    Cursor in{text, text + length};
-    in.skipBlanks();
+    // The word is the whole text: the system reads blanks around a number, not around a word.
     std::wstring word;
-    while (!in.atEnd() && !isBlank(in.peek()))
-        word += static_cast<wchar_t>(std::towlower(*in.p++));
-    in.skipBlanks();
-    if (!in.atEnd())
-        return false;
+    for (const wchar_t* p = text; p != text + length; ++p)
+        word += static_cast<wchar_t>(std::towlower(*p));
     if (word == L"true")
         value = true;
     else if (word == L"false")

@@ -30,7 +30,8 @@ HRESULT roundToWide(const ParsedNumber& number, Wide& value);
 HRESULT roundToWide(double number, Wide& value);
 double toDouble(const ParsedNumber& number);
 
-// "True"/"False" in any case, as the neutral locale names them; false when the text is neither.
+// "True"/"False" in any case and nothing around them, as the neutral locale names them; false when
+// the text is neither.
 bool parseBoolWord(const wchar_t* text, unsigned length, bool& value);
 
 std::wstring formatWide(Wide value);

@@ -1,11 +1,13 @@
-// The clipboard, in-process. As on Windows: data can be set only while the clipboard is open and after
-// EmptyClipboard in that opening; SetClipboardData takes ownership of the HGLOBAL, and replaced or
-// emptied data is freed. A test switch (standin::SetClipboardOpenFails) makes OpenClipboard fail as
-// when another program holds the clipboard. Setting CF_UNICODETEXT tells the observer (the live
-// display forwards it to the desktop).
+// The clipboard, in-process. As on Windows: data can be set only while the clipboard is open (its
+// opener may open it again; another window may not), SetClipboardData takes ownership of the
+// HGLOBAL, and replaced or emptied data is freed. CF_TEXT is synthesised from CF_UNICODETEXT in the
+// ANSI code page when it is asked for. A test switch (standin::SetClipboardOpenFails) makes
+// OpenClipboard fail as when another program holds the clipboard. Setting CF_UNICODETEXT tells the
+// observer (the live display forwards it to the desktop).
 //
-// Does NOT: synthesise CF_TEXT from CF_UNICODETEXT, render data late (a null handle is refused),
-// send WM_RENDERFORMAT / WM_DESTROYCLIPBOARD, or support clipboard viewers and sequence numbers.
+// Does NOT: synthesise CF_OEMTEXT or CF_UNICODETEXT from CF_TEXT, render data late (a null handle is
+// refused), send WM_RENDERFORMAT / WM_DESTROYCLIPBOARD, or support clipboard viewers and sequence
+// numbers.
 #include "win32/global_memory.h"
 #include "win32/internal.h"
 #include "core/records.h"
@@ -18,7 +20,6 @@ namespace {
 
 struct Clipboard {
     bool open = false;
-    bool emptied = false;
     HWND opener = nullptr;
     std::map<UINT, HGLOBAL> data;
 };
@@ -32,6 +33,19 @@ void FreeAll() {
     for (auto& [format, block] : C().data)
         GlobalFree(block);
     C().data.clear();
+}
+
+// CF_UNICODETEXT's text as a new CF_TEXT block, in the ANSI code page.
+HGLOBAL SynthesisedText() {
+    const std::wstring text = ClipboardText();
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(bytes));
+    if (block == nullptr)
+        return nullptr;
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, static_cast<char*>(GlobalLock(block)), bytes, nullptr,
+                        nullptr);
+    GlobalUnlock(block);
+    return block;
 }
 
 bool RequireOpen() {
@@ -61,14 +75,13 @@ using namespace standin;
 extern "C" {
 
 BOOL WINAPI OpenClipboard(HWND owner) {
-    if (!OnUiThread() || ClipboardOpenFails() || C().open) {
+    if (!OnUiThread() || ClipboardOpenFails() || (C().open && C().opener != owner)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     if (owner && !LookupWindowOrFail(owner))
         return FALSE;
     C().open = true;
-    C().emptied = false;
     C().opener = owner;
     return TRUE;
 }
@@ -77,7 +90,6 @@ BOOL WINAPI CloseClipboard(void) {
     if (!RequireOpen())
         return FALSE;
     C().open = false;
-    C().emptied = false;
     C().opener = nullptr;
     return TRUE;
 }
@@ -86,7 +98,6 @@ BOOL WINAPI EmptyClipboard(void) {
     if (!RequireOpen())
         return FALSE;
     FreeAll();
-    C().emptied = true;
     return TRUE;
 }
 
@@ -96,8 +107,8 @@ HANDLE WINAPI SetClipboardData(UINT format, HANDLE data) {
         return nullptr;
     if (ConsumeFault(Fault::SetClipboardData))
         return nullptr;
-    if (!C().emptied || !data || !IsGlobalBlock(data)) {
-        SetLastError(C().emptied ? ERROR_INVALID_PARAMETER : ERROR_CLIPBOARD_NOT_OPEN);
+    if (!data || !IsGlobalBlock(data)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
     auto it = C().data.find(format);
@@ -113,10 +124,17 @@ HANDLE WINAPI GetClipboardData(UINT format) {
     if (!RequireOpen())
         return nullptr;
     auto it = C().data.find(format);
+    if (it == C().data.end() && format == CF_TEXT && C().data.count(CF_UNICODETEXT) != 0) {
+        if (HGLOBAL text = SynthesisedText())
+            it = C().data.emplace(CF_TEXT, text).first;
+    }
     return it == C().data.end() ? nullptr : it->second;
 }
 
 BOOL WINAPI IsClipboardFormatAvailable(UINT format) {
-    return OnUiThread() && C().data.find(format) != C().data.end();
+    if (!OnUiThread())
+        return FALSE;
+    const bool synthesised = format == CF_TEXT && C().data.count(CF_UNICODETEXT) != 0;
+    return synthesised || C().data.count(format) != 0;
 }
 }

@@ -2,6 +2,8 @@
 // Every failure is raised through _com_issue_error, which throws _com_error (comdef.h).
 // What this stand-in does NOT do:
 // - no reference counting in _bstr_t: copies are deep, which a caller cannot tell apart;
+// - no move constructors or move assignments, as the compiler's header has none: a "moved" object
+//   is copied and keeps its value;
 // - no interface pointers (IDispatch, IUnknown), no VT_DECIMAL, VT_CY or VT_DATE extractors;
 // - narrow strings are UTF-8, not the ANSI code page.
 #pragma once
@@ -40,7 +42,6 @@ public:
     _bstr_t(const _bstr_t& other) : m_text(::SysAllocString(other.m_text)) {
         checkAllocated(other.m_text != nullptr);
     }
-    _bstr_t(_bstr_t&& other) noexcept : m_text(std::exchange(other.m_text, nullptr)) {}
     ~_bstr_t() { ::SysFreeString(m_text); }
 
     _bstr_t& operator=(_bstr_t other) noexcept {
@@ -123,10 +124,6 @@ public:
         _com_util::CheckError(::VariantCopy(this, src));
     }
     _variant_t(const _variant_t& src) : _variant_t(static_cast<const VARIANT&>(src)) {}
-    _variant_t(_variant_t&& src) noexcept {
-        *static_cast<VARIANT*>(this) = src;
-        ::VariantInit(&src);
-    }
     // fCopy false takes the variant over and leaves src empty.
     _variant_t(VARIANT& src, bool fCopy) {
         ::VariantInit(this);
@@ -205,14 +202,6 @@ public:
     _variant_t& operator=(const VARIANT& src) {
         if (this != &src)
             _com_util::CheckError(::VariantCopy(this, &src));
-        return *this;
-    }
-    _variant_t& operator=(_variant_t&& src) noexcept {
-        if (this != &src) {
-            ::VariantClear(this);
-            *static_cast<VARIANT*>(this) = src;
-            ::VariantInit(&src);
-        }
         return *this;
     }
     template <typename T> _variant_t& operator=(const T& value) requires(!std::is_base_of_v<VARIANT, T>) {
@@ -305,10 +294,7 @@ public:
         Clear();
         return this;
     }
-    void SetString(const char* text) {
-        _variant_t replacement(text);
-        *this = std::move(replacement);
-    }
+    void SetString(const char* text) { *this = _variant_t(text); }
 
 private:
     template <typename Field, typename Value> void set(VARTYPE type, Field& field, Value value) noexcept {

@@ -1,6 +1,9 @@
 // Conversions between variant types, as a settings reader meets them: stored text, doubles and
 // integers turned into VT_INT, and the errors that tell a bad value from a too-large one.
 #include <comdef.h>
+#include <windows.h>
+
+#include "platform_marks.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +78,6 @@ TEST(VariantChangeType, DoublesRoundHalfToEvenAndReportOverflow) {
         {2147483647.5, DISP_E_OVERFLOW, 0},
         {-2147483648.5, S_OK, -2147483647 - 1},
         {1e300, DISP_E_OVERFLOW, 0},
-        {NAN, DISP_E_OVERFLOW, 0},
         {INFINITY, DISP_E_OVERFLOW, 0},
     };
     for (const DoubleToInt& c : cases) {
@@ -87,6 +89,15 @@ TEST(VariantChangeType, DoublesRoundHalfToEvenAndReportOverflow) {
             EXPECT_EQ(dest.intVal, c.expected) << c.value;
         }
     }
+}
+
+TEST(VariantChangeType, NotANumberIsRefusedAsOutOfRange) {
+    BR_STANDIN_ONLY(
+        "no conversion of NaN is documented; Wine answers S_OK with INT_MAX, the stand-in refuses it", {
+            _variant_t source(NAN);
+            _variant_t dest;
+            EXPECT_EQ(VariantChangeType(&dest, &source, 0, VT_INT), DISP_E_OVERFLOW);
+        });
 }
 
 TEST(VariantChangeType, EachIntegerTargetChecksItsOwnRange) {
@@ -106,7 +117,6 @@ TEST(VariantChangeType, EachIntegerTargetChecksItsOwnRange) {
         {VT_UI4, -1, DISP_E_OVERFLOW},
         {VT_UINT, 4294967296LL, DISP_E_OVERFLOW},
         {VT_I8, INT64_MIN, S_OK},
-        {VT_UI8, -1, DISP_E_OVERFLOW},
     };
     for (const Case& c : cases) {
         _variant_t source(c.value);
@@ -117,6 +127,12 @@ TEST(VariantChangeType, EachIntegerTargetChecksItsOwnRange) {
             EXPECT_EQ(static_cast<long long>(dest), c.value);
         }
     }
+    // From VT_I8 to VT_UI8 the system copies the bits unchecked; from a narrower type it checks.
+    _variant_t minusOne(-1LL), wide;
+    ASSERT_EQ(VariantChangeType(&wide, &minusOne, 0, VT_UI8), S_OK);
+    EXPECT_EQ(wide.ullVal, UINT64_MAX);
+    _variant_t narrowMinusOne(-1);
+    EXPECT_EQ(VariantChangeType(&wide, &narrowMinusOne, 0, VT_UI8), DISP_E_OVERFLOW);
 }
 
 TEST(VariantChangeType, EmptyBoolAndNullFollowOleRules) {
@@ -136,11 +152,14 @@ TEST(VariantChangeType, EmptyBoolAndNullFollowOleRules) {
     EXPECT_EQ(VariantChangeType(&asInt, &null, 0, VT_INT), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(VariantChangeType(&asInt, &null, 0, VT_BSTR), DISP_E_TYPEMISMATCH);
 
-    _variant_t word(L" false ");
+    _variant_t word(L"fALSE");
     _variant_t asBool;
     ASSERT_EQ(VariantChangeType(&asBool, &word, 0, VT_BOOL), S_OK);
     EXPECT_EQ(asBool.boolVal, VARIANT_FALSE);
-    _variant_t number(L"2");
+    _variant_t padded(L" false ");
+    EXPECT_EQ(VariantChangeType(&asBool, &padded, 0, VT_BOOL), DISP_E_TYPEMISMATCH)
+        << "blanks are read around a number, not around a word";
+    _variant_t number(L" 2 ");
     ASSERT_EQ(VariantChangeType(&asBool, &number, 0, VT_BOOL), S_OK);
     EXPECT_EQ(asBool.boolVal, VARIANT_TRUE);
 }
@@ -190,15 +209,25 @@ TEST(VariantChangeType, ConvertsInPlaceAndThroughReferences) {
     EXPECT_EQ(dest.lVal, 42);
 }
 
-TEST(BstrAllocation, Utf8BridgesRoundTripJapaneseAndReplaceBadBytes) {
-    _bstr_t japanese("値 ±");
-    EXPECT_STREQ(static_cast<const wchar_t*>(japanese), L"値 ±");
-    char* back = _com_util::ConvertBSTRToString(japanese);
-    EXPECT_STREQ(back, "値 ±");
-    delete[] back;
+// Narrow text of _bstr_t is in the ANSI code page, whichever GetACP names (UTF-8 on the stand-in).
+TEST(BstrAllocation, NarrowBridgesUseTheAnsiCodePage) {
+    const char* const texts[] = {"Total 12.5", "\xe5\x80\xa4 \xc2\xb1", "a\xff\xe5z"};
+    for (const char* text : texts) {
+        wchar_t expected[32] = {};
+        ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, text, -1, expected, 32), 0);
+        _bstr_t wide(text);
+        EXPECT_STREQ(static_cast<const wchar_t*>(wide), expected) << text;
 
-    _bstr_t broken("a\xff\xe5z");
-    EXPECT_STREQ(static_cast<const wchar_t*>(broken), L"a\xfffd\xfffdz");
+        char narrowed[64] = {};
+        ASSERT_GT(WideCharToMultiByte(CP_ACP, 0, expected, -1, narrowed, 64, nullptr, nullptr), 0);
+        char* back = _com_util::ConvertBSTRToString(wide);
+        EXPECT_STREQ(back, narrowed) << text;
+        delete[] back;
+    }
+    BR_STANDIN_ONLY("the stand-in's ANSI code page is UTF-8; Windows' depends on the system locale", {
+        EXPECT_STREQ(static_cast<const wchar_t*>(_bstr_t("\xe5\x80\xa4 \xc2\xb1")), L"値 ±");
+        EXPECT_STREQ(static_cast<const wchar_t*>(_bstr_t("a\xff\xe5z")), L"a\xfffd\xfffdz");
+    });
 }
 
 } // namespace

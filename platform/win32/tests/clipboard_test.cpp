@@ -45,31 +45,44 @@ TEST_F(Clipboard, TextSetByOneOwnerIsReadBackAndObserved) {
     EXPECT_EQ(standin::ClipboardText(), L"2\t-25.50");
     EXPECT_EQ(observed, (std::vector<std::wstring>{L"1\t600.00\t長さ\\n", L"2\t-25.50"}));
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the system synthesises CF_TEXT from it";
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     EXPECT_EQ(data, second);
     EXPECT_STREQ(static_cast<const wchar_t*>(GlobalLock(data)), L"2\t-25.50");
     GlobalUnlock(data);
+    HANDLE narrow = GetClipboardData(CF_TEXT);
+    ASSERT_NE(narrow, nullptr);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(narrow)), "2\t-25.50");
+    GlobalUnlock(narrow);
     CloseClipboard();
     DestroyWindow(owner);
 }
 
 TEST_F(Clipboard, MisuseFailsWithWindowsErrors) {
+    HWND owner = MakeWindow(L"o", WS_POPUP, 0, 0, 10, 10);
+    HWND other = MakeWindow(L"p", WS_POPUP, 0, 0, 10, 10);
     HGLOBAL block = TextBlock(L"x");
     SetLastError(0);
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr) << "not open";
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLIPBOARD_NOT_OPEN));
     EXPECT_FALSE(CloseClipboard());
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLIPBOARD_NOT_OPEN));
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EXPECT_FALSE(OpenClipboard(nullptr)) << "already open";
-    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr) << "not emptied in this opening";
+    ASSERT_TRUE(OpenClipboard(owner));
+    EXPECT_TRUE(OpenClipboard(owner)) << "the window that has it open may open it again";
+    EXPECT_FALSE(OpenClipboard(other)) << "another window may not";
     EXPECT_TRUE(EmptyClipboard());
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, reinterpret_cast<HANDLE>(0x4242)), nullptr) << "not a block";
-    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, nullptr), nullptr) << "late rendering is not offered";
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
     CloseClipboard();
+
+    ASSERT_TRUE(OpenClipboard(owner));
+    HGLOBAL more = TextBlock(L"y");
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, more), more) << "data is set without emptying first too";
+    CloseClipboard();
+    EXPECT_EQ(standin::ClipboardText(), L"y");
+    DestroyWindow(other);
+    DestroyWindow(owner);
 }
 
 TEST_F(Clipboard, SwitchMakesOpeningFailAndKeepsTheOldText) {
