@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -17,6 +19,12 @@ struct TextToInt {
     HRESULT result;
     int value;
 };
+
+// The text as the case's printed value (a blank or control character as '_'), not its bytes.
+void PrintTo(const TextToInt& c, std::ostream* out) {
+    for (const wchar_t* p = c.text; *p != L'\0'; ++p)
+        *out << ((*p > 32 && *p < 127 && *p != L'"') ? static_cast<char>(*p) : '_');
+}
 
 class TextToIntTest : public testing::TestWithParam<TextToInt> {};
 
@@ -34,6 +42,15 @@ TEST_P(TextToIntTest, ConvertsAsOleDoes) {
         EXPECT_EQ(dest.vt, VT_EMPTY) << "a failed conversion leaves the destination alone";
     }
     VariantClear(&dest);
+}
+
+// "Text_12_" for " 12 ": the text's letters and digits, the rest as '_', and the case's place, so
+// that a case has the same name in every build.
+std::string TextCaseName(const testing::TestParamInfo<TextToInt>& info) {
+    std::string name = "Text";
+    for (const wchar_t* p = info.param.text; *p != L'\0'; ++p)
+        name += (*p < 128 && std::isalnum(static_cast<int>(*p))) ? static_cast<char>(*p) : '_';
+    return name + "_" + std::to_string(info.index);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextToInt{L"1 2", DISP_E_TYPEMISMATCH, 0}, TextToInt{L"--1", DISP_E_TYPEMISMATCH, 0},
                     TextToInt{L"1e", DISP_E_TYPEMISMATCH, 0}, TextToInt{L"&H", DISP_E_TYPEMISMATCH, 0},
                     TextToInt{L",1", DISP_E_TYPEMISMATCH, 0}, TextToInt{L"(5", DISP_E_TYPEMISMATCH, 0},
-                    TextToInt{L"True", DISP_E_TYPEMISMATCH, 0}));
+                    TextToInt{L"True", DISP_E_TYPEMISMATCH, 0}),
+    TextCaseName);
 
 struct DoubleToInt {
     double value;
