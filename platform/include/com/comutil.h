@@ -36,10 +36,10 @@ public:
         checkAllocated(text != nullptr);
     }
     // fCopy false takes ownership of the BSTR, as Attach does.
-    _bstr_t(BSTR text, bool fCopy) : m_text(fCopy ? ::SysAllocString(text) : text) {
+    _bstr_t(BSTR text, bool fCopy) : m_text(fCopy ? duplicate(text) : text) {
         checkAllocated(text != nullptr);
     }
-    _bstr_t(const _bstr_t& other) : m_text(::SysAllocString(other.m_text)) {
+    _bstr_t(const _bstr_t& other) : m_text(duplicate(other.m_text)) {
         checkAllocated(other.m_text != nullptr);
     }
     ~_bstr_t() { ::SysFreeString(m_text); }
@@ -80,10 +80,10 @@ public:
     BSTR copy(bool fCopy = true) const {
         if (!fCopy)
             return m_text;
-        BSTR duplicate = ::SysAllocString(m_text);
-        if (duplicate == nullptr && m_text != nullptr)
+        BSTR copied = duplicate(m_text);
+        if (copied == nullptr && m_text != nullptr)
             _com_issue_error(E_OUTOFMEMORY);
-        return duplicate;
+        return copied;
     }
     void Attach(BSTR text) noexcept {
         ::SysFreeString(m_text);
@@ -97,14 +97,24 @@ public:
     BSTR& GetBSTR() noexcept { return m_text; }
 
 private:
+    // A copy of the whole string, embedded nulls included, as SysStringLen measures it.
+    static BSTR duplicate(BSTR text) noexcept {
+        return text != nullptr ? ::SysAllocStringLen(text, ::SysStringLen(text)) : nullptr;
+    }
     void checkAllocated(bool wanted) const {
         if (wanted && m_text == nullptr)
             _com_issue_error(E_OUTOFMEMORY);
     }
+    // As the compiler's class compares: a null string is less than any other (an empty one too), and
+    // the rest compare character by character over their lengths, embedded nulls included.
     int compare(const _bstr_t& other) const noexcept {
-        const wchar_t* a = m_text != nullptr ? m_text : L"";
-        const wchar_t* b = other.m_text != nullptr ? other.m_text : L"";
-        return std::wcscmp(a, b);
+        if (m_text == nullptr || other.m_text == nullptr)
+            return (m_text != nullptr) - (other.m_text != nullptr);
+        const UINT mine = length(), theirs = other.length();
+        const int common = std::wmemcmp(m_text, other.m_text, mine < theirs ? mine : theirs);
+        if (common != 0)
+            return common;
+        return mine < theirs ? -1 : mine == theirs ? 0 : 1;
     }
 
     BSTR m_text = nullptr;
@@ -231,7 +241,7 @@ public:
         return _bstr_t(converted.bstrVal, true);
     }
 
-    // Same type and same value; a null BSTR equals an empty one.
+    // Same type and same value; a null BSTR equals an empty one, and embedded nulls count.
     bool operator==(const VARIANT& other) const noexcept {
         if (vt != other.vt)
             return false;
@@ -240,8 +250,9 @@ public:
         case VT_NULL:
             return true;
         case VT_BSTR:
-            return std::wcscmp(bstrVal != nullptr ? bstrVal : L"",
-                               other.bstrVal != nullptr ? other.bstrVal : L"") == 0;
+            return ::SysStringLen(bstrVal) == ::SysStringLen(other.bstrVal) &&
+                   (::SysStringLen(bstrVal) == 0 ||
+                    std::wmemcmp(bstrVal, other.bstrVal, ::SysStringLen(bstrVal)) == 0);
         case VT_R4:
             return fltVal == other.fltVal;
         case VT_R8:

@@ -98,6 +98,25 @@ TEST(VariantClass, CopiesOwnTheirStringsAndMovesCopy) {
     EXPECT_EQ(detached.vt, VT_EMPTY);
 }
 
+TEST(VariantClass, StringsCompareOverTheirWholeLength) {
+    const _bstr_t embedded(SysAllocStringLen(L"a\0b", 3), false);
+    EXPECT_EQ(_bstr_t(embedded).length(), 3u) << "a copy takes the whole string";
+    EXPECT_TRUE(embedded != _bstr_t(L"a")) << "the characters after an embedded null count";
+    EXPECT_TRUE(_bstr_t(L"a") < embedded);
+    EXPECT_TRUE(_bstr_t(L"ab") == _bstr_t(L"ab"));
+    EXPECT_TRUE(_bstr_t(L"ab") < _bstr_t(L"b"));
+    EXPECT_TRUE(_bstr_t() != _bstr_t(L"")) << "a null string is not an empty one";
+    EXPECT_TRUE(_bstr_t() < _bstr_t(L""));
+
+    EXPECT_FALSE(_variant_t(embedded) == _variant_t(L"a"));
+    EXPECT_TRUE(_variant_t(embedded) == _variant_t(embedded));
+    VARIANT nullText;
+    VariantInit(&nullText);
+    nullText.vt = VT_BSTR;
+    nullText.bstrVal = nullptr;
+    EXPECT_TRUE(_variant_t(L"") == nullText) << "as variants, a null BSTR and an empty one are equal";
+}
+
 TEST(ComError, CarriesItsResultAndTheSystemsMessage) {
     // The system's text where it has one, else "IDispatch error #n" for an interface code and
     // "Unknown error 0x..." for the rest.
