@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -19,18 +21,23 @@ constexpr int kStateExtraBytes = sizeof(void*);
 
 // The window manager has just looked the handle up to deliver the message; asking it again for the
 // state on every message is a second look-up of the same handle. Work on a list talks to one window
-// over and over, so each kind of control keeps the last window it answered and its state. A handle
-// value names one window only (its slot's generation moves on when the window goes), and the state
-// goes only in DetachState, which forgets it here too. One user-interface thread, as the window
-// manager itself.
+// over and over, a dialog's data exchange to its handful of buttons in turn, so each kind of control
+// keeps the last windows it answered and their states in a few slots by the handle's low bits (its
+// table index). A handle value names one window only (its slot's generation moves on when the window
+// goes), and the state goes only in DetachState, which forgets it here too. One user-interface
+// thread, as the window manager itself.
 template <class State> struct LastState {
     HWND hwnd = nullptr;
     State* state = nullptr;
 };
-template <class State> inline LastState<State> g_lastState;
+constexpr size_t kLastStates = 16;
+template <class State> inline LastState<State> g_lastStates[kLastStates];
+template <class State> LastState<State>& LastStateSlot(HWND hwnd) {
+    return g_lastStates<State>[reinterpret_cast<uintptr_t>(hwnd) % kLastStates];
+}
 
 template <class State> State* StateOf(HWND hwnd) {
-    LastState<State>& last = g_lastState<State>;
+    LastState<State>& last = LastStateSlot<State>(hwnd);
     if (last.hwnd == hwnd && hwnd != nullptr)
         return last.state;
     auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, kStateSlot));
@@ -51,8 +58,8 @@ template <class State> State* AttachState(HWND hwnd) {
 template <class State> void DetachState(HWND hwnd) {
     delete StateOf<State>(hwnd);
     SetWindowLongPtrW(hwnd, kStateSlot, 0);
-    if (g_lastState<State>.hwnd == hwnd)
-        g_lastState<State> = LastState<State>{};
+    if (LastStateSlot<State>(hwnd).hwnd == hwnd)
+        LastStateSlot<State>(hwnd) = LastState<State>{};
 }
 
 // The module of the controls, whose instance their classes and internal windows are made with.
