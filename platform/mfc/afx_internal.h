@@ -65,6 +65,33 @@ template <class CopyInto> CString TextOfLength(int length, CopyInto copyInto) {
 // maps, so each answer carries the generation it was found in and is used only while it is current.
 extern unsigned g_libraryGeneration;
 
+// ---- the message cache ----------------------------------------------------------------------------------
+// A window message (no code, no id) is looked up for every message a window gets, and most are in
+// no map at all. Maps never change while their library is loaded, so the answer for a (map, message)
+// pair is kept, as MFC keeps its message cache, with the library generation it was found in. The
+// kept answer is read inline by OnWndMsg, the one question every message asks. Like the handle maps,
+// the table serves the one user-interface thread.
+struct CachedEntry {
+    const AFX_MSGMAP* map = nullptr;
+    UINT message = 0;
+    unsigned generation = 0; // never current: g_libraryGeneration starts at 1
+    const AFX_MSGMAP_ENTRY* entry = nullptr;
+};
+constexpr size_t kMessageCacheSize = 256;
+extern CachedEntry g_messageCache[kMessageCacheSize];
+// Searches the maps and keeps the answer in the slot; apart from the kept answer's reading, so that
+// stays a few instructions.
+[[gnu::noinline]] const AFX_MSGMAP_ENTRY* SearchAndKeep(CachedEntry& slot, const AFX_MSGMAP* map,
+                                                        UINT message, unsigned generation);
+inline const AFX_MSGMAP_ENTRY* CachedMessageEntry(const AFX_MSGMAP* map, UINT message) {
+    const auto key = reinterpret_cast<uintptr_t>(map) >> 4 ^ message;
+    CachedEntry& slot = g_messageCache[key % kMessageCacheSize];
+    const unsigned generation = g_libraryGeneration;
+    if (slot.map == map && slot.message == message && slot.generation == generation) [[likely]]
+        return slot.entry;
+    return SearchAndKeep(slot, map, message, generation);
+}
+
 // ---- handle maps ----------------------------------------------------------------------------------------
 // Permanent objects are the caller's; the maps only point at them.
 void MapPermanentWindow(HWND hWnd, CWnd* pWnd);

@@ -31,32 +31,19 @@ const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nC
     return nullptr;
 }
 
-// A window message (no code, no id) is looked up for every message a window gets, and most are in
-// no map at all. Maps never change while their library is loaded, so the answer for a (map, message)
-// pair is kept, as MFC keeps its message cache, with the library generation it was found in.
-// Like the handle maps, the table serves the one user-interface thread.
-struct CachedEntry {
-    const AFX_MSGMAP* map = nullptr;
-    UINT message = 0;
-    unsigned generation = 0; // never current: g_libraryGeneration starts at 1
-    const AFX_MSGMAP_ENTRY* entry = nullptr;
-};
-constexpr size_t kCacheSize = 256;
-CachedEntry g_messageCache[kCacheSize];
+} // namespace
 
-CachedEntry& CacheSlot(const AFX_MSGMAP* map, UINT message) {
-    const auto key = reinterpret_cast<uintptr_t>(map) >> 4 ^ message;
-    return g_messageCache[key % kCacheSize];
-}
+namespace afx_internal {
 
-// Apart from the kept answer, so that the question every message asks stays a few instructions.
-[[gnu::noinline]] const AFX_MSGMAP_ENTRY* SearchAndKeep(CachedEntry& slot, const AFX_MSGMAP* map,
-                                                        UINT message, unsigned generation) {
+CachedEntry g_messageCache[kMessageCacheSize];
+
+const AFX_MSGMAP_ENTRY* SearchAndKeep(CachedEntry& slot, const AFX_MSGMAP* map, UINT message,
+                                      unsigned generation) {
     slot = CachedEntry{map, message, generation, SearchMaps(map, message, 0, 0)};
     return slot.entry;
 }
 
-} // namespace
+} // namespace afx_internal
 
 // Every kept answer is dropped at once by moving the generation on.
 void AFXAPI AfxResetMsgCache() {
@@ -69,11 +56,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
     const AFX_MSGMAP* map = GetMessageMap();
     if (nCode != 0 || nID != 0)
         return SearchMaps(map, nMessage, nCode, nID);
-    CachedEntry& slot = CacheSlot(map, nMessage);
-    const unsigned generation = afx_internal::g_libraryGeneration;
-    if (slot.map == map && slot.message == nMessage && slot.generation == generation) [[likely]]
-        return slot.entry;
-    return SearchAndKeep(slot, map, nMessage, generation);
+    return afx_internal::CachedMessageEntry(map, nMessage);
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* /*pExtra*/, AFX_CMDHANDLERINFO* /*pHandlerInfo*/) {

@@ -205,8 +205,16 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+#ifdef _WIN32
     if (m_pfnSuper != nullptr)
         return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+#else
+    // The stand-in's CallWindowProcW only calls the procedure (it has no ANSI procedures to
+    // translate for), so the subclassed control's own procedure is called here straight, without a
+    // second trip into the window manager for every message that passes through.
+    if (m_pfnSuper != nullptr)
+        return m_pfnSuper(m_hWnd, message, wParam, lParam);
+#endif
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
@@ -223,7 +231,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     } else {
         // Every WM_CTLCOLOR* message has the one entry WM_CTLCOLOR; its thunk tells them apart.
         UINT key = IsCtlColorMessage(message) ? UINT(WM_CTLCOLOR) : message;
-        const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(key, 0, 0);
+        const AFX_MSGMAP_ENTRY* entry = afx_internal::CachedMessageEntry(GetMessageMap(), key);
         if (entry == nullptr || !entry->pfnDispatch(this, AFX_MSGCALL{message, wParam, lParam}, &result))
             return FALSE;
     }
