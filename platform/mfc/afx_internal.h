@@ -130,6 +130,9 @@ CBrush* TemporaryBrush(HBRUSH hBrush);
 CFont* TemporaryFont(HFONT hFont);
 CPen* TemporaryPen(HPEN hPen);
 
+// After a window's last message (WM_NCDESTROY) has been dispatched to its object.
+void AfterLastMessage(HWND hWnd, CWnd* pWnd);
+
 // The message a child's permanent object sees first (reflection); TRUE when it took it.
 BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 

@@ -47,6 +47,15 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+// A class that maps WM_NCDESTROY without calling the base still lets go of its window here. Apart
+// from AfxWndProc, so that every other message keeps nothing across its dispatch for this.
+[[gnu::noinline]] void AfterLastMessage(HWND hWnd, CWnd* pWnd) {
+    if (PermanentWindow(hWnd) == pWnd) {
+        pWnd->UnsubclassWindow();
+        pWnd->PostNcDestroy();
+    }
+}
+
 // The hook is installed once per thread and stays: it does nothing while no object waits.
 CreationScope::CreationScope(CWnd* pWnd) : m_pending(Thread().pWndInit, pWnd) {
     ThreadState& thread = Thread();
@@ -189,11 +198,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     const MSG message{hWnd, nMsg, wParam, lParam, 0, {}};
     afx_internal::ScopedSet<const MSG*> current(thread.currentMsg, &message);
     LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
-    // A class that maps WM_NCDESTROY without calling the base still lets go of its window here.
-    if (nMsg == WM_NCDESTROY && afx_internal::PermanentWindow(hWnd) == pWnd) {
-        pWnd->UnsubclassWindow();
-        pWnd->PostNcDestroy();
-    }
+    if (nMsg == WM_NCDESTROY) [[unlikely]]
+        afx_internal::AfterLastMessage(hWnd, pWnd);
     return result;
 }
 
