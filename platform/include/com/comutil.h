@@ -214,6 +214,33 @@ public:
             _com_util::CheckError(::VariantCopy(this, &src));
         return *this;
     }
+    // A short or a long into a VT_BOOL variant, a long into a VT_ERROR one and a double into a VT_DATE
+    // one keep that type, as the compiler's header has them; any other value brings its own type.
+    _variant_t& operator=(short value) {
+        if (vt == VT_BOOL) {
+            boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+            return *this;
+        }
+        return *this = _variant_t(value);
+    }
+    _variant_t& operator=(long value) {
+        if (vt == VT_BOOL) {
+            boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+            return *this;
+        }
+        if (vt == VT_ERROR) {
+            scode = _variant_t(value).lVal; // the range check of a Windows long
+            return *this;
+        }
+        return *this = _variant_t(value);
+    }
+    _variant_t& operator=(double value) {
+        if (vt == VT_DATE) {
+            dblVal = value;
+            return *this;
+        }
+        return *this = _variant_t(value);
+    }
     template <typename T> _variant_t& operator=(const T& value) requires(!std::is_base_of_v<VARIANT, T>) {
         return *this = _variant_t(value);
     }

@@ -98,6 +98,34 @@ TEST(VariantClass, CopiesOwnTheirStringsAndMovesCopy) {
     EXPECT_EQ(detached.vt, VT_EMPTY);
 }
 
+TEST(VariantClass, AssignmentKeepsABooleanErrorOrDateType) {
+    _variant_t flag(true);
+    flag = static_cast<short>(5);
+    EXPECT_EQ(flag.vt, VT_BOOL);
+    EXPECT_EQ(flag.boolVal, VARIANT_TRUE);
+    flag = 0L;
+    EXPECT_EQ(flag.vt, VT_BOOL);
+    EXPECT_EQ(flag.boolVal, VARIANT_FALSE);
+
+    _variant_t error(5L, VT_ERROR);
+    error = 7L;
+    EXPECT_EQ(error.vt, VT_ERROR);
+    EXPECT_EQ(error.scode, 7);
+
+    _variant_t date(2.5, VT_DATE);
+    date = 3.25;
+    EXPECT_EQ(date.vt, VT_DATE);
+    EXPECT_EQ(date.dblVal, 3.25);
+
+    _variant_t number(1.5f);
+    number = static_cast<short>(2);
+    EXPECT_EQ(number.vt, VT_I2);
+    number = 2.0;
+    EXPECT_EQ(number.vt, VT_R8);
+    number = 3;
+    EXPECT_EQ(number.vt, VT_INT) << "an int brings its own type";
+}
+
 TEST(VariantClass, StringsCompareOverTheirWholeLength) {
     const _bstr_t embedded(SysAllocStringLen(L"a\0b", 3), false);
     EXPECT_EQ(_bstr_t(embedded).length(), 3u) << "a copy takes the whole string";
