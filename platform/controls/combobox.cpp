@@ -302,7 +302,9 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_GETDROPPEDCONTROLRECT:
         return DroppedRect(hwnd, *state, reinterpret_cast<RECT*>(lParam));
     case CB_GETITEMHEIGHT:
-        return static_cast<int>(wParam) == -1 ? ComboFaceHeight(*state) : ComboItemHeight(*state);
+        // -1 asks for the selection field, which lies inside the face's sunken edge.
+        return static_cast<int>(wParam) == -1 ? ComboFaceHeight(*state) - 2 * GetSystemMetrics(SM_CYEDGE)
+                                              : ComboItemHeight(*state);
     default: {
         LRESULT result = 0;
         if (ComboItemMessage(hwnd, *state, msg, wParam, lParam, &result)) {

@@ -63,13 +63,17 @@ int RowHeight(const ListViewState& state) {
     return state.m_rowHeight > 0 ? state.m_rowHeight : TextLineHeight(state.m_font) + kRowPadding;
 }
 
-// Owner-drawn rows are as high as the parent says, asked as Windows asks: when the list gets its font
-// (in a dialog, as it is made, before WM_INITDIALOG), and when the first row comes to a list that
-// never got one. Other rows are a line of the font and the padding. Painting only reads the answer.
+// Owner-drawn rows are as high as the parent says, asked once, as the control is made: when the list
+// first gets its font (in a dialog, before WM_INITDIALOG), or when the first row comes to a list that
+// never got one; a later font does not ask again. Other rows are a line of the font and the padding.
+// Painting only reads the answer.
 void MeasureRows(HWND list, ListViewState& state) {
     const int standard = TextLineHeight(state.m_font) + kRowPadding;
     int height = standard;
     if (IsOwnerDrawn(list)) {
+        if (state.m_rowHeight > 0) {
+            return;
+        }
         MEASUREITEMSTRUCT measureItem{};
         measureItem.CtlType = ODT_LISTVIEW;
         measureItem.CtlID = static_cast<UINT>(GetDlgCtrlID(list));

@@ -98,25 +98,26 @@ void RewriteLoadedModules() {
 
 namespace {
 
-// A library loaded by one of the program's modules is one of the program's modules too.
+// A library loaded by one of the program's modules is one of the program's modules too. The caller
+// still reads the loader's own last error after the rewrite.
 decltype(&LoadLibraryW) g_loadLibraryW;
 decltype(&LoadLibraryExW) g_loadLibraryExW;
 decltype(&LoadLibraryA) g_loadLibraryA;
 
-HMODULE WINAPI HookLoadLibraryW(LPCWSTR name) {
-    HMODULE module = g_loadLibraryW(name);
+HMODULE Loaded(HMODULE module) {
+    const DWORD error = GetLastError();
     RewriteLoadedModules();
+    SetLastError(error);
     return module;
+}
+HMODULE WINAPI HookLoadLibraryW(LPCWSTR name) {
+    return Loaded(g_loadLibraryW(name));
 }
 HMODULE WINAPI HookLoadLibraryExW(LPCWSTR name, HANDLE file, DWORD flags) {
-    HMODULE module = g_loadLibraryExW(name, file, flags);
-    RewriteLoadedModules();
-    return module;
+    return Loaded(g_loadLibraryExW(name, file, flags));
 }
 HMODULE WINAPI HookLoadLibraryA(LPCSTR name) {
-    HMODULE module = g_loadLibraryA(name);
-    RewriteLoadedModules();
-    return module;
+    return Loaded(g_loadLibraryA(name));
 }
 
 const Redirect kLoaders[] = {

@@ -18,25 +18,30 @@ namespace {
 // Disables the owner's top-level window for the life of the box, even when an answer throws.
 class OwnerDisabled {
 public:
-    explicit OwnerDisabled(HWND owner) : m_top(owner ? RootOf(owner) : nullptr), m_focus(GetFocus()) {
-        if (m_top && m_top != DesktopWindow() && IsWindowEnabled(m_top))
-            m_wasEnabled = !EnableWindow(m_top, FALSE);
+    // The box takes the activation from the owner's window: a dialog keeps its focus control then.
+    explicit OwnerDisabled(HWND owner) : m_top(owner ? RootOf(owner) : nullptr) {
+        if (m_top && m_top != DesktopWindow() && IsWindowEnabled(m_top)) {
+            m_wasActive = GetActiveWindow() == m_top;
+            if (m_wasActive)
+                SendMessageW(m_top, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+            m_wasEnabled = IsWindow(m_top) && !EnableWindow(m_top, FALSE);
+        }
     }
-    // The owner comes back enabled, and the control that had the focus gets it back, as when Windows
-    // activates the owner again after the box.
+    // The owner comes back enabled and is activated again, as Windows does after the box: a dialog
+    // gives the focus back to its control, a plain window takes the focus itself.
     ~OwnerDisabled() {
         if (!m_wasEnabled || !IsWindow(m_top))
             return;
         EnableWindow(m_top, TRUE);
-        if (!GetFocus() && IsWindow(m_focus) && RootOf(m_focus) == m_top)
-            SetFocus(m_focus);
+        if (m_wasActive && GetActiveWindow() == m_top)
+            SendMessageW(m_top, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
     }
     OwnerDisabled(const OwnerDisabled&) = delete;
     OwnerDisabled& operator=(const OwnerDisabled&) = delete;
 
 private:
     HWND m_top = nullptr;
-    HWND m_focus = nullptr;
+    bool m_wasActive = false;
     bool m_wasEnabled = false;
 };
 

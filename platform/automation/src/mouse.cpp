@@ -93,12 +93,24 @@ std::wstring Hover(HWND control) {
     input::PostMouse(WM_MOUSEMOVE, input::CentreOnScreen(control), 0);
     // The tip is a top-level popup; look among the top-level windows for a tooltip that shows.
     HWND root = GetAncestor(control, GA_ROOT);
-    for (HWND top = GetWindow(root, GW_HWNDFIRST); top; top = GetWindow(top, GW_HWNDNEXT)) {
-        if (IsVisibleTooltip(top)) {
-            return TextOf(top);
+    const auto shownTip = [root]() -> HWND {
+        for (HWND top = GetWindow(root, GW_HWNDFIRST); top; top = GetWindow(top, GW_HWNDNEXT)) {
+            if (IsVisibleTooltip(top)) {
+                return top;
+            }
         }
+        return nullptr;
+    };
+#ifdef _WIN32
+    // The system's tooltip shows a tip without delay from a timer, and a timer is at least
+    // USER_TIMER_MINIMUM long: the pointer rests for two of them, as a person's does.
+    for (int wait = 0; wait < 2 && !shownTip(); ++wait) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, USER_TIMER_MINIMUM, QS_ALLINPUT);
+        Pump();
     }
-    return {};
+#endif
+    HWND tip = shownTip();
+    return tip ? TextOf(tip) : std::wstring();
 }
 
 } // namespace automation

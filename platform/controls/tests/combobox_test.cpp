@@ -3,6 +3,7 @@
 #include "sample_dialog.h"
 
 #include <automation.h>
+#include <platform_marks.h>
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,9 @@ TEST_F(ComboBoxes, KeysStepTheSelectionAndNotifyOnlyRealChanges) {
         }
         previous = step.selected;
     }
-    EXPECT_EQ(dialog.takeEvents(), expected);
+    BR_FAILS_ON_WINDOWS("Wine differs from Windows: Microsoft's CBN_SELCHANGE page says it is sent when the "
+                        "user changes the selection; Wine sends it for a key that stays on the same item",
+                        EXPECT_EQ(dialog.takeEvents(), expected));
 }
 
 TEST_F(ComboBoxes, ClosingWithoutAChoiceKeepsTheSelection) {
@@ -131,7 +134,14 @@ TEST_F(ComboBoxes, SetCurSelOutsideTheItemsLeavesNoSelection) {
                  {0, 0, 0}, {99, CB_ERR, -1}, {static_cast<WPARAM>(-1), CB_ERR, -1}};
     for (const auto& each : cases) {
         EXPECT_EQ(SendMessageW(combo(), CB_SETCURSEL, each.index, 0), each.result) << "index " << each.index;
-        EXPECT_EQ(Selected(), each.selected) << "index " << each.index;
+        if (each.result == CB_ERR && each.index != static_cast<WPARAM>(-1)) {
+            BR_FAILS_ON_WINDOWS(
+                "Wine differs from Windows: Microsoft's CB_SETCURSEL page says an index beyond "
+                "the items returns CB_ERR and the selection is cleared; Wine keeps it",
+                EXPECT_EQ(Selected(), each.selected) << "index " << each.index);
+        } else {
+            EXPECT_EQ(Selected(), each.selected) << "index " << each.index;
+        }
     }
     EXPECT_EQ(FaceText(), L"");
     EXPECT_EQ(dialog.takeEvents(), "") << "CB_SETCURSEL is not the user's choice";
@@ -153,8 +163,9 @@ TEST_F(ComboBoxes, ItemTextsAndCounts) {
 TEST_F(ComboBoxes, TheFaceIsOneItemHighAndTheListFitsTheTemplateHeight) {
     RECT face{};
     GetWindowRect(combo(), &face);
-    const LRESULT faceHeight = SendMessageW(combo(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    EXPECT_EQ(face.bottom - face.top, faceHeight);
+    const LRESULT fieldHeight = SendMessageW(combo(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    EXPECT_EQ(face.bottom - face.top, fieldHeight + 2 * GetSystemMetrics(SM_CYEDGE))
+        << "the selection field and the sunken edge around it";
     RECT dropped{};
     SendMessageW(combo(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.top, face.top);

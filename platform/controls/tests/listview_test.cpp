@@ -4,6 +4,7 @@
 #include "sample_dialog.h"
 
 #include <automation.h>
+#include <platform_marks.h>
 
 #include <gtest/gtest.h>
 
@@ -189,7 +190,10 @@ TEST_F(ListView, ACellWriteRepaintsOnlyWhenItsRowCanShow) {
         UpdateWindow(list());
         ASSERT_FALSE(GetUpdateRect(list(), nullptr, FALSE));
         SetCell(each.row, 1, L"changed");
-        EXPECT_EQ(GetUpdateRect(list(), nullptr, FALSE) != FALSE, each.repaints) << "row " << each.row;
+        BR_STANDIN_ONLY("which cell writes invalidate is the stand-in's own repaint economy, which Windows "
+                        "does not document",
+                        EXPECT_EQ(GetUpdateRect(list(), nullptr, FALSE) != FALSE, each.repaints)
+                            << "row " << each.row);
         EXPECT_EQ(Cell(each.row, 1), L"changed");
     }
 }
@@ -315,7 +319,10 @@ TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
 
     RECT client{};
     GetClientRect(list(), &client);
-    const int rowsHeight = client.bottom - 20; // below the 20-pixel header row
+    RECT headerRect{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list(), LVM_GETHEADER, 0, 0)), &headerRect);
+    const int headerHeight = headerRect.bottom - headerRect.top; // the system's, from the list's font
+    const int rowsHeight = client.bottom - headerHeight;
     const int visible = (rowsHeight + kOwnerRowHeight - 1) / kOwnerRowHeight;
     ASSERT_EQ(static_cast<int>(draws.size()), visible)
         << "every row in view, the one cut at the bottom included";
@@ -329,7 +336,7 @@ TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
         EXPECT_EQ(draw.data, static_cast<ULONG_PTR>(100 + row));
         EXPECT_EQ(draw.rect.right - draw.rect.left, kOwnerColumnsWidth);
         EXPECT_EQ(draw.rect.bottom - draw.rect.top, kOwnerRowHeight);
-        EXPECT_EQ(draw.rect.top, 20 + row * kOwnerRowHeight);
+        EXPECT_EQ(draw.rect.top, headerHeight + row * kOwnerRowHeight);
     }
 
     SetFocus(dialog.item(kPush));
@@ -341,18 +348,17 @@ TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
     }
 }
 
-// The parent is asked when the list gets its font (in a dialog, before WM_INITDIALOG) and again
-// when the font changes; painting and rows never ask.
-TEST_F(ListView, OwnerDrawnRowsAreMeasuredWhenTheFontComesNotWhenPainted) {
+// The parent is asked once, as the control is made (in a dialog, as the list gets its font before
+// WM_INITDIALOG); a new font, painting and rows never ask again.
+TEST_F(ListView, OwnerDrawnRowsAreMeasuredOnceWhenMadeNotWhenPainted) {
     ASSERT_EQ(dialog.measureCount(), 1) << "asked while the dialog was made";
     dialog.fillList(kOwnerList, 3);
     UpdateWindow(list());
     automation::ReadPixel(list(), 1, 1); // a full repaint
     EXPECT_EQ(dialog.measureCount(), 1);
     SendMessageW(list(), WM_SETFONT, SendMessageW(dialog.hwnd(), WM_GETFONT, 0, 0), TRUE);
-    EXPECT_EQ(dialog.measureCount(), 2) << "a new font asks again";
     automation::ReadPixel(list(), 1, 1);
-    EXPECT_EQ(dialog.measureCount(), 2);
+    EXPECT_EQ(dialog.measureCount(), 1) << "a new font does not ask again";
 }
 
 TEST_F(ListView, TheWheelScrollsAndAPickedRowIsBroughtIntoView) {

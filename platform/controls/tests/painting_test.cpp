@@ -3,6 +3,7 @@
 #include "sample_dialog.h"
 
 #include <automation.h>
+#include <platform_marks.h>
 #include <standin/hooks.h>
 
 #include <gtest/gtest.h>
@@ -133,7 +134,9 @@ TEST_F(Painting, TheSelectedRowShowsInTheHighlightColourAcrossTheRow) {
     SetFocus(dialog.item(kPush));
     EXPECT_EQ(Pixel(kPlainList, x, y), GetSysColor(COLOR_3DFACE))
         << "selection always shown, in the face colour";
-    EXPECT_EQ(Pixel(kPlainList, 24, 10), GetSysColor(COLOR_3DFACE)) << "the header row";
+    BR_STANDIN_ONLY("the stand-in draws the classic header in the face colour; a system with a visual "
+                    "style (Wine's default theme) draws the style's own",
+                    EXPECT_EQ(Pixel(kPlainList, 24, 10), GetSysColor(COLOR_3DFACE)) << "the header row");
 }
 
 TEST_F(Painting, DisabledTextIsGrayed) {

@@ -3,6 +3,7 @@
 #include "sample_dialog.h"
 
 #include <automation.h>
+#include <platform_marks.h>
 
 #include <gtest/gtest.h>
 
@@ -91,7 +92,9 @@ TEST_F(Tooltips, AClickPutsTheTipAwayUntilThePointerComesBack) {
 TEST_F(Tooltips, ADisabledControlStillHasItsTip) {
     ShowAtOnce();
     // The disabled button gets no mouse input; its parent does, at the button's place.
-    EXPECT_EQ(automation::Hover(dialog.item(kDisabledPush)), L"使えません");
+    BR_STANDIN_ONLY("the stand-in's tooltip finds a control's tool from the parent's mouse at the control's "
+                    "place; the system's finds none there",
+                    EXPECT_EQ(automation::Hover(dialog.item(kDisabledPush)), L"使えません"));
 }
 
 TEST_F(Tooltips, ToolsCanBeAskedForAndRemoved) {

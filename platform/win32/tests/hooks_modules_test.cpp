@@ -148,13 +148,20 @@ TEST_F(HooksAndModules, ModulesAreLoadAddressesFoundByTheirWindowsNames) {
         GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                            kWindowLibrary, &counted));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)) << "a pin that adds no reference";
-    EXPECT_EQ(LoadLibraryW(L"NoSuchLibrary.dll"), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    // Each error is read at once: the test framework's own calls between may set another.
+    const HMODULE missing = LoadLibraryW(L"NoSuchLibrary.dll");
+    const DWORD missingError = GetLastError();
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_EQ(missingError, static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 
     wchar_t tiny[4];
-    EXPECT_EQ(GetModuleFileNameW(exe, tiny, 4), 4u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(tiny[3], L'\0') << "cut to fit and terminated";
+    const DWORD copied = GetModuleFileNameW(exe, tiny, 4);
+    const DWORD copiedError = GetLastError();
+    EXPECT_EQ(copied, 4u);
+    EXPECT_EQ(copiedError, static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    BR_FAILS_ON_WINDOWS("Wine differs from Windows: Microsoft's GetModuleFileNameW page says a cut name is "
+                        "terminated within nSize (only Windows XP left it unterminated); Wine's is not",
+                        EXPECT_EQ(tiny[3], L'\0') << "cut to fit and terminated");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // commands are decided on their masked code, WM_PAINT comes last and only when needed, posted input
 // reaches disabled windows, and the key state is the thread's, which posted input leaves alone.
 #include "test_support.h"
+#include "platform_marks.h"
 
 #include <chrono>
 #include <thread>
@@ -80,8 +81,14 @@ TEST_F(Messages, SettersOnlyMarkAndTheLoopPaints) {
     SetWindowTextW(top, L"new title");
     EXPECT_TRUE(Journal().empty()) << "nothing paints as a side effect of a setter";
     Pump();
-    // The frame is drawn from BeginPaint inside the parent's WM_PAINT, the parent before its child.
-    EXPECT_EQ(Journal(), (Lines{"T:WM_PAINT", "T:WM_NCPAINT", "c:WM_PAINT"}));
+    // The parent paints what the child uncovered.
+    const Lines painted = Journal();
+    ASSERT_FALSE(painted.empty());
+    EXPECT_EQ(painted.front(), "T:WM_PAINT");
+    // The stand-in then draws the frame from BeginPaint and paints the moved child again; Windows draws
+    // the new title within WM_SETTEXT and moves the child's pixels with it.
+    BR_STANDIN_ONLY("the stand-in repaints a retitled frame and a moved child from the loop",
+                    EXPECT_EQ(painted, (Lines{"T:WM_PAINT", "T:WM_NCPAINT", "c:WM_PAINT"})));
     DestroyWindow(top);
 }
 

@@ -1,6 +1,7 @@
 // Message boxes and popup menus: answered by queued answers, a provider or the defaults, recorded,
 // modal for the owner, and menus post their command the way Windows does.
 #include "test_support.h"
+#include "platform_marks.h"
 
 namespace win32test {
 namespace {
@@ -77,10 +78,15 @@ TEST_F(ModalRecords, TheOwnersWindowIsDisabledWhileABoxIsUp) {
     EXPECT_EQ(MessageBoxW(child, L"t", nullptr, MB_YESNO), IDNO);
     EXPECT_FALSE(provider.ownerEnabledDuringBox) << "the owner's top-level window, not just the child";
     EXPECT_TRUE(IsWindowEnabled(top));
-    EXPECT_EQ(GetFocus(), child) << "the focus comes back after the box";
-    EXPECT_EQ(standin::MessageBoxes().back().caption, L"エラー");
-    EXPECT_EQ(MessageBoxW(reinterpret_cast<HWND>(0x10000001), L"t", L"c", MB_OK), 0)
-        << "a dead owner: no box";
+    EXPECT_EQ(GetFocus(), top)
+        << "the owner is activated again, and a plain window activated takes the focus";
+    // Without a caption the box is titled "Error" in the system's language.
+    BR_STANDIN_ONLY("the stand-in is a Japanese system; the test prefix's Windows speaks English",
+                    EXPECT_EQ(standin::MessageBoxes().back().caption, L"エラー"));
+    BR_FAILS_ON_WINDOWS("Wine differs from Windows: Microsoft's MessageBox page says a call that fails "
+                        "returns zero; Wine's returns -1 for a dead owner",
+                        EXPECT_EQ(MessageBoxW(reinterpret_cast<HWND>(0x10000001), L"t", L"c", MB_OK), 0)
+                            << "a dead owner: no box");
     DestroyWindow(top);
 }
 
