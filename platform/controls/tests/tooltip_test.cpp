@@ -66,10 +66,11 @@ TEST_F(Tooltips, ATipWithoutDelayShowsAtOnceAndGoesWhenThePointerLeaves) {
 }
 
 TEST_F(Tooltips, ADelayedTipWaitsForItsTimer) {
-    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(30, 0));
-    EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 30);
+    // Long enough that a pointer resting for the system's shortest timers, on a busy machine, is early.
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(300, 0));
+    EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 300);
     EXPECT_EQ(automation::Hover(dialog.item(kCheck)), L"");
-    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
     automation::Pump();
     EXPECT_TRUE(IsWindowVisible(tip));
     wchar_t text[64] = {};
