@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -160,12 +161,26 @@ LRESULT CALLBACK SentMessages(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(g_sent, code, wParam, lParam);
 }
 
-// The hooks are the thread's: set when the first box or menu of a thread comes up.
+// The hooks are up only while a box or menu is: with a WH_CALLWNDPROC hook in place every message
+// the thread sends goes through the system's user-mode callback, which ignores an exception out of a
+// window procedure instead of passing it to the sender (on 64-bit Windows the system may suppress an
+// exception uncaught in a window procedure: the WindowProc callback's page, winuser.h), so a hook
+// left behind would change how a control's failure reaches the program after its first menu.
 void EnsureFilter() {
     if (!g_filter)
         g_filter = SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId());
     if (!g_sent)
         g_sent = SetWindowsHookExW(WH_CALLWNDPROC, SentMessages, nullptr, GetCurrentThreadId());
+}
+
+void RemoveFilterWhenNothingShows() {
+    if (!g_boxes.empty() || !g_menus.empty())
+        return;
+    for (HHOOK* hook : {&g_filter, &g_sent}) {
+        if (*hook)
+            UnhookWindowsHookEx(*hook);
+        *hook = nullptr;
+    }
 }
 
 template <typename T> class Showing {
@@ -174,7 +189,10 @@ public:
         EnsureFilter();
         m_stack.push_back(&pending);
     }
-    ~Showing() { m_stack.pop_back(); }
+    ~Showing() {
+        m_stack.pop_back();
+        RemoveFilterWhenNothingShows();
+    }
     Showing(const Showing&) = delete;
     Showing& operator=(const Showing&) = delete;
 

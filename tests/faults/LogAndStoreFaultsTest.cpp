@@ -27,7 +27,7 @@ void ClickControl(DialogHost& world, int id) {
 }
 
 TEST_F(Faults, ALogThatThrowsStopsEachCommandBeforeItChangesAnything) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
+    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kCloseUnwindsToANullCException);
     const UserAction actions[] = {
         {"削除 with the second row selected", [](DialogHost& w) { ClickControl(w, IDC_BUTTON_DELETE); }},
         {"すべて削除 answered Yes",

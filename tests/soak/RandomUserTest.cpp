@@ -40,7 +40,8 @@ std::string List(const std::vector<Step>& steps) {
 }
 
 TEST(RandomUser, EveryStepKeepsEveryInvariant) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kPressWaitsForRelease);
+    // The same crash in DialogHost::survive; the step that meets it is not isolated yet.
+    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kCloseUnwindsToANullCException);
     DialogHost world{kSurvivingHost};
     const SoakOptions& options = Options();
     std::printf("random user: seed %llu, %zu steps\n", static_cast<unsigned long long>(options.seed),

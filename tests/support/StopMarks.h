@@ -21,11 +21,11 @@
 
 // The causes, named once for every test that stops on them.
 namespace measure_test::windows_causes {
-// Wine's list view runs a tracking loop on the right button's press that waits for the release (as
-// comctl32's drag detection does); the simulated user posts the release only after the press was
-// handled (platform/automation, RightClickAt).
-inline constexpr const char* kPressWaitsForRelease =
-    "the list's right-button press waits for its release, which the simulated user posts only afterwards";
+// Under Wine a std::exception that the log throws while the frame's close button is handled (the
+// WM_SYSCOMMAND that DefWindowProc turns into WM_CLOSE) reaches DialogHost::survive's
+// catch (CException*) as a null pointer, and the program dies there; the unwinding is not traced yet.
+inline constexpr const char* kCloseUnwindsToANullCException =
+    "a log exception out of the frame's close reaches the host's catch (CException*) as a null pointer";
 // Wine's tooltip shows after its initial delay, where the real cursor is.
 inline constexpr const char* kTooltipWaitsForItsTimer =
     "Wine's tooltip shows after its delay at the real cursor; the simulated user's hover reads it at once";
