@@ -164,7 +164,7 @@ LRESULT CALLBACK SentMessages(int code, WPARAM wParam, LPARAM lParam) {
 // The hooks are up only while a box or menu is: with a WH_CALLWNDPROC hook in place every message
 // the thread sends goes through the system's user-mode callback, which ignores an exception out of a
 // window procedure instead of passing it to the sender (on 64-bit Windows the system may suppress an
-// exception uncaught in a window procedure: the WindowProc callback's page, winuser.h), so a hook
+// exception uncaught in a window procedure: "WNDPROC callback function", winuser.h), so a hook
 // left behind would change how a control's failure reaches the program after its first menu.
 void EnsureFilter() {
     if (!g_filter)

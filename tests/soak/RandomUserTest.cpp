@@ -40,7 +40,7 @@ std::string List(const std::vector<Step>& steps) {
 }
 
 TEST(RandomUser, EveryStepKeepsEveryInvariant) {
-    // The same crash in DialogHost::survive; the step that meets it is not isolated yet.
+    // The same crash in DialogHost::survive, in a close-button step.
     BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kCloseUnwindsToANullCException);
     DialogHost world{kSurvivingHost};
     const SoakOptions& options = Options();

@@ -21,9 +21,12 @@
 
 // The causes, named once for every test that stops on them.
 namespace measure_test::windows_causes {
-// Under Wine a std::exception that the log throws while the frame's close button is handled (the
-// WM_SYSCOMMAND that DefWindowProc turns into WM_CLOSE) reaches DialogHost::survive's
-// catch (CException*) as a null pointer, and the program dies there; the unwinding is not traced yet.
+// The frame's close button reaches OnClose through DefWindowProc (WM_SYSCOMMAND, then WM_CLOSE).
+// Under Wine a std::exception that the log throws on that way reaches DialogHost::survive's
+// catch (CException*) as a null pointer and the program dies there; the unwinding is not traced
+// further. 64-bit Windows does not promise to pass an exception out of a window procedure that the
+// system called at all (it may suppress it or end the process: "WNDPROC callback function",
+// winuser.h), so the test's expectation may itself be the stand-in's alone.
 inline constexpr const char* kCloseUnwindsToANullCException =
     "a log exception out of the frame's close reaches the host's catch (CException*) as a null pointer";
 // Wine's tooltip shows after its initial delay, where the real cursor is.
