@@ -1,7 +1,7 @@
 # The platform of the Windows build is Windows itself: the target `win32`, which everything links
 # for its Win32 calls, stands for the system's DLLs and mingw-w64's headers, and the MFC subset is
 # built over them. Nothing of the stand-in (its Win32 headers, controls, GDI, display) is used.
-option(BR_WINDOWS_PLATFORM_TESTS "Build and run the platform's behaviour tests on Windows" OFF)
+option(BR_WINDOWS_PLATFORM_TESTS "Build and run the platform's behaviour tests on Windows (the mingw preset does)" OFF)
 
 add_library(win32 INTERFACE)
 target_link_libraries(win32 INTERFACE ${BR_WINDOWS_SYSTEM_LIBS} comsupp)
