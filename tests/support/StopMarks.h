@@ -19,16 +19,39 @@
     } while (0)
 #endif
 
+namespace measure_test {
+// One case of a table that cannot be run on Windows: true there, after the mark is printed.
+inline bool SkipsOnWindows(const char* reason) {
+#ifdef _WIN32
+    std::printf("[  MARKED  ] skipped on Windows: %s\n", reason);
+    return true;
+#else
+    (void)reason;
+    return false;
+#endif
+}
+} // namespace measure_test
+
 // The causes, named once for every test that stops on them.
 namespace measure_test::windows_causes {
-// The frame's close button reaches OnClose through DefWindowProc (WM_SYSCOMMAND, then WM_CLOSE).
-// Under Wine a std::exception that the log throws on that way reaches DialogHost::survive's
-// catch (CException*) as a null pointer and the program dies there; the unwinding is not traced
-// further. 64-bit Windows does not promise to pass an exception out of a window procedure that the
-// system called at all (it may suppress it or end the process: "WNDPROC callback function",
-// winuser.h), so the test's expectation may itself be the stand-in's alone.
-inline constexpr const char* kCloseUnwindsToANullCException =
-    "a log exception out of the frame's close reaches the host's catch (CException*) as a null pointer";
+// The frame's own commands (its close and help buttons, a drag of its border) reach the dialog
+// through DefWindowProc: the system handles WM_SYSCOMMAND and sends WM_CLOSE, WM_SIZE... back to the
+// window procedure from its own frames (a user-mode callback). An exception out of the handler would
+// have to cross those frames to reach the host. Under Wine the right catch clause is chosen, but the
+// exception object's pointer does not come through the callback's unwinding and the catch reads
+// nothing. Windows does not promise it either: 64-bit Windows may swallow an exception that leaves a
+// window procedure the system called, or not pass it on ("WNDPROC callback function", winuser.h).
+// These commands are run on Windows wherever nothing throws out of their handlers.
+inline constexpr const char* kFrameCommandThrowsAcrossTheSystem =
+    "an exception out of a handler that the frame's buttons or border reach through DefWindowProc crosses "
+    "the system's frames, which 64-bit Windows does not promise to pass on (\"WNDPROC callback function\", "
+    "winuser.h)";
+// With the frame's commands left out while the log throws, the random user's run under Wine went
+// 6968 steps and then found a measurement that was not the new last row (no rows at all); the
+// shortened list of steps did not fail again, so the cause is not traced yet.
+inline constexpr const char* kRandomUserLosesTheRowsLateUntraced =
+    "under Wine a measurement after 6968 random steps is not the new last row; the shortened steps do not "
+    "fail again";
 // Wine's tooltip shows after its initial delay, where the real cursor is.
 inline constexpr const char* kTooltipWaitsForItsTimer =
     "Wine's tooltip shows after its delay at the real cursor; the simulated user's hover reads it at once";
