@@ -211,16 +211,16 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper != nullptr) {
 #ifdef _WIN32
-    if (m_pfnSuper != nullptr)
         return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
 #else
-    // The stand-in's CallWindowProcW only calls the procedure (it has no ANSI procedures to
-    // translate for), so the subclassed control's own procedure is called here straight, without a
-    // second trip into the window manager for every message that passes through.
-    if (m_pfnSuper != nullptr)
+        // The stand-in's CallWindowProcW only calls the procedure (it has no ANSI procedures to
+        // translate for), so the subclassed control's own procedure is called here straight, without
+        // a second trip into the window manager for every message that passes through.
         return m_pfnSuper(m_hWnd, message, wParam, lParam);
 #endif
+    }
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 

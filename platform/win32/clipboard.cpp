@@ -48,6 +48,11 @@ HGLOBAL SynthesisedText() {
     return block;
 }
 
+// CF_TEXT is asked for and only CF_UNICODETEXT is there: it is made from that.
+bool MadeFromUnicodeText(UINT format) {
+    return format == CF_TEXT && C().data.count(CF_UNICODETEXT) != 0;
+}
+
 bool RequireOpen() {
     if (C().open && OnUiThread())
         return true;
@@ -124,7 +129,7 @@ HANDLE WINAPI GetClipboardData(UINT format) {
     if (!RequireOpen())
         return nullptr;
     auto it = C().data.find(format);
-    if (it == C().data.end() && format == CF_TEXT && C().data.count(CF_UNICODETEXT) != 0) {
+    if (it == C().data.end() && MadeFromUnicodeText(format)) {
         if (HGLOBAL text = SynthesisedText())
             it = C().data.emplace(CF_TEXT, text).first;
     }
@@ -134,7 +139,6 @@ HANDLE WINAPI GetClipboardData(UINT format) {
 BOOL WINAPI IsClipboardFormatAvailable(UINT format) {
     if (!OnUiThread())
         return FALSE;
-    const bool synthesised = format == CF_TEXT && C().data.count(CF_UNICODETEXT) != 0;
-    return synthesised || C().data.count(format) != 0;
+    return C().data.count(format) != 0 || MadeFromUnicodeText(format);
 }
 }
