@@ -10,6 +10,7 @@
 #include <StopMarks.h>
 
 #include <gtest/gtest.h>
+#include <standin/hooks.h>
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +31,16 @@ struct SoakOptions {
 SoakOptions& Options() {
     static SoakOptions options;
     return options;
+}
+
+// The live objects at the moment of a failure: a leak that exhausts a quota after thousands of steps
+// shows here, where the per-step check (made only while no window is open) does not.
+std::string LiveObjectsNow() {
+    const standin::LiveObjects live = standin::CountLiveObjects();
+    std::ostringstream out;
+    out << "fonts " << live.fonts << ", brushes " << live.brushes << ", pens " << live.pens << ", dcs "
+        << live.dcs << ", icons " << live.icons << ", menus " << live.menus << ", windows " << live.windows;
+    return out.str();
 }
 
 std::string List(const std::vector<Step>& steps) {
@@ -69,6 +80,7 @@ TEST(RandomUser, EveryStepKeepsEveryInvariant) {
     if (outcome.failure.empty())
         return;
 
+    const std::string liveAtFailure = LiveObjectsNow();
     const std::string kind = FailureKind(outcome.failure);
     const std::vector<Step> failing(steps.begin(),
                                     steps.begin() + static_cast<std::ptrdiff_t>(outcome.failingStep) + 1);
@@ -86,8 +98,14 @@ TEST(RandomUser, EveryStepKeepsEveryInvariant) {
         2000);
     const RunOutcome shortestOutcome = RunSteps(world, shortest);
     ADD_FAILURE() << "seed " << options.seed << ", step " << outcome.failingStep + 1 << ": "
-                  << outcome.failure << "\nthe shortest list found (" << shortest.size() << " steps, "
-                  << tries << " tries) fails with: " << shortestOutcome.failure << "\n"
+                  << outcome.failure << "\nlive objects at the failure: " << liveAtFailure
+                  << "\nthe shortest list found (" << shortest.size() << " steps, " << tries
+                  << " tries) fails with: "
+                  << (shortestOutcome.failure.empty()
+                          ? std::string("nothing: the same steps from a fresh host pass, so the cause is "
+                                        "in the time taken or in the process's state, not in the steps")
+                          : shortestOutcome.failure)
+                  << "\n"
                   << List(shortest);
 }
 

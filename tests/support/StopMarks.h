@@ -48,7 +48,10 @@ inline constexpr const char* kFrameCommandThrowsAcrossTheSystem =
     "winuser.h)";
 // With the frame's commands left out while the log throws, the random user's run under Wine went
 // 6968 steps and then found a measurement that was not the new last row (no rows at all); the
-// shortened list of steps did not fail again, so the cause is not traced yet.
+// shortened list of steps did not fail again, and the whole list of 6969 steps run again from a fresh
+// host in the same process passes: the cause lies in the time taken or in the process's state, not in
+// the steps. Wine's GetGuiResources answers 0 for both kinds, so it cannot show a handle leak; the
+// hooks' live-object counts are printed with the failure instead. Not traced yet.
 inline constexpr const char* kRandomUserLosesTheRowsLateUntraced =
     "under Wine a measurement after 6968 random steps is not the new last row; the shortened steps do not "
     "fail again";
