@@ -35,6 +35,10 @@ private:
     T m_old;
 };
 
+// What CWinApp::ProcessWndProcException does by default; also the answer where a program has no
+// application object.
+LRESULT DefaultWndProcException(CException* e, const MSG& message);
+
 // While it lives, the next window made on this thread is subclassed into pWnd as soon as it exists,
 // before its first message (a CBT hook, as MFC's creation hook). Should the window manager refuse the
 // hook, AfxWndProc and AfxDlgProc attach the window at its first message instead.

@@ -88,6 +88,26 @@ BOOL CWinApp::PreTranslateMessage(MSG* /*pMsg*/) {
     return FALSE;
 }
 
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+    return pMsg ? afx_internal::DefaultWndProcException(e, *pMsg) : 0;
+}
+
+LRESULT afx_internal::DefaultWndProcException(CException* e, const MSG& message) {
+    if (message.message == WM_CREATE)
+        return -1;
+    if (message.message == WM_PAINT) {
+        ::ValidateRect(message.hwnd, nullptr);
+        return 0;
+    }
+    const bool command = message.message == WM_COMMAND;
+    if (e == nullptr || !e->IsKindOf(RUNTIME_CLASS(CUserException))) {
+        // A WM_COMMAND without a control's handle comes from a menu or an accelerator.
+        const bool fromMenu = command && message.lParam == 0;
+        AfxMessageBox(fromMenu ? L"Command failed." : L"Internal application error.", MB_OK | MB_ICONSTOP);
+    }
+    return command ? TRUE : 0;
+}
+
 CWinApp* AFXAPI AfxGetApp() {
     return AfxGetModuleState()->m_pCurrentWinApp;
 }

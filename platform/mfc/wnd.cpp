@@ -197,7 +197,17 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     }
     const MSG message{hWnd, nMsg, wParam, lParam, 0, {}};
     afx_internal::ScopedSet<const MSG*> current(thread.currentMsg, &message);
-    LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (CException* e) {
+        // The framework's own exceptions end here, as a handler let them go: the application says
+        // what the system is answered and the object is deleted. Others go on to the caller.
+        CWinApp* app = AfxGetApp();
+        result = app ? app->ProcessWndProcException(e, &message)
+                     : afx_internal::DefaultWndProcException(e, message);
+        e->Delete();
+    }
     if (nMsg == WM_NCDESTROY) [[unlikely]]
         afx_internal::AfterLastMessage(hWnd, pWnd);
     return result;

@@ -1,7 +1,9 @@
 // An exception out of a control's message handling (a std::exception, an MFC exception thrown by
 // pointer, an OLE error): each operation it passes through closes its trace, writes its error line
 // if it has one and passes the exception on, so the log shows the path it took; the host reports
-// it and goes on, and nothing is lost or leaked. Work done before the failure stays done.
+// it and goes on, and nothing is lost or leaked. Work done before the failure stays done. An MFC
+// exception goes no further than the window procedure of the message whose handler let it go: the
+// framework tells the user with its own box and the host's loop sees nothing.
 // A person's click or key reaches the dialog's controls from inside its PreTranslateMessage (the
 // dialog manager dispatches it there), so that operation's error line closes those paths.
 #include "FaultFixture.h"
@@ -66,11 +68,12 @@ struct ControlFault {
     int control;
     UINT message;
     Thrown thrown;
-    const char* reaches; // the kind of exception the host catches
+    const char* reaches; // the kind of exception the host catches, "" for none
     std::function<void(DialogHost&)> act;
     // The entries of the dialog's operations in order; {this} stands for the object's address.
     std::string log;
-    int rowsAfter; // of the three there were; work done before the failure stays
+    int rowsAfter;                         // of the three there were; work done before the failure stays
+    const wchar_t* frameworkBox = nullptr; // the box the framework shows for an exception it ended
     // Done before the control fails, so that what the case means to reach is the first to ask it.
     std::function<void(DialogHost&)> prepare = {};
 };
@@ -99,14 +102,13 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
          3},
         {"the list fails to give a cell while the unit changes", IDC_LIST_LENGTH, LVM_GETITEMTEXTW,
-         Thrown::Mfc, "CException", [](DialogHost& w) { automation::Click(w.control(IDC_UNIT_RADIO2)); },
+         Thrown::Mfc, "", [](DialogHost& w) { automation::Click(w.control(IDC_UNIT_RADIO2)); },
          "> MeasureTotalDlg: OnUnitRadio2()\n"
          "> MeasureTotalDlg: SetData()  this={this}\n"
          "< MeasureTotalDlg: SetData()  this={this}\n"
          "- MeasureTotalDlg: SetData() 例外\n"
-         "< MeasureTotalDlg: OnUnitRadio2()\n"
-         "- MeasureTotalDlg: PreTranslateMessage() 例外\n",
-         3,
+         "< MeasureTotalDlg: OnUnitRadio2()\n",
+         3, L"Internal application error.",
          // The click takes the focus from the list, and an owner-drawn list may redraw its focused
          // row, asking its cells, before the click is done (Wine draws it then and there).
          [](DialogHost& w) { ::SetFocus(w.control(IDC_UNIT_RADIO2)); }},
@@ -122,8 +124,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "< MeasureTotalDlg: SetListData()\n"
          "- MeasureTotalDlg: SetListData() 例外\n",
          4},
-        {"the list fails to find the rows to copy", IDC_LIST_LENGTH, LVM_GETNEXTITEM, Thrown::Mfc,
-         "CException",
+        {"the list fails to find the rows to copy", IDC_LIST_LENGTH, LVM_GETNEXTITEM, Thrown::Mfc, "",
          [](DialogHost& w) {
              w.m_answers.m_nMenuCommand = ID_LIST_COPY_ALL;
              automation::RightClickList(w.control(IDC_LIST_LENGTH), 0);
@@ -133,7 +134,7 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
          "> MeasureTotalDlg: OnListCopyAll()\n"
          "- MeasureTotalDlg: ListToClipBoard() 例外\n"
          "< MeasureTotalDlg: OnListCopyAll()\n",
-         3},
+         3, L"Command failed."},
     };
     for (const ControlFault& fault : faults) {
         SCOPED_TRACE(fault.name);
@@ -148,10 +149,23 @@ TEST_F(Faults, AnExceptionFromAControlGoesOutThroughEveryOperationOnItsWay) {
         {
             FailingControl failing(m_world->control(fault.control), fault.message, fault.thrown);
             m_world->m_log.clear();
+            standin::ClearMessageBoxes();
             escaped = m_world->survive([&] { fault.act(*m_world); });
             EXPECT_TRUE(FailingControl::thrown()) << "the fault was never met";
         }
-        EXPECT_EQ(escaped.rfind(fault.reaches, 0), 0u) << escaped;
+        if (*fault.reaches == '\0') {
+            EXPECT_EQ(escaped, "");
+        } else {
+            EXPECT_EQ(escaped.rfind(fault.reaches, 0), 0u) << escaped;
+        }
+        const auto boxes = standin::MessageBoxes();
+        if (fault.frameworkBox == nullptr) {
+            EXPECT_TRUE(boxes.empty());
+        } else {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, fault.frameworkBox);
+            EXPECT_EQ(boxes[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+        }
         EXPECT_EQ(m_world->m_log.linesOf(L"MeasureTotalDlg: "), WithAddress(fault.log, self));
         EXPECT_EQ(View().rows.size(), static_cast<size_t>(fault.rowsAfter));
         HostGoesOn();

@@ -55,6 +55,13 @@ public:
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return 0; }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Called by the framework for an MFC exception that a message or command handler let go: the
+    // window procedure catches it, answers the system with what this returns and deletes it. WM_CREATE
+    // fails the creation (-1); WM_PAINT validates the window so it is not painted again and again; any
+    // other message shows "Command failed" for a menu or accelerator command, else "Internal
+    // application error", and answers TRUE to a WM_COMMAND, 0 to the rest. A CUserException is not
+    // shown: the user was told before it was thrown. Other exceptions are not caught at all.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     LPCWSTR m_pszAppName = nullptr;
     CWnd* m_pMainWnd = nullptr; // owner of dialogs made without a parent, of message boxes
