@@ -71,22 +71,17 @@ int FindTool(const TooltipState& state, const TOOLINFOW* info) {
     return info ? FindTool(state, info->hwnd, info->uId) : -1;
 }
 
-// The tool under a relayed mouse message. A window tool is hit by messages to that window, and also
-// by messages to its owner at the window's place (a disabled control's mouse goes to its parent).
+// The tool under a relayed mouse message: a window tool (TTF_IDISHWND) is hit by the messages of its
+// own window only, a rectangle tool by its window's messages inside the rectangle. A disabled
+// control's mouse goes to its parent, so the control's window tool never shows there; a rectangle
+// tool of the parent over the control is the way to give it a tip.
 int ToolAt(const TooltipState& state, const MSG& msg) {
     const POINT client{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-    POINT screen = client;
-    ClientToScreen(msg.hwnd, &screen);
     for (size_t index = 0; index < state.m_tools.size(); ++index) {
         const Tool& tool = state.m_tools[index];
-        if (tool.flags & TTF_IDISHWND) {
-            HWND window = reinterpret_cast<HWND>(tool.id);
-            RECT place{};
-            if (window == msg.hwnd || (msg.hwnd == tool.owner && IsWindowVisible(window) &&
-                                       GetWindowRect(window, &place) && PtInRect(&place, screen))) {
-                return static_cast<int>(index);
-            }
-        } else if (tool.owner == msg.hwnd && PtInRect(&tool.rect, client)) {
+        const bool hit = (tool.flags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.id) == msg.hwnd
+                                                     : tool.owner == msg.hwnd && PtInRect(&tool.rect, client);
+        if (hit) {
             return static_cast<int>(index);
         }
     }

@@ -44,6 +44,9 @@ void ReleaseWindowSurface(Window& window);
 // The picture of a top-level window as it stands (repainting is the window manager's part): a new
 // ARGB32 cairo image the caller destroys, as RenderWindowSurface hands it out; null for the desktop.
 void* CopyOfRootPicture(HWND root);
+// Moves the pixels of `from` (window coordinates of the top-level window) by `by`, as a moved child's
+// pixels go with it; what `from` leaves behind keeps its old pixels until it is painted.
+void MoveRootPixels(HWND root, const RECT& from, POINT by);
 // One pixel, at window coordinates of the top-level window; CLR_INVALID outside its picture.
 COLORREF PixelOfRootPicture(HWND root, POINT at);
 WindowPicture PixelsOfRootPicture(HWND root);

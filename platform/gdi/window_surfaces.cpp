@@ -1,6 +1,7 @@
 // Each top-level window owns a picture of its outer size (an ARGB32 cairo image); every DC of a window
-// inside it draws there. Copies and pixels of it are what PNG files and pixel probes are made from;
-// repainting before a copy is the window manager's part (win32/pictures.cpp).
+// inside it draws there, and a moved child's pixels are moved within it. Copies and pixels of it are what PNG
+// files and pixel probes are made from; repainting before a copy is the window manager's part
+// (win32/pictures.cpp).
 //
 // Does NOT: composite overlapping top-level windows into one screen picture; each top-level window is
 // its own picture.
@@ -60,6 +61,30 @@ cairo_surface_t* SurfaceOfRoot(HWND root) {
     cairo_destroy(cairo);
     window->m_surface = reinterpret_cast<WindowSurface*>(surface);
     return surface;
+}
+
+// Through a copy of the pixels: a move of a few pixels reads what it also writes.
+void MoveRootPixels(HWND root, const RECT& from, POINT by) {
+    Window* window = LookupWindow(root);
+    const int width = from.right - from.left;
+    const int height = from.bottom - from.top;
+    if (!window || window->m_isDesktop || width <= 0 || height <= 0)
+        return;
+    cairo_surface_t* surface = SurfaceOfRoot(root);
+    cairo_surface_t* moving = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cairo = cairo_create(moving);
+    cairo_set_source_surface(cairo, surface, -from.left, -from.top);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo);
+    cairo_destroy(cairo);
+    cairo = cairo_create(surface);
+    cairo_rectangle(cairo, from.left + by.x, from.top + by.y, width, height);
+    cairo_clip(cairo);
+    cairo_set_source_surface(cairo, moving, from.left + by.x, from.top + by.y);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo);
+    cairo_destroy(cairo);
+    cairo_surface_destroy(moving);
 }
 
 void ReleaseWindowSurface(Window& window) {

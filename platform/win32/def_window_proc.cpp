@@ -1,5 +1,6 @@
 // DefWindowProcW: Windows' default handling where the component and the controls rely on it.
-//   - WM_NCCREATE keeps the window's title; WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH use it.
+//   - WM_NCCREATE keeps the window's title; WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH use it, and
+//     WM_SETTEXT draws a caption's new title at once.
 //   - WM_CLOSE destroys the window; WM_SYSCOMMAND decides on the command masked with 0xFFF0: SC_CLOSE
 //     sends WM_CLOSE, SC_SIZE / SC_MOVE run the drag loop, SC_CONTEXTHELP does nothing more.
 //   - WM_NCHITTEST answers from the frame; WM_NCLBUTTONDOWN starts a border drag (SC_SIZE + edge), a
@@ -132,8 +133,9 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
     case WM_SETTEXT: {
         auto text = reinterpret_cast<LPCWSTR>(lParam);
         window->m_text = text ? text : L"";
-        if ((window->m_style & WS_CAPTION) == WS_CAPTION)
-            window->m_frameDirty = true;
+        // The new title is drawn here and now, not left to the loop: no WM_NCPAINT follows.
+        if ((window->m_style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(*window))
+            PaintFrame(hwnd);
         return TRUE;
     }
     case WM_GETTEXT:

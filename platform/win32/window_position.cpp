@@ -1,16 +1,19 @@
 // Window and client rectangles, coordinate mapping, and SetWindowPos with its WM_WINDOWPOSCHANGING /
 // WM_WINDOWPOSCHANGED pair (DefWindowProc turns the latter into WM_MOVE and WM_SIZE).
 //
-// A move or size marks the window and the uncovered part of its parent for repainting (unless
+// A move that keeps the size moves the window's pixels with it (unless SWP_NOCOPYBITS); a size change
+// marks the whole window. Either marks the uncovered part of the parent for repainting (unless
 // SWP_NOREDRAW); nothing is drawn here. A size or place that does not change adds SWP_NOSIZE /
 // SWP_NOMOVE, so no WM_SIZE / WM_MOVE follows, as on Windows.
 //
 // Does NOT: support topmost windows, SWP_ASYNCWINDOWPOS, SWP_NOSENDCHANGING or deferred positioning
 // (BeginDeferWindowPos).
 #include "core/geometry.h"
+#include "gdi/gdi.h"
 #include "win32/internal.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace standin {
 namespace {
@@ -18,6 +21,92 @@ namespace {
 void InvalidateParentArea(const Window& window, const RECT& rect) {
     if (window.Parent())
         InvalidateWindow(window.Parent(), &rect, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// What of `area` lies outside `cover`: up to four bands.
+std::vector<RECT> Outside(const RECT& area, const RECT& cover) {
+    RECT common;
+    if (!IntersectRect(&common, &area, &cover))
+        return IsRectEmpty(&area) ? std::vector<RECT>{} : std::vector<RECT>{area};
+    std::vector<RECT> bands = {RECT{area.left, area.top, area.right, common.top},
+                               RECT{area.left, common.bottom, area.right, area.bottom},
+                               RECT{area.left, common.top, common.left, common.bottom},
+                               RECT{common.right, common.top, area.right, common.bottom}};
+    std::erase_if(bands, [](const RECT& band) { return IsRectEmpty(&band) != FALSE; });
+    return bands;
+}
+
+// Where the client area of `window` can be seen in its top-level window's picture, in its own client
+// coordinates: inside every ancestor's client area.
+RECT SeenClientArea(const Window& window) {
+    const POINT origin = ClientOriginInRoot(window);
+    RECT seen = ClientRectInWindow(window);
+    OffsetRect(&seen, origin.x - seen.left, origin.y - seen.top);
+    for (const Window* a = LookupWindow(window.Parent()); a; a = LookupWindow(a->Parent())) {
+        const POINT at = ClientOriginInRoot(*a);
+        RECT client = ClientRectInWindow(*a);
+        OffsetRect(&client, at.x - client.left, at.y - client.top);
+        IntersectRect(&seen, &seen, &client);
+    }
+    OffsetRect(&seen, -origin.x, -origin.y);
+    return seen;
+}
+
+// A window's update rectangle in its parent's client coordinates.
+RECT DirtyInParent(const Window& window) {
+    RECT dirty = window.m_dirtyRect;
+    const RECT client = ClientRectInWindow(window);
+    OffsetRect(&dirty, window.m_rect.left + client.left, window.m_rect.top + client.top);
+    return dirty;
+}
+
+void InvalidateInParentCoordinates(HWND hwnd, const Window& window, RECT area) {
+    const RECT client = ClientRectInWindow(window);
+    OffsetRect(&area, -(window.m_rect.left + client.left), -(window.m_rect.top + client.top));
+    InvalidateWindow(hwnd, &area, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// A visible child moved without a change of size: its pixels (its children's with them) go to the
+// new place, as SetWindowPos copies them on Windows. It paints only what of the new place could not
+// be seen at the old one, and its parent what it uncovered. An update area is one rectangle here, so
+// where the parent (without WS_CLIPCHILDREN) or a sibling is now to paint over the new place, the
+// child paints there too, after them.
+void MoveChildWithItsPixels(HWND hwnd, Window& window, const RECT& moved) {
+    Window* parent = LookupWindow(window.Parent());
+    const RECT old = window.m_rect;
+    window.m_rect = moved;
+    if (!parent)
+        return;
+    const POINT by{moved.left - old.left, moved.top - old.top};
+    const RECT seen = SeenClientArea(*parent);
+    RECT kept{}; // in the parent's client coordinates, at the new place
+    if (IntersectRect(&kept, &old, &seen)) {
+        OffsetRect(&kept, by.x, by.y);
+        IntersectRect(&kept, &kept, &seen);
+    }
+    if (!IsRectEmpty(&kept)) {
+        const POINT origin = ClientOriginInRoot(*parent);
+        RECT from = kept;
+        OffsetRect(&from, origin.x - by.x, origin.y - by.y);
+        MoveRootPixels(RootOf(hwnd), from, by);
+    }
+    RECT shown{};
+    IntersectRect(&shown, &moved, &seen);
+    for (const RECT& fresh : Outside(shown, kept))
+        InvalidateInParentCoordinates(hwnd, window, fresh);
+    for (const RECT& uncovered : Outside(old, moved))
+        InvalidateParentArea(window, uncovered);
+
+    std::vector<RECT> paintedOver;
+    if (parent->m_dirty && !(parent->m_style & WS_CLIPCHILDREN))
+        paintedOver.push_back(parent->m_dirtyRect);
+    for (HWND sibling : parent->Children())
+        if (const Window* s = LookupWindow(sibling);
+            s && sibling != hwnd && s->m_dirty && IsReallyVisible(*s))
+            paintedOver.push_back(DirtyInParent(*s));
+    for (const RECT& area : paintedOver)
+        if (RECT over; IntersectRect(&over, &area, &moved))
+            InvalidateInParentCoordinates(hwnd, window, over);
 }
 
 } // namespace
@@ -141,7 +230,17 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
 
     if (!(pos.flags & SWP_NOZORDER))
         Windows().MoveInZOrder(*window, pos.hwndInsertAfter);
-    if (geometry) {
+    // A move that keeps the size keeps the pixels too (a top-level window's picture is its own and
+    // goes with it whole). A size change repaints the whole window, as for a class with CS_HREDRAW |
+    // CS_VREDRAW, where Windows keeps the valid part of a window of another class.
+    const bool keepsPixels = redraw && visible && (pos.flags & SWP_NOSIZE) && !(pos.flags & SWP_NOCOPYBITS) &&
+                             IsReallyVisible(*window);
+    if (geometry && keepsPixels) {
+        if (window->Parent())
+            MoveChildWithItsPixels(hwnd, *window, moved);
+        else
+            window->m_rect = moved;
+    } else if (geometry) {
         if (visible && redraw)
             InvalidateParentArea(*window, old);
         window->m_rect = moved;
