@@ -1,14 +1,20 @@
 // SysListView32 in report view: columns, rows with sub-item texts, states and item data, selection
 // by mouse and keys, scrolling, owner-drawn fixed rows through WM_DRAWITEM, and the notifications
-// LVN_KEYDOWN, NM_CLICK, NM_DBLCLK and NM_RCLICK (followed by WM_CONTEXTMENU).
+// LVN_KEYDOWN, NM_CLICK, NM_DBLCLK and NM_RCLICK (followed by WM_CONTEXTMENU); LVN_ITEMCHANGING
+// (whose veto keeps the row) and LVN_ITEMCHANGED around each change of a row's state, first cell or
+// item data; LVN_INSERTITEM, LVN_DELETEITEM and LVN_DELETEALLITEMS (also as the list ends);
+// NM_SETFOCUS and NM_KILLFOCUS; NM_CUSTOMDRAW's paint, row and cell stages (listview_changes.cpp,
+// listview_paint.cpp).
 //
 // Not done here:
 // - the icon, small-icon and list views (LVS_ICON, LVS_SMALLICON, LVS_LIST draw as report view);
 // - image lists, check boxes (LVS_EX_CHECKBOXES), indentation, groups, tiles, virtual lists
 //   (LVS_OWNERDATA), sorting (LVS_SORT*, LVM_SORTITEMS), LVM_FINDITEMW, label editing;
 // - callback texts: LPSTR_TEXTCALLBACKW is kept as an empty text, LVN_GETDISPINFO is never sent;
-// - LVN_ITEMCHANGING / LVN_ITEMCHANGED / LVN_INSERTITEM / LVN_DELETEITEM / LVN_DELETEALLITEMS,
-//   LVN_BEGINDRAG / LVN_BEGINRDRAG, NM_SETFOCUS / NM_KILLFOCUS, NM_CUSTOMDRAW;
+// - LVN_BEGINDRAG / LVN_BEGINRDRAG, NM_RELEASEDCAPTURE, NM_HOVER, LVN_HOTTRACK;
+// - LVN_ITEMCHANGING for the rows a change of every row (LVM_SETITEMSTATE row -1) leaves as they
+//   were, which Windows sends (see SetRowStates);
+// - the colours and fonts a parent sets in NMLVCUSTOMDRAW; CDDS_PREERASE / CDDS_POSTERASE;
 // - typing a row's first letters to find it; auto-sized columns (LVSCW_AUTOSIZE*);
 // - column order other than insertion order (LVCF_ORDER), header clicks.
 #include "listview.h"
@@ -171,7 +177,10 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
     if (item->mask & LVIF_PARAM) {
         row.param = item->lParam;
     }
-    const int at = state.m_model.insertRow(item->iItem, std::move(row), IsSingleSelection(list));
+    const int at = InsertRow(list, state, item->iItem, std::move(row));
+    if (!StillAlive(list)) {
+        return at;
+    }
     if (state.m_rowHeight == 0) {
         MeasureRows(list, state);
         if (!StillAlive(list)) {
@@ -179,24 +188,36 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
         }
     }
     RowsChanged(list, state);
+    if (state.m_model.hasRow(at)) {
+        NotifyInserted(list, state, at);
+    }
     return at;
 }
 
+// Of a sub-item only the text is written, and the parent hears nothing of it; a row's own fields
+// (first cell, state, item data) change between LVN_ITEMCHANGING and LVN_ITEMCHANGED.
 LRESULT SetItem(HWND list, ListViewState& state, const LVITEMW* item) {
     if (!item || !state.m_model.hasRow(item->iItem)) {
         return FALSE;
     }
-    if ((item->mask & LVIF_TEXT) &&
-        !state.m_model.setCellText(item->iItem, item->iSubItem, TextOf(item->pszText))) {
+    if (item->iSubItem != 0) {
+        if ((item->mask & LVIF_TEXT) &&
+            !state.m_model.setCellText(item->iItem, item->iSubItem, TextOf(item->pszText))) {
+            return FALSE;
+        }
+        RowChanged(list, state, item->iItem);
+        return TRUE;
+    }
+    RowEdit edit;
+    edit.fields = item->mask & (LVIF_TEXT | LVIF_STATE | LVIF_PARAM);
+    edit.text = TextOf(item->pszText);
+    edit.state = item->state;
+    edit.stateMask = item->stateMask;
+    edit.param = item->lParam;
+    if (!EditRow(list, state, item->iItem, edit)) {
         return FALSE;
     }
-    if (item->mask & LVIF_STATE) {
-        state.m_model.setRowState(item->iItem, item->state, item->stateMask, IsSingleSelection(list));
-    }
-    if (item->mask & LVIF_PARAM) {
-        state.m_model.setParam(item->iItem, item->lParam);
-    }
-    // A selection may change other rows as well (single selection).
+    // A selection may change other rows as well (single selection, the focus).
     if (item->mask & LVIF_STATE) {
         InvalidateRect(list, nullptr, FALSE);
     } else {
@@ -206,7 +227,17 @@ LRESULT SetItem(HWND list, ListViewState& state, const LVITEMW* item) {
 }
 
 LRESULT SetItemText(HWND list, ListViewState& state, int row, const LVITEMW* item) {
-    if (!item || !state.m_model.setCellText(row, item->iSubItem, TextOf(item->pszText))) {
+    if (!item || !state.m_model.hasRow(row)) {
+        return FALSE;
+    }
+    if (item->iSubItem == 0) {
+        RowEdit edit;
+        edit.fields = LVIF_TEXT;
+        edit.text = TextOf(item->pszText);
+        if (!EditRow(list, state, row, edit)) {
+            return FALSE;
+        }
+    } else if (!state.m_model.setCellText(row, item->iSubItem, TextOf(item->pszText))) {
         return FALSE;
     }
     RowChanged(list, state, row);
@@ -243,15 +274,18 @@ LRESULT GetItem(const ListViewState& state, LVITEMW* item) {
 }
 
 LRESULT SetItemState(HWND list, ListViewState& state, int row, const LVITEMW* item) {
-    if (!item || !state.m_model.setRowState(row, item->state, item->stateMask, IsSingleSelection(list))) {
+    if (!item) {
         return FALSE;
     }
-    InvalidateRect(list, nullptr, FALSE);
-    return TRUE;
+    const bool done = SetRowStates(list, state, row, item->state, item->stateMask);
+    if (StillAlive(list)) {
+        InvalidateRect(list, nullptr, FALSE);
+    }
+    return done;
 }
 
 LRESULT DeleteItem(HWND list, ListViewState& state, int row) {
-    if (!state.m_model.deleteRow(row)) {
+    if (!DeleteRow(list, state, row)) {
         return FALSE;
     }
     RowsChanged(list, state);
@@ -259,7 +293,10 @@ LRESULT DeleteItem(HWND list, ListViewState& state, int row) {
 }
 
 LRESULT DeleteAllItems(HWND list, ListViewState& state) {
-    state.m_model.deleteAllRows();
+    DeleteAllRows(list, state);
+    if (!StillAlive(list)) {
+        return TRUE;
+    }
     state.m_topRow = 0;
     RowsChanged(list, state);
     return TRUE;
@@ -374,6 +411,8 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         OnCreate(hwnd, *state);
         return 0;
     case WM_NCDESTROY:
+        // The parent hears of the rows going with the list, as with LVM_DELETEALLITEMS.
+        DeleteAllRows(hwnd, *state);
         DetachState<ListViewState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_PAINT:
@@ -392,6 +431,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(state->m_font);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        NotifyCode(hwnd, msg == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS);
+        return 0;
     case WM_STYLECHANGED:
         InvalidateRect(hwnd, nullptr, FALSE);
         return 0;

@@ -64,40 +64,47 @@ LRESULT NotifyActivate(HWND list, const ListLayout& layout, const ListViewState&
 // selection mark to the clicked one are selected (with Ctrl as well, added to the others). The
 // clicked row takes the focus; a plain or Ctrl click also moves the mark there. A plain click on the
 // empty area clears the selection. A single-selection list treats Shift as a plain click.
-void ApplyLeftClick(ListModel& model, int row, WPARAM keys, bool singleSelection) {
+void ApplyLeftClick(HWND list, ListViewState& state, int row, WPARAM keys) {
     const bool ctrl = (keys & MK_CONTROL) != 0;
-    const bool shift = (keys & MK_SHIFT) != 0 && !singleSelection;
+    const bool shift = (keys & MK_SHIFT) != 0 && !IsSingleSelection(list);
     if (row < 0) {
         if (!ctrl && !shift) {
-            model.clearSelection();
+            DeselectAllBut(list, state, -1);
         }
         return;
     }
     if (shift) {
-        const int mark = model.selectionMark() >= 0 ? model.selectionMark() : row;
-        model.selectRange(mark, row, ctrl);
+        SelectRangeTo(list, state, row, ctrl);
     } else if (ctrl) {
-        model.toggleSelected(row, singleSelection);
-        model.setSelectionMark(row);
+        ToggleSelected(list, state, row, true);
+        if (StillAlive(list)) {
+            state.m_model.setSelectionMark(row);
+        }
     } else {
-        model.selectOnly(row);
-        model.setSelectionMark(row);
+        SelectAlone(list, state, row);
     }
-    model.setFocusedRow(row);
 }
 
 // Right click: on a selected row the selection stays and the focus moves there; on another row
-// that row alone is selected; on the empty area nothing stays selected.
-void ApplyRightClick(ListModel& model, int row) {
+// that row takes the focus and is then selected alone; on the empty area nothing stays selected.
+void ApplyRightClick(HWND list, ListViewState& state, int row) {
     if (row < 0) {
-        model.clearSelection();
+        DeselectAllBut(list, state, -1);
         return;
     }
-    if (!model.rowState(row, LVIS_SELECTED)) {
-        model.selectOnly(row);
-        model.setSelectionMark(row);
+    const bool selected = state.m_model.rowState(row, LVIS_SELECTED) != 0;
+    FocusRow(list, state, row);
+    if (!selected && StillAlive(list)) {
+        SelectAlone(list, state, row);
     }
-    model.setFocusedRow(row);
+}
+
+// The click's changes come before the list takes the focus, as on Windows; the list may be gone.
+bool TakeFocus(HWND list) {
+    if (StillAlive(list) && GetFocus() != list) {
+        SetFocus(list);
+    }
+    return StillAlive(list);
 }
 
 // ---- scroll bars ----------------------------------------------------------------------------------
@@ -134,20 +141,18 @@ bool ClickScrollBar(HWND list, ListViewState& state, const ListLayout& layout, P
 } // namespace
 
 void OnListButtonDown(HWND list, ListViewState& state, POINT pt, WPARAM keys, bool doubleClick) {
-    if (GetFocus() != list) {
-        SetFocus(list);
-        if (!StillAlive(list)) {
-            return;
-        }
-    }
     const ListLayout layout = LayoutOf(list, state);
     if (ClickScrollBar(list, state, layout, pt)) {
+        TakeFocus(list);
         return;
     }
     const int row = RowAt(layout, state, pt);
-    ApplyLeftClick(state.m_model, row, keys, IsSingleSelection(list));
+    ApplyLeftClick(list, state, row, keys);
+    if (!TakeFocus(list)) {
+        return;
+    }
     InvalidateRect(list, nullptr, FALSE);
-    if (row >= 0) {
+    if (state.m_model.hasRow(row)) {
         EnsureVisible(list, state, row, false);
     }
     if (doubleClick) {
@@ -161,15 +166,12 @@ void OnListButtonDown(HWND list, ListViewState& state, POINT pt, WPARAM keys, bo
 }
 
 void OnListRightButtonDown(HWND list, ListViewState& state, POINT pt, WPARAM keys) {
-    if (GetFocus() != list) {
-        SetFocus(list);
-        if (!StillAlive(list)) {
-            return;
-        }
-    }
     const ListLayout layout = LayoutOf(list, state);
     const int row = RowAt(layout, state, pt);
-    ApplyRightClick(state.m_model, row);
+    ApplyRightClick(list, state, row);
+    if (!TakeFocus(list)) {
+        return;
+    }
     InvalidateRect(list, nullptr, FALSE);
     // A right drag is still a right click: NM_RCLICK comes on the press, once the release (or the
     // drag) has been seen, and a parent that does not claim it gets WM_CONTEXTMENU after it.
@@ -216,7 +218,7 @@ void OnListKeyDown(HWND list, ListViewState& state, WPARAM key) {
     if (!StillAlive(list) || state.m_model.rowCount() == 0) {
         return;
     }
-    ListModel& model = state.m_model;
+    const ListModel& model = state.m_model;
     const int count = model.rowCount();
     const int focus = model.focusedRow();
     const int page = std::max(1, LayoutOf(list, state).fullRows);
@@ -245,11 +247,13 @@ void OnListKeyDown(HWND list, ListViewState& state, WPARAM key) {
     case VK_SPACE:
         if (focus >= 0) {
             if (ctrl) {
-                model.toggleSelected(focus, IsSingleSelection(list));
+                ToggleSelected(list, state, focus, false);
             } else {
-                model.selectOnly(focus);
+                SelectAlone(list, state, focus);
             }
-            InvalidateRect(list, nullptr, FALSE);
+            if (StillAlive(list)) {
+                InvalidateRect(list, nullptr, FALSE);
+            }
         }
         return;
     default:
@@ -257,13 +261,15 @@ void OnListKeyDown(HWND list, ListViewState& state, WPARAM key) {
     }
     target = std::clamp(target, 0, count - 1);
     if (shift) {
-        const int mark = model.selectionMark() >= 0 ? model.selectionMark() : target;
-        model.selectRange(mark, target, ctrl);
-    } else if (!ctrl) {
-        model.selectOnly(target);
-        model.setSelectionMark(target);
+        SelectRangeTo(list, state, target, ctrl);
+    } else if (ctrl) {
+        FocusRow(list, state, target);
+    } else {
+        SelectAlone(list, state, target);
     }
-    model.setFocusedRow(target);
+    if (!StillAlive(list)) {
+        return;
+    }
     InvalidateRect(list, nullptr, FALSE);
     EnsureVisible(list, state, target, false);
 }

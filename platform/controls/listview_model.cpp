@@ -49,22 +49,12 @@ int ListModel::totalColumnWidth() const {
     return total;
 }
 
-int ListModel::insertRow(int row, ListRow contents, bool singleSelection) {
+int ListModel::insertRow(int row, ListRow contents) {
     const int at = std::clamp(row, 0, rowCount());
-    const UINT state = contents.state;
-    contents.state = state & ~(LVIS_SELECTED | LVIS_FOCUSED);
+    contents.state &= ~(LVIS_SELECTED | LVIS_FOCUSED);
     m_rows.insert(at, std::move(contents));
     ShiftForInsert(m_focusedRow, at);
     ShiftForInsert(m_selectionMark, at);
-    if (state & LVIS_SELECTED) {
-        if (singleSelection) {
-            clearSelection();
-        }
-        setSelected(at, true);
-    }
-    if (state & LVIS_FOCUSED) {
-        m_focusedRow = at;
-    }
     return at;
 }
 
@@ -142,57 +132,19 @@ UINT ListModel::rowState(int row, UINT mask) const {
     return state & mask;
 }
 
-void ListModel::setSelected(int row, bool selected) {
-    UINT& state = m_rows.at(row).state;
-    const bool was = (state & LVIS_SELECTED) != 0;
-    if (was == selected) {
-        return;
-    }
-    state = selected ? (state | LVIS_SELECTED) : (state & ~LVIS_SELECTED);
-    m_selectedCount += selected ? 1 : -1;
-}
-
-bool ListModel::setRowState(int row, UINT state, UINT mask, bool singleSelection) {
-    if (row != -1 && !hasRow(row)) {
-        return false;
-    }
-    const UINT others = mask & ~(LVIS_SELECTED | LVIS_FOCUSED);
-    if (row == -1) {
-        if (mask & LVIS_SELECTED) {
-            if (!(state & LVIS_SELECTED)) {
-                clearSelection();
-            } else if (!singleSelection) {
-                selectRange(0, rowCount() - 1, true);
-            }
-        }
-        if ((mask & LVIS_FOCUSED) && !(state & LVIS_FOCUSED)) {
-            m_focusedRow = -1;
-        }
-        if (others) {
-            for (int each = 0; each < rowCount(); ++each) {
-                UINT& bits = m_rows.at(each).state;
-                bits = (bits & ~others) | (state & others);
-            }
-        }
-        return true;
-    }
-    if (mask & LVIS_SELECTED) {
-        const bool selected = (state & LVIS_SELECTED) != 0;
-        if (selected && singleSelection) {
-            clearSelection();
-        }
-        setSelected(row, selected);
-    }
-    if (mask & LVIS_FOCUSED) {
-        if (state & LVIS_FOCUSED) {
-            m_focusedRow = row;
-        } else if (m_focusedRow == row) {
-            m_focusedRow = -1;
-        }
-    }
+void ListModel::writeRowState(int row, UINT state) {
     UINT& bits = m_rows.at(row).state;
-    bits = (bits & ~others) | (state & others);
-    return true;
+    const bool was = (bits & LVIS_SELECTED) != 0;
+    const bool selected = (state & LVIS_SELECTED) != 0;
+    if (was != selected) {
+        m_selectedCount += selected ? 1 : -1;
+    }
+    bits = state & ~LVIS_FOCUSED;
+    if (state & LVIS_FOCUSED) {
+        m_focusedRow = row;
+    } else if (m_focusedRow == row) {
+        m_focusedRow = -1;
+    }
 }
 
 int ListModel::setSelectionMark(int row) {
@@ -227,49 +179,6 @@ int ListModel::nextRow(int start, UINT flags) const {
         }
     }
     return -1;
-}
-
-void ListModel::selectOnly(int row) {
-    clearSelection();
-    if (hasRow(row)) {
-        setSelected(row, true);
-    }
-}
-
-void ListModel::toggleSelected(int row, bool singleSelection) {
-    if (!hasRow(row)) {
-        return;
-    }
-    const bool select = !(m_rows.at(row).state & LVIS_SELECTED);
-    if (select && singleSelection) {
-        clearSelection();
-    }
-    setSelected(row, select);
-}
-
-void ListModel::selectRange(int from, int to, bool keepOthers) {
-    if (!keepOthers) {
-        clearSelection();
-    }
-    if (rowCount() == 0) {
-        return;
-    }
-    const int first = std::clamp(std::min(from, to), 0, rowCount() - 1);
-    const int last = std::clamp(std::max(from, to), 0, rowCount() - 1);
-    for (int row = first; row <= last; ++row) {
-        setSelected(row, true);
-    }
-}
-
-void ListModel::clearSelection() {
-    // Nothing to visit when nothing is selected: clearing is then free, however long the list.
-    for (int row = 0; row < rowCount() && m_selectedCount > 0; ++row) {
-        setSelected(row, false);
-    }
-}
-
-void ListModel::setFocusedRow(int row) {
-    m_focusedRow = hasRow(row) ? row : -1;
 }
 
 } // namespace controls

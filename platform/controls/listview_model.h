@@ -35,8 +35,9 @@ public:
     // ---- rows -----------------------------------------------------------------------------------
     int rowCount() const { return m_rows.count(); }
     bool hasRow(int row) const { return row >= 0 && row < rowCount(); }
-    // Inserts before `row` (past the end appends) and returns the index it got.
-    int insertRow(int row, ListRow contents, bool singleSelection);
+    // Inserts before `row` (past the end appends) and returns the index it got. The row comes
+    // neither selected nor focused: those are changes of state, which the list tells its parent of.
+    int insertRow(int row, ListRow contents);
     bool deleteRow(int row);
     void deleteAllRows();
     void reserveRows(int rows) { m_rows.reserve(rows); }
@@ -50,9 +51,10 @@ public:
 
     // ---- states ---------------------------------------------------------------------------------
     UINT rowState(int row, UINT mask) const;
-    // Row -1 means every row. With a single-selection list, selecting a row clears the others and
-    // selecting every row is refused. Only one row holds the focus; focusing row -1 is ignored.
-    bool setRowState(int row, UINT state, UINT mask, bool singleSelection);
+    // Gives the row exactly `state`. LVIS_FOCUSED there takes the focus from any other row (only
+    // one row holds it); the rules that tie rows together (single selection, the focus leaving
+    // a row) are the list's, which tells the parent of each row it changes.
+    void writeRowState(int row, UINT state);
     int selectedCount() const { return m_selectedCount; }
     int focusedRow() const { return m_focusedRow; }
     int selectionMark() const { return m_selectionMark; }
@@ -60,16 +62,7 @@ public:
     // LVM_GETNEXTITEM: the first row after `start` (-1: from the first row) matching `flags`.
     int nextRow(int start, UINT flags) const;
 
-    // ---- what the mouse and the keys do ---------------------------------------------------------
-    void selectOnly(int row); // clears every other selection
-    void toggleSelected(int row, bool singleSelection);
-    void selectRange(int from, int to, bool keepOthers);
-    void clearSelection();
-    void setFocusedRow(int row); // -1: no row has the focus
-
 private:
-    void setSelected(int row, bool selected);
-
     std::vector<ListColumn> m_columns;
     RowStore m_rows;
     int m_selectedCount = 0;

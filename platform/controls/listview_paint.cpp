@@ -1,5 +1,8 @@
 // How a list view looks: its border, the rows that are in view (drawn by the parent through
 // WM_DRAWITEM for owner-drawn lists, by the list otherwise), its scroll bars, and the header row.
+// Each paint goes through the custom-draw stages of NM_CUSTOMDRAW: the whole paint, and each row
+// and each cell when the parent asks for them; a row the parent says it drew is left alone. The
+// colours and fonts a parent may set in NMLVCUSTOMDRAW are not taken.
 #include "control_base.h"
 #include "listview_state.h"
 #include "paint_kit.h"
@@ -57,8 +60,14 @@ void DrawRowByParent(HWND list, const ListViewState& state, HDC dc, int row, con
     }
 }
 
+// One stage of custom drawing; the parent's answer (CDRF_*).
+LRESULT CustomDraw(HWND list, NMLVCUSTOMDRAW& draw, DWORD stage) {
+    draw.nmcd.dwDrawStage = stage;
+    return NotifyParent(list, &draw.nmcd.hdr, NM_CUSTOMDRAW);
+}
+
 void DrawRowCells(HWND list, const ListViewState& state, HDC dc, int row, const RECT& rect,
-                  const RowLook& look) {
+                  const RowLook& look, NMLVCUSTOMDRAW* cellStages) {
     const ListModel& model = state.m_model;
     const bool fullRow = (state.m_extendedStyle & LVS_EX_FULLROWSELECT) != 0;
     const int highlight = look.active ? COLOR_HIGHLIGHT : COLOR_3DFACE;
@@ -70,6 +79,13 @@ void DrawRowCells(HWND list, const ListViewState& state, HDC dc, int row, const 
         const int width = std::max(0, info.width);
         RECT cell{x, rect.top, x + width, rect.bottom};
         x += width;
+        if (cellStages) {
+            cellStages->iSubItem = info.subItem;
+            CustomDraw(list, *cellStages, CDDS_ITEMPREPAINT | CDDS_SUBITEM);
+            if (!StillAlive(list)) {
+                return;
+            }
+        }
         if (width == 0) {
             continue;
         }
@@ -111,26 +127,64 @@ void FillBackground(HDC dc, const RECT& rect, COLORREF colour) {
 
 } // namespace
 
+// Draws one row in view between its custom-draw stages, when the parent asked for them.
+void PaintRow(HWND list, const ListViewState& state, HDC dc, int row, const RECT& rect, bool rowStages) {
+    const RowLook look = LookOf(list, state, row);
+    const bool ownerDrawn = IsOwnerDrawn(list);
+    NMLVCUSTOMDRAW draw{};
+    LRESULT answer = CDRF_DODEFAULT;
+    if (rowStages) {
+        draw.nmcd.hdc = dc;
+        draw.nmcd.rc = rect;
+        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+        draw.nmcd.uItemState = (look.selected ? CDIS_SELECTED : 0) | (look.focused ? CDIS_FOCUS : 0);
+        draw.nmcd.lItemlParam = state.m_model.param(row);
+        draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
+        draw.clrTextBk = state.m_background == CLR_INVALID ? GetSysColor(COLOR_WINDOW) : state.m_background;
+        answer = CustomDraw(list, draw, CDDS_ITEMPREPAINT);
+        if (!StillAlive(list)) {
+            return;
+        }
+    }
+    if (!(answer & CDRF_SKIPDEFAULT)) {
+        if (ownerDrawn) {
+            // An owner-drawn row has no cells of its own to tell of.
+            DrawRowByParent(list, state, dc, row, rect, look);
+        } else {
+            const bool cellStages = (answer & CDRF_NOTIFYSUBITEMDRAW) != 0;
+            DrawRowCells(list, state, dc, row, rect, look, cellStages ? &draw : nullptr);
+        }
+        if (!StillAlive(list)) {
+            return;
+        }
+    }
+    if (answer & CDRF_NOTIFYPOSTPAINT) {
+        draw.iSubItem = 0;
+        CustomDraw(list, draw, CDDS_ITEMPOSTPAINT);
+    }
+}
+
 void PaintListView(HWND list, const ListViewState& state, HDC dc, const RECT& client) {
     DrawOwnBorder(list, dc, client);
     const ListLayout layout = LayoutOf(list, state);
     FontSelection font(dc, FontOrDefault(state.m_font));
+    NMLVCUSTOMDRAW paint{};
+    paint.nmcd.hdc = dc;
+    paint.nmcd.rc = client;
+    const LRESULT answer = CustomDraw(list, paint, CDDS_PREPAINT);
+    if (!StillAlive(list)) {
+        return;
+    }
     FillBackground(dc, layout.rows, state.m_background);
     const int count = state.m_model.rowCount();
     const int last = std::min(count, state.m_topRow + layout.partRows);
-    const bool ownerDrawn = IsOwnerDrawn(list);
-    for (int row = state.m_topRow; row < last; ++row) {
+    for (int row = state.m_topRow; row < last && !(answer & CDRF_SKIPDEFAULT) && state.m_model.hasRow(row);
+         ++row) {
         // Every row in view is drawn, the one cut by the bottom edge included, clipped to the rows'
         // area; the owner may change the DC, so each row starts from the same DC state.
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, layout.rows.left, layout.rows.top, layout.rows.right, layout.rows.bottom);
-        const RECT rect = RowRect(layout, state, row);
-        const RowLook look = LookOf(list, state, row);
-        if (ownerDrawn) {
-            DrawRowByParent(list, state, dc, row, rect, look);
-        } else {
-            DrawRowCells(list, state, dc, row, rect, look);
-        }
+        PaintRow(list, state, dc, row, RowRect(layout, state, row), (answer & CDRF_NOTIFYITEMDRAW) != 0);
         RestoreDC(dc, saved);
         if (!StillAlive(list)) {
             return;
@@ -144,6 +198,9 @@ void PaintListView(HWND list, const ListViewState& state, HDC dc, const RECT& cl
     }
     if (!IsRectEmpty(&layout.corner)) {
         FillSysColour(dc, layout.corner, COLOR_3DFACE);
+    }
+    if (answer & CDRF_NOTIFYPOSTPAINT) {
+        CustomDraw(list, paint, CDDS_POSTPAINT);
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace controls {
 
 // The header row is 20 px high whatever the font, so that list geometry is the same everywhere.
@@ -73,6 +75,38 @@ void ClampScroll(HWND list, ListViewState& state);
 bool ScrollTo(HWND list, ListViewState& state, int topRow, int scrollX);
 bool EnsureVisible(HWND list, ListViewState& state, int row, bool partialOk);
 void PlaceHeader(HWND list, ListViewState& state);
+
+// ---- what the parent is told (listview_changes.cpp) ------------------------------------------------
+// What LVM_SETITEM and LVM_SETITEMSTATE change in one row: the state bits under `stateMask` with
+// LVIF_STATE, the first cell with LVIF_TEXT, the item data with LVIF_PARAM.
+struct RowEdit {
+    UINT fields = 0;
+    UINT state = 0;
+    UINT stateMask = 0;
+    std::wstring_view text;
+    LPARAM param = 0;
+};
+RowEdit StateEdit(UINT state, UINT mask);
+// Changes one row, between LVN_ITEMCHANGING (a non-zero answer keeps the row as it was: false) and
+// LVN_ITEMCHANGED. False as well when the list is gone or the row with it.
+bool EditRow(HWND list, ListViewState& state, int row, const RowEdit& edit);
+// LVM_SETITEMSTATE, row -1 meaning every row.
+bool SetRowStates(HWND list, ListViewState& state, int row, UINT rowState, UINT mask);
+// The steps of the mouse and the keys; each leaves the list to be repainted, and the list may be
+// gone afterwards.
+void DeselectAllBut(HWND list, ListViewState& state, int keep);                // keep -1: every row
+void SelectAlone(HWND list, ListViewState& state, int row);                    // with the focus and the mark
+void SelectRangeTo(HWND list, ListViewState& state, int row, bool keepOthers); // from the mark
+void ToggleSelected(HWND list, ListViewState& state, int row, bool withFocus);
+void FocusRow(HWND list, ListViewState& state, int row);
+// Rows coming and going: LVN_INSERTITEM once the row is in, LVN_DELETEITEM before it goes, and
+// LVN_DELETEALLITEMS before they all go, whose non-zero answer spares the parent the rows' own.
+int InsertRow(HWND list, ListViewState& state, int index, ListRow row);
+void NotifyInserted(HWND list, const ListViewState& state, int row);
+bool DeleteRow(HWND list, ListViewState& state, int row);
+void DeleteAllRows(HWND list, ListViewState& state);
+// WM_NOTIFY with only the header: NM_SETFOCUS, NM_KILLFOCUS.
+void NotifyCode(HWND list, UINT code);
 
 // ---- painting (listview_paint.cpp) -----------------------------------------------------------------
 void PaintListView(HWND list, const ListViewState& state, HDC dc, const RECT& client);

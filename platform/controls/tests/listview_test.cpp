@@ -1,6 +1,7 @@
 // The report list as the dialog code and a person use it: the LVM_* contract (cells, states, row -1,
 // next item, deletion, scrolling a row into view), selection by mouse with Ctrl and Shift, the right
-// click that leads to a context menu, keys, and owner-drawn rows through WM_DRAWITEM.
+// click that leads to a context menu, keys, owner-drawn rows through WM_DRAWITEM, and what the list
+// tells its parent of its rows' states, their coming and going, the focus and custom drawing.
 #include "sample_dialog.h"
 
 #include <automation.h>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,22 @@ protected:
         SendMessageW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
     int Top() const { return static_cast<int>(SendMessageW(list(), LVM_GETTOPINDEX, 0, 0)); }
+    // What the list told its parent since the last call, of the notifications the stand-in sends:
+    // Windows' list view also sends NM_RELEASEDCAPTURE after a click and asks for texts with
+    // LVN_GETDISPINFO, which the sample dialog does not name.
+    std::string Notes() {
+        std::string kept;
+        const std::string notes = dialog.takeListNotes();
+        for (size_t start = 0; start < notes.size();) {
+            const size_t end = notes.find('\n', start) + 1;
+            const std::string line = notes.substr(start, end - start);
+            if (line.find("_FIRST-") == std::string::npos) {
+                kept += line;
+            }
+            start = end;
+        }
+        return kept;
+    }
     int PerPage() const { return static_cast<int>(SendMessageW(list(), LVM_GETCOUNTPERPAGE, 0, 0)); }
 };
 
@@ -369,6 +387,283 @@ TEST_F(ListView, TheWheelScrollsAndAPickedRowIsBroughtIntoView) {
     EXPECT_GT(Top() + PerPage(), 25);
     ASSERT_TRUE(automation::PickListRow(list(), 0));
     EXPECT_EQ(Top(), 0);
+}
+
+// Each row a change reaches is told of it on its own: LVN_ITEMCHANGING first, even when nothing
+// changes, LVN_ITEMCHANGED after a change only; a row taking the focus takes it from another row
+// between the two. Sub-items are never told of.
+TEST_F(ListView, EachRowIsToldOfItsChangeBeforeAndAfter) {
+    dialog.fillList(kOwnerList, 3);
+    EXPECT_EQ(Notes(), "101 LVN_INSERTITEM row=0 sub=0 changed=- old=- new=- param=100\n"
+                       "101 LVN_INSERTITEM row=1 sub=0 changed=- old=- new=- param=101\n"
+                       "101 LVN_INSERTITEM row=2 sub=0 changed=- old=- new=- param=102\n")
+        << "the second cells were written without a word";
+    const auto setItem = [this](UINT mask, const wchar_t* text, LPARAM param) {
+        LVITEMW item{};
+        item.mask = mask;
+        item.iItem = 1;
+        item.pszText = const_cast<LPWSTR>(text);
+        item.lParam = param;
+        item.state = LVIS_SELECTED;
+        item.stateMask = LVIS_SELECTED;
+        return SendMessageW(list(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::string notes;
+        bool unchangedRowsLeftOut = false; // a change of every row that leaves some rows as they were
+    };
+    const Step steps[] = {
+        {"select a row", [&] { SetState(2, LVIS_SELECTED, LVIS_SELECTED); },
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"},
+        {"select it again", [&] { SetState(2, LVIS_SELECTED, LVIS_SELECTED); },
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=SELECTED new=SELECTED param=102\n"},
+        {"focus it", [&] { SetState(2, LVIS_FOCUSED, LVIS_FOCUSED); },
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=102\n"},
+        {"focus another", [&] { SetState(0, LVIS_FOCUSED, LVIS_FOCUSED); },
+         "101 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=- new=FOCUSED param=100\n"
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=102\n"
+         "101 LVN_ITEMCHANGED row=0 sub=0 changed=STATE old=- new=FOCUSED param=100\n"},
+        {"deselect every row", [&] { SetState(-1, 0, LVIS_SELECTED); },
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=SELECTED new=- param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=SELECTED new=- param=102\n",
+         true},
+        {"deselect every row when none is", [&] { SetState(-1, 0, LVIS_SELECTED); }, ""},
+        {"select every row", [&] { SetState(-1, LVIS_SELECTED, LVIS_SELECTED); },
+         "101 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=FOCUSED new=FOCUSED|SELECTED param=100\n"
+         "101 LVN_ITEMCHANGED row=0 sub=0 changed=STATE old=FOCUSED new=FOCUSED|SELECTED param=100\n"
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=- new=SELECTED param=101\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=- new=SELECTED param=101\n"
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"},
+        {"focus every row (refused)", [&] { SetState(-1, LVIS_FOCUSED, LVIS_FOCUSED); }, ""},
+        {"first cell", [&] { SetCell(1, 0, L"x"); },
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=TEXT old=- new=- param=101\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=TEXT old=- new=- param=101\n"},
+        {"the same first cell", [&] { SetCell(1, 0, L"x"); },
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=TEXT old=- new=- param=101\n"},
+        {"a sub-item", [&] { SetCell(1, 1, L"y"); }, ""},
+        {"first cell by LVM_SETITEMTEXTW",
+         [&] {
+             LVITEMW item{};
+             item.pszText = const_cast<LPWSTR>(L"z");
+             SendMessageW(list(), LVM_SETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item));
+         },
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=TEXT old=- new=- param=101\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=TEXT old=- new=- param=101\n"},
+        {"item data: the old before, the new after", [&] { setItem(LVIF_PARAM, nullptr, 7); },
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=PARAM old=- new=- param=101\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=PARAM old=- new=- param=7\n"},
+        {"state, text and data at once", [&] { setItem(LVIF_STATE | LVIF_TEXT | LVIF_PARAM, L"w", 8); },
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=TEXT|PARAM old=SELECTED new=SELECTED param=7\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=TEXT|PARAM old=SELECTED new=SELECTED param=8\n"},
+        {"deselect every row", [&] { SetState(-1, 0, LVIS_SELECTED); },
+         "101 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=100\n"
+         "101 LVN_ITEMCHANGED row=0 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=100\n"
+         "101 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=SELECTED new=- param=8\n"
+         "101 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=SELECTED new=- param=8\n"
+         "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=SELECTED new=- param=102\n"
+         "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=SELECTED new=- param=102\n"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        const std::string notes = Notes();
+        if (step.unchangedRowsLeftOut) {
+            BR_FAILS_ON_WINDOWS(
+                "the stand-in tells a change of every row only to the rows it changes, where "
+                "Windows sends LVN_ITEMCHANGING to the others too: the dialog clears the "
+                "selection of all rows for each row it adds, which must not cost a message per row",
+                EXPECT_EQ(notes, step.notes) << step.name);
+        } else {
+            EXPECT_EQ(notes, step.notes) << step.name;
+        }
+    }
+}
+
+TEST_F(ListView, AParentsVetoKeepsTheRowAsItWas) {
+    dialog.fillList(kOwnerList, 3);
+    SetCell(1, 0, L"kept");
+    dialog.takeListNotes();
+    dialog.answer(LVN_ITEMCHANGING, TRUE, 1);
+    LVITEMW all{};
+    all.state = LVIS_SELECTED;
+    all.stateMask = LVIS_SELECTED;
+    EXPECT_FALSE(
+        SendMessageW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all)))
+        << "not every row took the change";
+    EXPECT_EQ(SelectedRows(list()), (std::vector<int>{0, 2}));
+    EXPECT_FALSE(SetCell(1, 0, L"changed"));
+    EXPECT_EQ(Cell(1, 0), L"kept");
+    EXPECT_EQ(Notes(), "101 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=- new=SELECTED param=100\n"
+                       "101 LVN_ITEMCHANGED row=0 sub=0 changed=STATE old=- new=SELECTED param=100\n"
+                       "101 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=- new=SELECTED param=101\n"
+                       "101 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+                       "101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+                       "101 LVN_ITEMCHANGING row=1 sub=0 changed=TEXT old=- new=- param=101\n");
+}
+
+// A click or a key is made of single-row changes: the others lose their selection first, then the
+// row takes its own; the list takes the focus after the rows changed.
+TEST_F(ListView, ClicksAndKeysChangeOneRowAtATime) {
+    dialog.fillList(kPlainList, 5);
+    HWND plain = dialog.item(kPlainList);
+    dialog.takeListNotes();
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::string notes;
+    };
+    const Step steps[] = {
+        {"click a row of a list without the focus", [&] { automation::PickListRow(plain, 1); },
+         "102 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=101\n"
+         "102 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=101\n"
+         "102 NM_SETFOCUS\n"
+         "102 NM_CLICK row=1\n"},
+        {"click another", [&] { automation::PickListRow(plain, 3); },
+         "102 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=101\n"
+         "102 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=101\n"
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=103\n"
+         "102 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=FOCUSED new=- param=101\n"
+         "102 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=FOCUSED new=- param=101\n"
+         "102 LVN_ITEMCHANGED row=3 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=103\n"
+         "102 NM_CLICK row=3\n"},
+        {"ctrl click adds", [&] { automation::PickListRow(plain, 4, automation::kCtrl); },
+         "102 LVN_KEYDOWN vk=17\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=104\n"
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=103\n"
+         "102 LVN_ITEMCHANGED row=3 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=103\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=104\n"
+         "102 NM_CLICK row=4\n"},
+        {"shift click selects from the mark", [&] { automation::PickListRow(plain, 2, automation::kShift); },
+         "102 LVN_KEYDOWN vk=16\n"
+         "102 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+         "102 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=SELECTED new=SELECTED param=103\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED|SELECTED "
+         "param=104\n"
+         "102 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=102\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=104\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=104\n"
+         "102 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=102\n"
+         "102 NM_CLICK row=2\n"},
+        {"down", [&] { automation::PressKey(VK_DOWN); },
+         "102 LVN_KEYDOWN vk=40\n"
+         "102 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=102\n"
+         "102 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=102\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=SELECTED new=- param=104\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=SELECTED new=- param=104\n"
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=103\n"
+         "102 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=FOCUSED new=- param=102\n"
+         "102 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=FOCUSED new=- param=102\n"
+         "102 LVN_ITEMCHANGED row=3 sub=0 changed=STATE old=SELECTED new=FOCUSED|SELECTED param=103\n"},
+        {"ctrl down moves only the focus", [&] { automation::PressKey(VK_DOWN, automation::kCtrl); },
+         "102 LVN_KEYDOWN vk=17\n"
+         "102 LVN_KEYDOWN vk=40\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=- new=FOCUSED param=104\n"
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=103\n"
+         "102 LVN_ITEMCHANGED row=3 sub=0 changed=STATE old=FOCUSED|SELECTED new=SELECTED param=103\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=- new=FOCUSED param=104\n"},
+        {"ctrl space flips the focused row", [&] { automation::PressKey(VK_SPACE, automation::kCtrl); },
+         "102 LVN_KEYDOWN vk=17\n"
+         "102 LVN_KEYDOWN vk=32\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=FOCUSED new=FOCUSED|SELECTED param=104\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=FOCUSED new=FOCUSED|SELECTED param=104\n"},
+        {"click the empty area",
+         [&] {
+             automation::ClickAt(plain, POINT{kOwnerColumnsWidth + 20, 30});
+         },
+         "102 LVN_ITEMCHANGING row=3 sub=0 changed=STATE old=SELECTED new=- param=103\n"
+         "102 LVN_ITEMCHANGED row=3 sub=0 changed=STATE old=SELECTED new=- param=103\n"
+         "102 LVN_ITEMCHANGING row=4 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=104\n"
+         "102 LVN_ITEMCHANGED row=4 sub=0 changed=STATE old=FOCUSED|SELECTED new=FOCUSED param=104\n"
+         "102 NM_CLICK row=-1\n"},
+        {"the focus goes", [&] { SetFocus(dialog.item(kPush)); }, "102 NM_KILLFOCUS\n"},
+        {"and comes back", [&] { SetFocus(plain); }, "102 NM_SETFOCUS\n"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(Notes(), step.notes) << step.name;
+    }
+}
+
+// A row going first gives up its selection and focus; LVM_DELETEALLITEMS and the list's end tell
+// of every row from the last up, unless the parent answers LVN_DELETEALLITEMS with TRUE.
+TEST_F(ListView, RowsComingAndGoingAreTold) {
+    dialog.fillList(kOwnerList, 4);
+    SetState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    dialog.takeListNotes();
+    EXPECT_TRUE(SendMessageW(list(), LVM_DELETEITEM, 1, 0));
+    EXPECT_TRUE(SendMessageW(list(), LVM_DELETEITEM, 0, 0));
+    EXPECT_EQ(Notes(), "101 LVN_ITEMCHANGING row=1 sub=0 changed=STATE old=FOCUSED|SELECTED new=- param=101\n"
+                       "101 LVN_ITEMCHANGED row=1 sub=0 changed=STATE old=FOCUSED|SELECTED new=- param=101\n"
+                       "101 LVN_DELETEITEM row=1 sub=0 changed=- old=- new=- param=101\n"
+                       "101 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=- new=- param=100\n"
+                       "101 LVN_DELETEITEM row=0 sub=0 changed=- old=- new=- param=100\n");
+    EXPECT_TRUE(SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0));
+    EXPECT_EQ(Notes(), "101 LVN_DELETEALLITEMS row=-1 sub=0 changed=- old=- new=- param=0\n"
+                       "101 LVN_DELETEITEM row=1 sub=0 changed=- old=- new=- param=103\n"
+                       "101 LVN_DELETEITEM row=0 sub=0 changed=- old=- new=- param=102\n");
+    SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0);
+    EXPECT_EQ(Notes(), "101 LVN_DELETEALLITEMS row=-1 sub=0 changed=- old=- new=- param=0\n")
+        << "told even with no rows";
+
+    dialog.fillList(kOwnerList, 2);
+    dialog.takeListNotes();
+    dialog.answer(LVN_DELETEALLITEMS, TRUE);
+    SendMessageW(list(), LVM_DELETEALLITEMS, 0, 0);
+    EXPECT_EQ(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(Notes(), "101 LVN_DELETEALLITEMS row=-1 sub=0 changed=- old=- new=- param=0\n");
+
+    dialog.answer(LVN_DELETEALLITEMS, FALSE);
+    dialog.fillList(kOwnerList, 2);
+    dialog.takeListNotes();
+    DestroyWindow(list());
+    EXPECT_EQ(Notes(), "101 LVN_DELETEALLITEMS row=-1 sub=0 changed=- old=- new=- param=0\n"
+                       "101 LVN_DELETEITEM row=1 sub=0 changed=- old=- new=- param=101\n"
+                       "101 LVN_DELETEITEM row=0 sub=0 changed=- old=- new=- param=100\n")
+        << "a list that ends tells of its rows";
+}
+
+// Each paint begins with CDDS_PREPAINT; rows, cells and the ends of painting are told of only when
+// the parent asks. An owner-drawn list has no cells to tell of.
+TEST_F(ListView, CustomDrawTellsTheStagesTheParentAsksFor) {
+    for (int id : {kOwnerList, kPlainList}) {
+        HWND each = dialog.item(id);
+        dialog.fillList(id, 2);
+        UpdateWindow(each);
+        dialog.takeCustomDraws();
+        const auto paint = [&] {
+            RedrawWindow(each, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            return dialog.takeCustomDraws();
+        };
+        const std::string name = std::to_string(id);
+        EXPECT_EQ(paint(), name + " CDDS_PREPAINT\n") << "a parent answering CDRF_DODEFAULT";
+        dialog.answerCustomDraw(CDDS_PREPAINT, CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT);
+        EXPECT_EQ(paint(), name + " CDDS_PREPAINT\n" + name +
+                               " CDDS_ITEMPREPAINT row=0 sub=0 state=- param=100\n" + name +
+                               " CDDS_ITEMPREPAINT row=1 sub=0 state=- param=101\n" + name +
+                               " CDDS_POSTPAINT\n");
+        dialog.answerCustomDraw(CDDS_ITEMPREPAINT, CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT);
+        std::string rows;
+        for (int row = 0; row < 2; ++row) {
+            const std::string item = " row=" + std::to_string(row) + " sub=";
+            const std::string rest = " state=- param=" + std::to_string(100 + row) + "\n";
+            rows += name + " CDDS_ITEMPREPAINT" + item + "0" + rest;
+            if (id == kPlainList) {
+                for (int sub = 0; sub < 3; ++sub) {
+                    rows += name + " CDDS_ITEMPREPAINT|CDDS_SUBITEM" + item + std::to_string(sub) + rest;
+                }
+            }
+            rows += name + " CDDS_ITEMPOSTPAINT" + item + "0" + rest;
+        }
+        EXPECT_EQ(paint(), name + " CDDS_PREPAINT\n" + rows + name + " CDDS_POSTPAINT\n");
+        dialog.answerCustomDraw(CDDS_PREPAINT, CDRF_DODEFAULT);
+        dialog.answerCustomDraw(CDDS_ITEMPREPAINT, CDRF_DODEFAULT);
+    }
 }
 
 } // namespace

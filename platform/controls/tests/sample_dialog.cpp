@@ -3,7 +3,10 @@
 
 #include <standin/hooks.h>
 
+#include <cstdio>
 #include <cwchar>
+#include <initializer_list>
+#include <utility>
 
 namespace sample {
 
@@ -101,11 +104,142 @@ std::string NotifyLine(const NMHDR* header) {
     case LVN_KEYDOWN:
         return id + "LVN_KEYDOWN vk=" + std::to_string(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
     default:
-        // Windows' list view also tells its parent of every state change, of the focus, the capture and
-        // custom drawing (LVN_ITEMCHANGING, LVN_ITEMCHANGED, NM_SETFOCUS, NM_RELEASEDCAPTURE,
-        // NM_CUSTOMDRAW); the stand-in's does not. The tests read the notifications named above.
+        // The states, the life, the focus and the drawing of a list are told apart (takeListNotes,
+        // takeCustomDraws).
         return {};
     }
+}
+
+// Flags as their names joined with '|', "-" for none, what no name covers in hexadecimal.
+std::string FlagNames(UINT flags, std::initializer_list<std::pair<UINT, const char*>> names) {
+    std::string text;
+    for (const auto& [flag, name] : names) {
+        if ((flags & flag) == flag && flag != 0) {
+            text += text.empty() ? "" : "|";
+            text += name;
+            flags &= ~flag;
+        }
+    }
+    if (flags != 0) {
+        char rest[16];
+        std::snprintf(rest, sizeof rest, "0x%x", flags);
+        text += text.empty() ? "" : "|";
+        text += rest;
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string StateNames(UINT state) {
+    return FlagNames(state, {{LVIS_FOCUSED, "FOCUSED"},
+                             {LVIS_SELECTED, "SELECTED"},
+                             {LVIS_CUT, "CUT"},
+                             {LVIS_DROPHILITED, "DROPHILITED"}});
+}
+
+std::string ListCodeName(UINT code) {
+    switch (code) {
+    case LVN_ITEMCHANGING:
+        return "LVN_ITEMCHANGING";
+    case LVN_ITEMCHANGED:
+        return "LVN_ITEMCHANGED";
+    case LVN_INSERTITEM:
+        return "LVN_INSERTITEM";
+    case LVN_DELETEITEM:
+        return "LVN_DELETEITEM";
+    case LVN_DELETEALLITEMS:
+        return "LVN_DELETEALLITEMS";
+    case LVN_BEGINDRAG:
+        return "LVN_BEGINDRAG";
+    case LVN_KEYDOWN:
+        return "LVN_KEYDOWN";
+    case NM_CLICK:
+        return "NM_CLICK";
+    case NM_DBLCLK:
+        return "NM_DBLCLK";
+    case NM_RCLICK:
+        return "NM_RCLICK";
+    case NM_SETFOCUS:
+        return "NM_SETFOCUS";
+    case NM_KILLFOCUS:
+        return "NM_KILLFOCUS";
+    case NM_HOVER:
+        return "NM_HOVER";
+    default:
+        break;
+    }
+    // A code the stand-in does not name, as an offset from its range's first code.
+    const bool listCode = code <= LVN_FIRST && code > LVN_FIRST - 100;
+    return (listCode ? "LVN_FIRST-" + std::to_string(LVN_FIRST - code)
+                     : "NM_FIRST-" + std::to_string(NM_FIRST - code));
+}
+
+std::string ListNoteLine(const NMHDR* header) {
+    std::string line = std::to_string(header->idFrom) + " " + ListCodeName(header->code);
+    switch (header->code) {
+    case LVN_ITEMCHANGING:
+    case LVN_ITEMCHANGED:
+    case LVN_INSERTITEM:
+    case LVN_DELETEITEM:
+    case LVN_DELETEALLITEMS: {
+        const auto* item = reinterpret_cast<const NMLISTVIEW*>(header);
+        line += " row=" + std::to_string(item->iItem) + " sub=" + std::to_string(item->iSubItem);
+        line += " changed=" + FlagNames(item->uChanged, {{LVIF_TEXT, "TEXT"},
+                                                         {LVIF_IMAGE, "IMAGE"},
+                                                         {LVIF_PARAM, "PARAM"},
+                                                         {LVIF_STATE, "STATE"},
+                                                         {LVIF_INDENT, "INDENT"}});
+        line += " old=" + StateNames(item->uOldState) + " new=" + StateNames(item->uNewState);
+        line += " param=" + std::to_string(item->lParam);
+        break;
+    }
+    case NM_CLICK:
+    case NM_DBLCLK:
+    case NM_RCLICK:
+        line += " row=" + std::to_string(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
+        break;
+    case LVN_KEYDOWN:
+        line += " vk=" + std::to_string(reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
+        break;
+    default:
+        break;
+    }
+    return line;
+}
+
+std::string StageName(DWORD stage) {
+    std::string name;
+    switch (stage & ~(CDDS_ITEM | CDDS_SUBITEM)) {
+    case CDDS_PREPAINT:
+        name = (stage & CDDS_ITEM) ? "CDDS_ITEMPREPAINT" : "CDDS_PREPAINT";
+        break;
+    case CDDS_POSTPAINT:
+        name = (stage & CDDS_ITEM) ? "CDDS_ITEMPOSTPAINT" : "CDDS_POSTPAINT";
+        break;
+    case CDDS_PREERASE:
+        name = (stage & CDDS_ITEM) ? "CDDS_ITEMPREERASE" : "CDDS_PREERASE";
+        break;
+    case CDDS_POSTERASE:
+        name = (stage & CDDS_ITEM) ? "CDDS_ITEMPOSTERASE" : "CDDS_POSTERASE";
+        break;
+    default:
+        name = "stage " + std::to_string(stage);
+        break;
+    }
+    return (stage & CDDS_SUBITEM) ? name + "|CDDS_SUBITEM" : name;
+}
+
+std::string CustomDrawLine(const NMLVCUSTOMDRAW* draw) {
+    std::string line = std::to_string(draw->nmcd.hdr.idFrom) + " " + StageName(draw->nmcd.dwDrawStage);
+    if (draw->nmcd.dwDrawStage & CDDS_ITEM) {
+        line += " row=" + std::to_string(draw->nmcd.dwItemSpec) + " sub=" + std::to_string(draw->iSubItem);
+        line += " state=" + FlagNames(draw->nmcd.uItemState, {{CDIS_SELECTED, "SELECTED"},
+                                                              {CDIS_FOCUS, "FOCUS"},
+                                                              {CDIS_HOT, "HOT"},
+                                                              {CDIS_DISABLED, "DISABLED"},
+                                                              {CDIS_SHOWKEYBOARDCUES, "SHOWKEYBOARDCUES"}});
+        line += " param=" + std::to_string(draw->nmcd.lItemlParam);
+    }
+    return line;
 }
 
 } // namespace
@@ -148,6 +282,8 @@ SampleDialog::SampleDialog() {
     SendDlgItemMessageW(m_hwnd, kPlainList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                         LVS_EX_FULLROWSELECT);
     m_events.clear();
+    m_listNotes.clear();
+    m_customDraws.clear();
 }
 
 SampleDialog::~SampleDialog() {
@@ -179,6 +315,43 @@ std::string SampleDialog::takeEvents() {
     std::string lines = Lines(m_events);
     m_events.clear();
     return lines;
+}
+
+std::string SampleDialog::takeListNotes() {
+    std::string lines = Lines(m_listNotes);
+    m_listNotes.clear();
+    return lines;
+}
+
+std::string SampleDialog::takeCustomDraws() {
+    std::string lines = Lines(m_customDraws);
+    m_customDraws.clear();
+    return lines;
+}
+
+void SampleDialog::answer(UINT code, LRESULT result, int row) {
+    std::erase_if(m_answers, [&](const Answer& each) { return each.code == code && each.row == row; });
+    m_answers.push_back(Answer{code, row, result});
+}
+
+// Records a list's notification and gives the answer the test chose for it (0 unless told).
+LRESULT SampleDialog::noteList(const NMHDR* header) {
+    if (header->code == NM_CUSTOMDRAW) {
+        const auto* draw = reinterpret_cast<const NMLVCUSTOMDRAW*>(header);
+        m_customDraws.push_back(CustomDrawLine(draw));
+        const auto found = m_drawAnswers.find(draw->nmcd.dwDrawStage);
+        return found == m_drawAnswers.end() ? CDRF_DODEFAULT : found->second;
+    }
+    m_listNotes.push_back(ListNoteLine(header));
+    const int row =
+        header->code == LVN_ITEMCHANGING ? reinterpret_cast<const NMLISTVIEW*>(header)->iItem : kAnyRow;
+    LRESULT result = 0;
+    for (const Answer& each : m_answers) {
+        if (each.code == header->code && (each.row == kAnyRow || each.row == row)) {
+            result = each.result;
+        }
+    }
+    return result;
 }
 
 std::vector<DrawRecord> SampleDialog::takeDraws() {
@@ -217,10 +390,15 @@ INT_PTR SampleDialog::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     case WM_NOTIFY: {
-        const std::string line = NotifyLine(reinterpret_cast<const NMHDR*>(lParam));
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        const std::string line = NotifyLine(header);
         if (!line.empty())
             record(line);
-        return FALSE;
+        if (header->idFrom != static_cast<UINT_PTR>(kOwnerList) &&
+            header->idFrom != static_cast<UINT_PTR>(kPlainList))
+            return FALSE;
+        SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, noteList(header));
+        return TRUE;
     }
     case WM_CONTEXTMENU:
         record("WM_CONTEXTMENU " + std::to_string(GetDlgCtrlID(reinterpret_cast<HWND>(wParam))));

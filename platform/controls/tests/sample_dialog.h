@@ -1,6 +1,7 @@
 // A test dialog with one control of each kind the product's dialog uses, made from an in-memory
 // template, shown, and driven by the simulated user. Its dialog procedure records what the controls
-// tell their parent, in order, as readable lines ("105 CBN_SELCHANGE", "101 NM_RCLICK row=2").
+// tell their parent, in order, as readable lines ("105 CBN_SELCHANGE", "101 NM_RCLICK row=2"), and
+// apart from those what the lists tell of their rows, their life, the focus and their drawing.
 #pragma once
 
 #include <windows.h>
@@ -58,6 +59,17 @@ public:
     std::string takeEvents();
     std::vector<DrawRecord> takeDraws();
     int measureCount() const { return m_measureCount; }
+    static constexpr int kAnyRow = -2;
+    // Every notification of a list but custom drawing, recorded since the last call, one per line
+    // ("101 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=FOCUSED|SELECTED param=102").
+    std::string takeListNotes();
+    // The custom-draw stages the lists went through ("102 CDDS_ITEMPREPAINT row=0 sub=0 state=- param=100").
+    std::string takeCustomDraws();
+    // From now on the dialog answers `code` with `result` (for every row, or only for `row`).
+    void answer(UINT code, LRESULT result, int row = kAnyRow);
+    // ... and a custom-draw stage (CDDS_PREPAINT, CDDS_ITEMPREPAINT ...) with `result`.
+    void answerCustomDraw(DWORD stage, LRESULT result) { m_drawAnswers[stage] = result; }
+
     // The last colour message each control sent (WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT ...).
     UINT lastColourMessage(int id) const;
 
@@ -68,11 +80,22 @@ private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void record(const std::string& line) { m_events.push_back(line); }
+    LRESULT noteList(const NMHDR* header);
+
+    struct Answer {
+        UINT code;
+        int row;
+        LRESULT result;
+    };
 
     HWND m_hwnd = nullptr;
     HBRUSH m_totalBrush = nullptr;
     std::vector<std::string> m_events;
     std::vector<DrawRecord> m_draws;
+    std::vector<std::string> m_listNotes;
+    std::vector<std::string> m_customDraws;
+    std::vector<Answer> m_answers;
+    std::map<DWORD, LRESULT> m_drawAnswers;
     std::map<int, UINT> m_colourMessages;
     int m_measureCount = 0;
     static inline SampleDialog* s_creating = nullptr; // between CreateDialogIndirectParamW and WM_INITDIALOG
