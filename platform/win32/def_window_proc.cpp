@@ -1,6 +1,7 @@
 // DefWindowProcW: Windows' default handling where the component and the controls rely on it.
-//   - WM_NCCREATE keeps the window's title; WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH use it, and
-//     WM_SETTEXT draws a caption's new title at once.
+//   - WM_NCCREATE keeps the window's title; WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH use it.
+//   - WM_SETTEXT (of a window with a caption), WM_SETICON and WM_NCACTIVATE (unless its lParam is -1)
+//     draw the frame at once.
 //   - WM_CLOSE destroys the window; WM_SYSCOMMAND decides on the command masked with 0xFFF0: SC_CLOSE
 //     sends WM_CLOSE, SC_SIZE / SC_MOVE run the drag loop, SC_CONTEXTHELP does nothing more.
 //   - WM_NCHITTEST answers from the frame; WM_NCLBUTTONDOWN starts a border drag (SC_SIZE + edge), a
@@ -110,6 +111,13 @@ LRESULT NcLButtonDown(HWND hwnd, WPARAM hit, LPARAM lParam) {
     return 0;
 }
 
+// A new title, icon or activation state is drawn within its message, not left to the loop: no
+// WM_NCPAINT follows. A window out of sight has its frame drawn when it is shown.
+void DrawFrameNow(HWND hwnd, const Window& window) {
+    if (IsReallyVisible(window))
+        PaintFrame(hwnd);
+}
+
 HWND ParentOfChild(const Window& window) {
     return (window.m_style & WS_CHILD) ? window.Parent() : nullptr;
 }
@@ -133,9 +141,8 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
     case WM_SETTEXT: {
         auto text = reinterpret_cast<LPCWSTR>(lParam);
         window->m_text = text ? text : L"";
-        // The new title is drawn here and now, not left to the loop: no WM_NCPAINT follows.
-        if ((window->m_style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(*window))
-            PaintFrame(hwnd);
+        if ((window->m_style & WS_CAPTION) == WS_CAPTION)
+            DrawFrameNow(hwnd, *window);
         return TRUE;
     }
     case WM_GETTEXT:
@@ -165,7 +172,8 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
         return 0;
     case WM_NCACTIVATE:
         window->m_captionActive = wParam != 0;
-        window->m_frameDirty = true;
+        if (lParam != -1)
+            DrawFrameNow(hwnd, *window);
         return TRUE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE)
@@ -218,7 +226,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPA
         HICON& slot = wParam == ICON_BIG ? window->m_iconBig : window->m_iconSmall;
         HICON old = slot;
         slot = reinterpret_cast<HICON>(lParam);
-        window->m_frameDirty = true;
+        DrawFrameNow(hwnd, *window);
         return reinterpret_cast<LRESULT>(old);
     }
     case WM_CANCELMODE:

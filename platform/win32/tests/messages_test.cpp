@@ -80,9 +80,10 @@ COLORREF PixelOf(HWND hwnd, int x, int y, bool wholeWindow = false) {
     return colour;
 }
 
-// DefWindowProc draws a caption's new title within WM_SETTEXT: nothing is left for the loop.
-TEST_F(Messages, ANewTitleIsDrawnWithinSetText) {
-    HWND top = MakeWindow(L"T", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 120, 80);
+// DefWindowProc draws the frame within the messages that change it (a new title, an activation state,
+// an icon): nothing is left for the loop. An activation state with lParam -1 is not drawn.
+TEST_F(Messages, TheFrameIsDrawnWithinTheMessagesThatChangeIt) {
+    HWND top = MakeWindow(L"T", WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, 0, 120, 80);
     Pump();
     const auto captionRow = [top] {
         std::vector<COLORREF> row;
@@ -91,10 +92,20 @@ TEST_F(Messages, ANewTitleIsDrawnWithinSetText) {
             row.push_back(PixelOf(top, x, y, true));
         return row;
     };
-    const std::vector<COLORREF> before = captionRow();
+    SendMessageW(top, WM_NCACTIVATE, TRUE, 0);
+    std::vector<COLORREF> before = captionRow();
     Watched() = {WM_PAINT, WM_NCPAINT, WM_ERASEBKGND};
     SetWindowTextW(top, L"new title");
     EXPECT_NE(captionRow(), before) << "the title is drawn before the loop runs";
+
+    before = captionRow();
+    SendMessageW(top, WM_NCACTIVATE, FALSE, 0);
+    const std::vector<COLORREF> inactive = captionRow();
+    EXPECT_NE(inactive, before) << "drawn in the inactive colours at once";
+    SendMessageW(top, WM_NCACTIVATE, TRUE, -1);
+    EXPECT_EQ(captionRow(), inactive) << "-1: the state changes, the frame is not drawn";
+
+    SendMessageW(top, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
     Pump();
     EXPECT_EQ(Journal(), Lines{}) << "nothing is left to paint";
     DestroyWindow(top);
