@@ -3,6 +3,7 @@
 #include "ShownValues.h"
 
 #include <Utf8.h>
+#include <WindowNesting.h>
 
 #include <brio/server/BrLogServer.h>
 #include <standin/hooks.h>
@@ -17,6 +18,8 @@ namespace {
 constexpr const wchar_t* kKeys[7] = {L"marume1",  L"marume2",   L"unit1", L"unit2",
                                      L"drawList", L"drawTotal", L"close"};
 constexpr bool kIsFlag[7] = {false, false, false, false, true, true, true};
+// Deeper than Wine lets window procedures nest (64), so that a lost level shows.
+constexpr int kNestingCeiling = 100;
 
 // A text in a failure message, cut short: a scale text may run to thousands of characters.
 std::string Narrow(const std::wstring& text) {
@@ -53,6 +56,7 @@ void Invariants::start(DialogHost& world) {
     m_options = Options{};
     m_atSetUp = Options{};
     m_bStale = false;
+    m_nNestingAtStart = measure_test::WindowNestingDepth(kNestingCeiling);
     (void)world;
 }
 
@@ -232,6 +236,15 @@ std::string Invariants::checkLiveObjects(DialogHost& world) const {
     return out.str().empty() ? "" : Fail("live-objects", "with no window: " + out.str());
 }
 
+std::string Invariants::checkNesting() const {
+    const int now = measure_test::WindowNestingDepth(kNestingCeiling);
+    if (now == m_nNestingAtStart)
+        return "";
+    return Fail("nesting", "window procedures nest " + std::to_string(now) + " deep, " +
+                               std::to_string(m_nNestingAtStart) +
+                               " at the start: an exception left a window procedure through the system");
+}
+
 std::string Invariants::checkNewWindow(const DialogView& view) const {
     const auto& v = m_atSetUp.value;
     const auto& known = m_atSetUp.known;
@@ -363,6 +376,8 @@ std::string Invariants::after(DialogHost& world, const Step& step, const std::st
     }
     if (failure.empty() && dialog == nullptr) {
         failure = checkLiveObjects(world);
+        if (failure.empty())
+            failure = checkNesting();
         ++m_counts.noWindow;
     }
     m_counts.rows += static_cast<long>(view.rows.size());

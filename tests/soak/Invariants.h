@@ -10,7 +10,8 @@
 //     and the rounding the controls show (checked once the dialog has had the chance to recompute
 //     after a failure: a failure leaves the display as it was, by design);
 //   - with no window, the live fonts, brushes, pens, DCs, menus, icons and windows are back at the
-//     host's baseline;
+//     host's baseline, and window procedures nest as deeply as at the start (under Wine an exception
+//     that left a window procedure through the system's frames lowers that for good);
 //   - a new window shows the options the dialog object holds, and a closed one leaves them in the
 //     store.
 // The options the object holds are not visible; they are followed from what the user and the log
@@ -32,7 +33,7 @@ struct CheckCounts {
     long display = 0;    // values, total, unit label and radios against the rows
     long newWindows = 0; // options shown by a new window
     long stored = 0;     // options in the store after a close
-    long noWindow = 0;   // live objects back at the baseline
+    long noWindow = 0;   // live objects and the nesting depth back at the start
     long rows = 0;       // rows seen after the steps, summed
 };
 
@@ -58,12 +59,14 @@ private:
                           const std::string& escaped) const;
     std::string checkDisplay(const DialogView& view, bool drawStale) const;
     std::string checkLiveObjects(DialogHost& world) const;
+    std::string checkNesting() const;
     std::string checkNewWindow(const DialogView& view) const;
     std::string checkStored(DialogHost& world) const;
     void followOptions(DialogHost& world, const Step& step, const DialogView& view,
                        const std::string& escaped);
     Options optionsAtSetUp(DialogHost& world) const;
 
+    int m_nNestingAtStart = 0;
     HWND m_hBefore = nullptr;
     DialogView m_before;
     Options m_options;         // what the dialog object holds, as far as it can be followed

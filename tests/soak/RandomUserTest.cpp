@@ -7,8 +7,6 @@
 //   random_user_tests --seed 42 --steps N  another sequence
 #include "RandomUser.h"
 
-#include <StopMarks.h>
-
 #include <gtest/gtest.h>
 #include <standin/hooks.h>
 
@@ -51,7 +49,6 @@ std::string List(const std::vector<Step>& steps) {
 }
 
 TEST(RandomUser, EveryStepKeepsEveryInvariant) {
-    BR_STOPS_ON_WINDOWS(measure_test::windows_causes::kRandomUserLosesTheRowsLateUntraced);
     DialogHost world{kSurvivingHost};
     const SoakOptions& options = Options();
     std::printf("random user: seed %llu, %zu steps\n", static_cast<unsigned long long>(options.seed),

@@ -118,14 +118,17 @@ void Click(DialogHost& world, int id) {
         automation::Click(control);
 }
 
-// A log that throws would throw out of a handler that the frame's command reaches from the system's
-// frames; on Windows such a step is left out (the mark is printed once a run).
-bool FrameCommandSkipped(const DialogHost& world) {
-    if (!world.logThrowing())
-        return false;
-    static const bool skips =
-        measure_test::SkipsOnWindows(measure_test::windows_causes::kFrameCommandThrowsAcrossTheSystem);
-    return skips;
+// On Windows the faults that throw are not armed: their exceptions would leave window procedures the
+// system called (the mark is printed once a run). The step still counts, so that a seed draws the same
+// steps on both platforms.
+bool ThrowingFaultLeftOut() {
+    static const bool leftOut =
+        measure_test::SkipsOnWindows(measure_test::windows_causes::kThrowingFaultsLeaveWindowProcedures);
+    return leftOut;
+}
+
+bool MayThrow(StoreMode mode) {
+    return mode == StoreMode::Throwing || mode == StoreMode::Garbage;
 }
 
 } // namespace
@@ -301,15 +304,11 @@ std::string Perform(DialogHost& world, const Step& step) {
                 automation::ChooseComboItem(combo, step.b);
         });
     case Act::Resize:
-        if (FrameCommandSkipped(world))
-            return "";
         return world.survive([&] {
             if (const HWND dialog = world.dialog())
                 automation::DragBorderTo(dialog, step.a, step.b);
         });
     case Act::CloseButton:
-        if (FrameCommandSkipped(world))
-            return "";
         return world.survive([&] {
             if (const HWND dialog = world.dialog())
                 automation::ClickFrameButton(dialog, SC_CLOSE);
@@ -324,8 +323,6 @@ std::string Perform(DialogHost& world, const Step& step) {
             }
         });
     case Act::HelpButton:
-        if (FrameCommandSkipped(world))
-            return "";
         return world.survive([&] {
             if (const HWND dialog = world.dialog())
                 automation::ClickFrameButton(dialog, SC_CONTEXTHELP);
@@ -345,22 +342,30 @@ std::string Perform(DialogHost& world, const Step& step) {
         world.m_faults.logRefuses = step.a + 1;
         return "";
     case Act::LogThrows:
+        if (ThrowingFaultLeftOut())
+            return "";
         world.setLogThrowing(true);
         world.m_faults.logThrows = step.a + 1;
         return "";
     case Act::LogBreaksDraw:
+        if (ThrowingFaultLeftOut())
+            return "";
         world.m_bFailLogWhileDrawing = true;
         return "";
-    case Act::Store:
-        world.setStorePresent(step.b != 1);
-        world.store().m_mode = step.b == 2   ? StoreMode::Throwing
+    case Act::Store: {
+        const StoreMode mode = step.b == 2   ? StoreMode::Throwing
                                : step.b == 3 ? StoreMode::Refusing
                                : step.b == 4 ? StoreMode::Garbage
                                              : StoreMode::Working;
+        if (MayThrow(mode) && ThrowingFaultLeftOut())
+            return "";
+        world.setStorePresent(step.b != 1);
+        world.store().m_mode = mode;
         world.store().m_garbageKind = static_cast<Garbage>(step.c);
         world.store().m_garbageKey = step.d;
         world.m_faults.store = step.a + 1;
         return "";
+    }
     case Act::ClipboardFails:
         standin::SetClipboardOpenFails(true);
         world.m_faults.clipboard = step.a + 1;
