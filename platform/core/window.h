@@ -64,9 +64,11 @@ struct Window {
     bool m_captionActive = false;
     int m_pressedFrameButton = 0; // HTCLOSE or HTHELP while the mouse holds it down
 
-    // Update region: one rectangle in client coordinates is enough for this system's painting.
+    // Update region, in client coordinates: the rectangles marked since the last paint (while
+    // m_dirty), and their bounding box, which GetUpdateRect and PAINTSTRUCT::rcPaint give.
     bool m_dirty = false;
     RECT m_dirtyRect{};
+    std::vector<RECT> m_dirtyParts;
     bool m_erase = false;
     bool m_frameDirty = false;
 

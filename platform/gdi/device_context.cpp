@@ -73,7 +73,8 @@ RECT ClientInRoot(const Window& window) {
 }
 
 // What of `window`'s chosen area can be seen in the picture of its top-level window.
-cairo_region_t* VisibleRegion(const Window& window, DcArea area, const RECT* paintRect, POINT* origin) {
+cairo_region_t* VisibleRegion(const Window& window, DcArea area, const std::vector<RECT>* paintParts,
+                              POINT* origin) {
     POINT windowOrigin = WindowOriginInRoot(window);
     RECT whole{windowOrigin.x, windowOrigin.y, windowOrigin.x + window.m_rect.right - window.m_rect.left,
                windowOrigin.y + window.m_rect.bottom - window.m_rect.top};
@@ -84,8 +85,15 @@ cairo_region_t* VisibleRegion(const Window& window, DcArea area, const RECT* pai
     cairo_region_t* region = cairo_region_create_rectangle(&start);
     for (Window* parent = LookupWindow(window.Parent()); parent; parent = LookupWindow(parent->Parent()))
         Intersect(region, ClientInRoot(*parent));
-    if (paintRect)
-        Intersect(region, Offset(*paintRect, *origin));
+    if (paintParts) {
+        cairo_region_t* paint = cairo_region_create();
+        for (const RECT& part : *paintParts) {
+            cairo_rectangle_int_t r = ToCairo(Offset(part, *origin));
+            cairo_region_union_rectangle(paint, &r);
+        }
+        cairo_region_intersect(region, paint);
+        cairo_region_destroy(paint);
+    }
     if (area == DcArea::NonClient)
         Subtract(region, client);
     if (area == DcArea::Client && (window.m_style & WS_CLIPCHILDREN)) {
@@ -123,7 +131,7 @@ void ClipTo(cairo_t* cairo, cairo_region_t* region) {
 
 } // namespace
 
-HDC OpenWindowDc(HWND hwnd, DcArea area, const RECT* paintRect) {
+HDC OpenWindowDc(HWND hwnd, DcArea area, const std::vector<RECT>* paintParts) {
     if (!OnUiThread())
         return nullptr;
     auto dc = std::make_unique<DeviceContext>();
@@ -133,7 +141,7 @@ HDC OpenWindowDc(HWND hwnd, DcArea area, const RECT* paintRect) {
     } else {
         dc->m_window = hwnd;
         dc->m_cairo = cairo_create(SurfaceOfRoot(RootOf(hwnd)));
-        cairo_region_t* region = VisibleRegion(*window, area, paintRect, &dc->m_origin);
+        cairo_region_t* region = VisibleRegion(*window, area, paintParts, &dc->m_origin);
         ClipTo(dc->m_cairo, region);
         cairo_region_destroy(region);
     }

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include <standin/hooks.h>
 
 namespace standin {
@@ -19,9 +21,9 @@ enum class DcArea {
 };
 // A DC of a window draws into the picture of its top-level window, moved to the window's client (or
 // window) origin and clipped to what of the window can be seen: its area, inside every ancestor's
-// client area, without the children when the window has WS_CLIPCHILDREN, and inside `paintRect` (in
+// client area, without the children when the window has WS_CLIPCHILDREN, and inside `paintParts` (in
 // the area's coordinates; null: no narrowing) for BeginPaint.
-HDC OpenWindowDc(HWND hwnd, DcArea area, const RECT* paintRect);
+HDC OpenWindowDc(HWND hwnd, DcArea area, const std::vector<RECT>* paintParts);
 BOOL CloseDc(HDC dc);
 int LiveDcCount();
 

@@ -2,7 +2,10 @@
 // UpdateWindow / RedrawWindow with RDW_UPDATENOW) then sends WM_NCPAINT, WM_PAINT and, through
 // BeginPaint, WM_ERASEBKGND. Parents are painted before their children, so children show on top.
 //
-// Does NOT: keep true regions (the update area is one rectangle, the union of what was marked), scroll
+// The update region is kept as the rectangles marked (up to a limit, then their bounding box); BeginPaint
+// clips to them, so a parent does not paint over a child next to what it has to paint.
+//
+// Does NOT: validate part of a region (ValidateRect takes it away only when it covers it all), scroll
 // windows, or send WM_SYNCPAINT. A parent without WS_CLIPCHILDREN passes invalidation on to the
 // children under the marked area, as Windows does, so what the parent paints over them is repainted.
 #include "gdi/gdi.h"
@@ -56,6 +59,26 @@ void PaintOne(HWND hwnd, HWND root, bool evenIfHidden) {
         window->m_dirty = window->m_erase = window->m_frameDirty = false;
 }
 
+// Past this many rectangles the region is its bounding box: a list invalidated row by row stays cheap.
+constexpr size_t kMostUpdateParts = 16;
+
+void AddToUpdateRegion(Window& window, const RECT& area) {
+    if (!window.m_dirty) {
+        window.m_dirty = true;
+        window.m_dirtyRect = area;
+        window.m_dirtyParts.assign(1, area);
+        return;
+    }
+    UnionRect(&window.m_dirtyRect, &window.m_dirtyRect, &area);
+    for (const RECT& part : window.m_dirtyParts)
+        if (RECT common; IntersectRect(&common, &part, &area) && EqualRect(&common, &area))
+            return;
+    if (window.m_dirtyParts.size() < kMostUpdateParts)
+        window.m_dirtyParts.push_back(area);
+    else
+        window.m_dirtyParts.assign(1, window.m_dirtyRect);
+}
+
 } // namespace
 
 void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
@@ -68,11 +91,7 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
         IntersectRect(&area, clientRect, &size);
     if (flags & RDW_INVALIDATE) {
         if (!IsRectEmpty(&area)) {
-            if (window->m_dirty)
-                UnionRect(&window->m_dirtyRect, &window->m_dirtyRect, &area);
-            else
-                window->m_dirtyRect = area;
-            window->m_dirty = true;
+            AddToUpdateRegion(*window, area);
             if (flags & RDW_ERASE)
                 window->m_erase = true;
         }
@@ -210,10 +229,13 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
             return nullptr;
     }
     RECT paint = window->m_dirty ? window->m_dirtyRect : RECT{0, 0, 0, 0};
+    std::vector<RECT> parts;
+    if (window->m_dirty)
+        parts.swap(window->m_dirtyParts);
     bool erase = window->m_erase;
     window->m_dirty = false;
     window->m_erase = false;
-    HDC dc = OpenWindowDc(hwnd, DcArea::Client, &paint);
+    HDC dc = OpenWindowDc(hwnd, DcArea::Client, &parts);
     *ps = PAINTSTRUCT{};
     ps->hdc = dc;
     ps->rcPaint = paint;

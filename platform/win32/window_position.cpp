@@ -13,6 +13,7 @@
 #include "win32/internal.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace standin {
@@ -52,12 +53,13 @@ RECT SeenClientArea(const Window& window) {
     return seen;
 }
 
-// A window's update rectangle in its parent's client coordinates.
-RECT DirtyInParent(const Window& window) {
-    RECT dirty = window.m_dirtyRect;
+// The rectangles of a window's update region, in its parent's client coordinates.
+std::vector<RECT> UpdatePartsInParent(const Window& window) {
+    std::vector<RECT> parts = window.m_dirtyParts;
     const RECT client = ClientRectInWindow(window);
-    OffsetRect(&dirty, window.m_rect.left + client.left, window.m_rect.top + client.top);
-    return dirty;
+    for (RECT& part : parts)
+        OffsetRect(&part, window.m_rect.left + client.left, window.m_rect.top + client.top);
+    return parts;
 }
 
 void InvalidateInParentCoordinates(HWND hwnd, const Window& window, RECT area) {
@@ -68,9 +70,8 @@ void InvalidateInParentCoordinates(HWND hwnd, const Window& window, RECT area) {
 
 // A visible child moved without a change of size: its pixels (its children's with them) go to the
 // new place, as SetWindowPos copies them on Windows. It paints only what of the new place could not
-// be seen at the old one, and its parent what it uncovered. An update area is one rectangle here, so
-// where the parent (without WS_CLIPCHILDREN) or a sibling is now to paint over the new place, the
-// child paints there too, after them.
+// be seen at the old one, and its parent what it uncovered. Where the parent (without WS_CLIPCHILDREN)
+// or a sibling was already to paint over the new place, the child paints there too, after them.
 void MoveChildWithItsPixels(HWND hwnd, Window& window, const RECT& moved) {
     Window* parent = LookupWindow(window.Parent());
     const RECT old = window.m_rect;
@@ -99,11 +100,11 @@ void MoveChildWithItsPixels(HWND hwnd, Window& window, const RECT& moved) {
 
     std::vector<RECT> paintedOver;
     if (parent->m_dirty && !(parent->m_style & WS_CLIPCHILDREN))
-        paintedOver.push_back(parent->m_dirtyRect);
+        paintedOver = parent->m_dirtyParts;
     for (HWND sibling : parent->Children())
         if (const Window* s = LookupWindow(sibling);
             s && sibling != hwnd && s->m_dirty && IsReallyVisible(*s))
-            paintedOver.push_back(DirtyInParent(*s));
+            std::ranges::copy(UpdatePartsInParent(*s), std::back_inserter(paintedOver));
     for (const RECT& area : paintedOver)
         if (RECT over; IntersectRect(&over, &area, &moved))
             InvalidateInParentCoordinates(hwnd, window, over);

@@ -136,6 +136,12 @@ TEST_F(Messages, AMovedWindowTakesItsPixelsAlong) {
     EXPECT_EQ(Journal(), Lines{"T:WM_PAINT"});
     EXPECT_EQ(PixelOf(child, 5, 5), kChildColour);
     EXPECT_EQ(PixelOf(top, 5, 5), kParentColour);
+    Journal().clear();
+    MoveWindow(child, 35, 5, 20, 20, TRUE); // onto part of its old place
+    Pump();
+    EXPECT_EQ(Journal(), Lines{"T:WM_PAINT"});
+    EXPECT_EQ(PixelOf(child, 19, 19), kChildColour);
+    EXPECT_EQ(PixelOf(top, 31, 1), kParentColour);
 
     RECT client{};
     GetClientRect(top, &client);
