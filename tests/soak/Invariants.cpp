@@ -18,8 +18,6 @@ namespace {
 constexpr const wchar_t* kKeys[7] = {L"marume1",  L"marume2",   L"unit1", L"unit2",
                                      L"drawList", L"drawTotal", L"close"};
 constexpr bool kIsFlag[7] = {false, false, false, false, true, true, true};
-// Deeper than Wine lets window procedures nest (64), so that a lost level shows.
-constexpr int kNestingCeiling = 100;
 
 // A text in a failure message, cut short: a scale text may run to thousands of characters.
 std::string Narrow(const std::wstring& text) {
@@ -56,7 +54,7 @@ void Invariants::start(DialogHost& world) {
     m_options = Options{};
     m_atSetUp = Options{};
     m_bStale = false;
-    m_nNestingAtStart = measure_test::WindowNestingDepth(kNestingCeiling);
+    m_nNestingAtStart = measure_test::WindowNestingDepth();
     (void)world;
 }
 
@@ -237,7 +235,7 @@ std::string Invariants::checkLiveObjects(DialogHost& world) const {
 }
 
 std::string Invariants::checkNesting() const {
-    const int now = measure_test::WindowNestingDepth(kNestingCeiling);
+    const int now = measure_test::WindowNestingDepth();
     if (now == m_nNestingAtStart)
         return "";
     return Fail("nesting", "window procedures nest " + std::to_string(now) + " deep, " +

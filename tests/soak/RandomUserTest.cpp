@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <standin/hooks.h>
+#include <WindowNesting.h>
 
 #include <algorithm>
 #include <chrono>
@@ -32,12 +33,14 @@ SoakOptions& Options() {
 }
 
 // The live objects at the moment of a failure: a leak that exhausts a quota after thousands of steps
-// shows here, where the per-step check (made only while no window is open) does not.
+// shows here, where the per-step check (made only while no window is open) does not. So does a thread
+// whose window procedures can no longer nest (under Wine, after exceptions left them).
 std::string LiveObjectsNow() {
     const standin::LiveObjects live = standin::CountLiveObjects();
     std::ostringstream out;
     out << "fonts " << live.fonts << ", brushes " << live.brushes << ", pens " << live.pens << ", dcs "
-        << live.dcs << ", icons " << live.icons << ", menus " << live.menus << ", windows " << live.windows;
+        << live.dcs << ", icons " << live.icons << ", menus " << live.menus << ", windows " << live.windows
+        << "; window procedures nest " << measure_test::WindowNestingDepth() << " deep";
     return out.str();
 }
 
