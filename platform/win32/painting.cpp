@@ -17,11 +17,6 @@
 namespace standin {
 namespace {
 
-bool HasNonClientArea(const Window& window) {
-    RECT insets = FrameInsets(window.m_style, window.m_exStyle);
-    return insets.left || insets.top || insets.right || insets.bottom;
-}
-
 RECT ClientSize(const Window& window) {
     RECT client = ClientRectInWindow(window);
     return RECT{0, 0, client.right - client.left, client.bottom - client.top};
@@ -32,8 +27,8 @@ void SendNcPaint(HWND hwnd) {
     if (!window)
         return;
     window->m_frameDirty = false;
-    if (HasNonClientArea(*window))
-        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    // Sent for a window without a frame too, as Windows does: a program may draw one of its own.
+    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
 }
 
 // Visible up to `root`, whose own visibility is not asked.
@@ -125,8 +120,9 @@ void InvalidateWindow(HWND hwnd, const RECT* clientRect, UINT flags) {
             continue;
         RECT inClient = ClientRectInWindow(*c);
         OffsetRect(&overlap, -(c->m_rect.left + inClient.left), -(c->m_rect.top + inClient.top));
+        // What reaches a child from its parent is part of its whole window, frame included.
         UINT childFlags = flags & ~(RDW_FRAME | RDW_NOFRAME);
-        if ((flags & RDW_INVALIDATE) && HasNonClientArea(*c))
+        if (flags & RDW_INVALIDATE)
             childFlags |= RDW_FRAME;
         InvalidateWindow(child, &overlap, childFlags);
     }

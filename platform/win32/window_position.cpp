@@ -243,7 +243,8 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
             window->m_rect = moved;
     } else if (geometry) {
         if (visible && redraw)
-            InvalidateParentArea(*window, old);
+            for (const RECT& uncovered : Outside(old, moved))
+                InvalidateParentArea(*window, uncovered);
         window->m_rect = moved;
         if (redraw)
             InvalidateWindow(hwnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -112,8 +112,8 @@ TEST_F(Messages, TheFrameIsDrawnWithinTheMessagesThatChangeIt) {
 }
 
 // SetWindowPos takes a moved child's pixels along: its parent paints what the child uncovered, the
-// child only what could not be seen at its old place, and with SWP_NOCOPYBITS all of itself again.
-// A top-level window's pixels go with it whole.
+// child only what could not be seen at its old place, and with SWP_NOCOPYBITS all of itself again. A
+// grown child uncovers nothing; a top-level window's pixels go with it whole.
 TEST_F(Messages, AMovedWindowTakesItsPixelsAlong) {
     constexpr COLORREF kChildColour = RGB(255, 0, 0);
     constexpr COLORREF kParentColour = RGB(255, 255, 255); // the journal class's COLOR_WINDOW
@@ -123,7 +123,7 @@ TEST_F(Messages, AMovedWindowTakesItsPixelsAlong) {
     SetMessageHook([&](HWND hwnd, UINT msg, WPARAM wParam, LPARAM, LRESULT* answer) {
         if (hwnd != child || msg != WM_ERASEBKGND)
             return false;
-        RECT all{0, 0, 20, 20};
+        RECT all{0, 0, 40, 40};
         FillRect(reinterpret_cast<HDC>(wParam), &all, brush);
         *answer = TRUE;
         return true;
@@ -157,9 +157,16 @@ TEST_F(Messages, AMovedWindowTakesItsPixelsAlong) {
     EXPECT_EQ(Journal(), (Lines{"T:WM_PAINT", "c:WM_PAINT"}));
 
     Journal().clear();
+    Watched() = {WM_PAINT, WM_NCPAINT};
     SetWindowPos(child, nullptr, 0, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     Pump();
-    EXPECT_EQ(Journal(), (Lines{"T:WM_PAINT", "c:WM_PAINT"}));
+    EXPECT_EQ(Journal(), (Lines{"T:WM_PAINT", "c:WM_PAINT", "c:WM_NCPAINT"}))
+        << "its frame too, though it has none";
+
+    Journal().clear();
+    MoveWindow(child, 0, 30, 25, 25, TRUE);
+    Pump();
+    EXPECT_EQ(Journal(), (Lines{"c:WM_PAINT", "c:WM_NCPAINT"})) << "grown, it uncovers nothing of its parent";
 
     Journal().clear();
     MoveWindow(top, 10, 10, 120, 80, TRUE);
