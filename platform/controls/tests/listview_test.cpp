@@ -590,6 +590,30 @@ TEST_F(ListView, ClicksAndKeysChangeOneRowAtATime) {
     }
 }
 
+// A single-selection list takes the selection from the selected row while the new one changes, and
+// refuses to select every row.
+TEST_F(ListView, ASingleSelectionListMovesTheSelectionBetweenTheRowsNotifications) {
+    HWND plain = dialog.item(kPlainList);
+    SetWindowLongW(plain, GWL_STYLE, GetWindowLongW(plain, GWL_STYLE) | LVS_SINGLESEL);
+    dialog.fillList(kPlainList, 3);
+    const auto setState = [plain](int row, UINT state) {
+        LVITEMW item{};
+        item.state = state;
+        item.stateMask = LVIS_SELECTED;
+        return SendMessageW(plain, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                            reinterpret_cast<LPARAM>(&item));
+    };
+    setState(0, LVIS_SELECTED);
+    dialog.takeListNotes();
+    setState(2, LVIS_SELECTED);
+    EXPECT_FALSE(setState(-1, LVIS_SELECTED));
+    EXPECT_EQ(SelectedRows(plain), std::vector<int>{2});
+    EXPECT_EQ(Notes(), "102 LVN_ITEMCHANGING row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n"
+                       "102 LVN_ITEMCHANGING row=0 sub=0 changed=STATE old=SELECTED new=- param=100\n"
+                       "102 LVN_ITEMCHANGED row=0 sub=0 changed=STATE old=SELECTED new=- param=100\n"
+                       "102 LVN_ITEMCHANGED row=2 sub=0 changed=STATE old=- new=SELECTED param=102\n");
+}
+
 // A row going first gives up its selection and focus; LVM_DELETEALLITEMS and the list's end tell
 // of every row from the last up, unless the parent answers LVN_DELETEALLITEMS with TRUE.
 TEST_F(ListView, RowsComingAndGoingAreTold) {
@@ -661,8 +685,22 @@ TEST_F(ListView, CustomDrawTellsTheStagesTheParentAsksFor) {
             rows += name + " CDDS_ITEMPOSTPAINT" + item + "0" + rest;
         }
         EXPECT_EQ(paint(), name + " CDDS_PREPAINT\n" + rows + name + " CDDS_POSTPAINT\n");
-        dialog.answerCustomDraw(CDDS_PREPAINT, CDRF_DODEFAULT);
         dialog.answerCustomDraw(CDDS_ITEMPREPAINT, CDRF_DODEFAULT);
+
+        // A row's stage says how it shows: selected, and with the focus rectangle while the list
+        // has the focus.
+        LVITEMW selected{};
+        selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+        selected.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(each, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
+        SetFocus(each);
+        UpdateWindow(each);
+        dialog.takeCustomDraws();
+        EXPECT_EQ(paint(), name + " CDDS_PREPAINT\n" + name +
+                               " CDDS_ITEMPREPAINT row=0 sub=0 state=- param=100\n" + name +
+                               " CDDS_ITEMPREPAINT row=1 sub=0 state=SELECTED|FOCUS param=101\n" + name +
+                               " CDDS_POSTPAINT\n");
+        dialog.answerCustomDraw(CDDS_PREPAINT, CDRF_DODEFAULT);
     }
 }
 
