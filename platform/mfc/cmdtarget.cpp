@@ -31,6 +31,39 @@ const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nC
     return nullptr;
 }
 
+// Commands and notifications are looked up by code and id as well: a list tells its parent of every
+// row it changes, and the dialog's maps are searched twice for each (the list's reflected entries,
+// then the dialog's own). Their answers are kept apart from the window messages' table, since the
+// hot window-message read must stay a few instructions, with the same library generation.
+struct CodedAnswer {
+    const AFX_MSGMAP* map = nullptr;
+    UINT message = 0;
+    UINT code = 0;
+    UINT id = 0;
+    unsigned generation = 0; // never current: the generation starts at 1
+    const AFX_MSGMAP_ENTRY* entry = nullptr;
+};
+constexpr size_t kCodedCacheSize = 256;
+CodedAnswer g_codedCache[kCodedCacheSize];
+
+// Apart from the kept answer's reading, so that a hit stays a few instructions.
+[[gnu::noinline]] const AFX_MSGMAP_ENTRY* SearchAndKeepCoded(CodedAnswer& slot, const AFX_MSGMAP* map,
+                                                             UINT message, UINT code, UINT id,
+                                                             unsigned generation) {
+    slot = CodedAnswer{map, message, code, id, generation, SearchMaps(map, message, code, id)};
+    return slot.entry;
+}
+
+inline const AFX_MSGMAP_ENTRY* CachedCodedEntry(const AFX_MSGMAP* map, UINT message, UINT code, UINT id) {
+    const auto key = (reinterpret_cast<uintptr_t>(map) >> 4) ^ message ^ (code * 0x9E3779B1u) ^ (id << 3);
+    CodedAnswer& slot = g_codedCache[key % kCodedCacheSize];
+    const unsigned generation = afx_internal::g_libraryGeneration;
+    if (slot.map == map && slot.message == message && slot.code == code && slot.id == id &&
+        slot.generation == generation) [[likely]]
+        return slot.entry;
+    return SearchAndKeepCoded(slot, map, message, code, id, generation);
+}
+
 } // namespace
 
 namespace afx_internal {
@@ -55,7 +88,7 @@ void AFXAPI AfxResetMsgCache() {
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
     const AFX_MSGMAP* map = GetMessageMap();
     if (nCode != 0 || nID != 0)
-        return SearchMaps(map, nMessage, nCode, nID);
+        return CachedCodedEntry(map, nMessage, nCode, nID);
     return afx_internal::CachedMessageEntry(map, nMessage);
 }
 

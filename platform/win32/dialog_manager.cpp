@@ -16,6 +16,7 @@
 #include "win32/internal.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace standin {
 namespace {
@@ -197,24 +198,33 @@ using namespace standin;
 
 extern "C" {
 
+// Every message a dialog gets passes here, a list's notifications of its rows among them: the
+// dialog's own extra bytes (DWLP_MSGRESULT, DWLP_DLGPROC, both inside DLGWINDOWEXTRA) are read and
+// written in the window found once, not looked up again by each Get/SetWindowLongPtrW. Only while the
+// procedure runs may the window go, so it is looked up again after it.
 LRESULT WINAPI DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* window = LookupWindow(dialog);
     if (!window)
         return 0;
-    auto proc = window->m_extra.size() >= DWLP_DLGPROC + sizeof(LONG_PTR)
-                    ? reinterpret_cast<DLGPROC>(GetWindowLongPtrW(dialog, DWLP_DLGPROC))
-                    : nullptr;
+    const bool hasDialogBytes = window->m_extra.size() >= DWLP_DLGPROC + sizeof(LONG_PTR);
+    DLGPROC proc = nullptr;
+    if (hasDialogBytes)
+        std::memcpy(&proc, window->m_extra.data() + DWLP_DLGPROC, sizeof(proc));
     INT_PTR handled = 0;
     if (proc) {
-        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
+        const LONG_PTR noResult = 0;
+        std::memcpy(window->m_extra.data() + DWLP_MSGRESULT, &noResult, sizeof(noResult));
         handled = proc(dialog, msg, wParam, lParam);
+        window = LookupWindow(dialog);
     }
     if (handled) {
-        if (ReturnsDirectly(msg) || !IsWindow(dialog))
+        if (ReturnsDirectly(msg) || !window)
             return handled;
-        return GetWindowLongPtrW(dialog, DWLP_MSGRESULT);
+        LONG_PTR result = 0;
+        std::memcpy(&result, window->m_extra.data() + DWLP_MSGRESULT, sizeof(result));
+        return result;
     }
-    if (!IsWindow(dialog))
+    if (!window)
         return 0;
     return DefaultDialogProcessing(dialog, msg, wParam, lParam);
 }

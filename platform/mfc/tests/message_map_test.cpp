@@ -141,8 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Dispatch{"UnmappedGoesToTheDefault", kUnmapped, 1, 2, 0, ""}),
     [](const ::testing::TestParamInfo<Dispatch>& info) { return std::string(info.param.name); });
 
-// Window messages are looked up once per class and kept: two classes that answer the same message
-// differently, asked in turn, each keep their own answer, also after the kept answers are dropped.
+// Look-ups are kept, window messages per (class, message), commands and notifications per (class,
+// message, code, id): two classes that answer the same message differently, asked in turn, each keep
+// their own answer, ids next to each other keep theirs, also after the kept answers are dropped.
 TEST_F(MessageMapTest, KeptLookUpsStayPerClass) {
     BaseWindow base;
     ASSERT_TRUE(m_window.CreatePlain());
@@ -154,6 +155,12 @@ TEST_F(MessageMapTest, KeptLookUpsStayPerClass) {
         EXPECT_EQ(base.SendMessage(kAppOne), 1);
         EXPECT_EQ(m_window.SendMessage(kAppTwo, 4), 8) << "the derived class answers with its base's entry";
         EXPECT_EQ(base.SendMessage(kUnmapped), 0);
+        m_window.log.clear();
+        EXPECT_EQ(m_window.SendMessage(WM_COMMAND, MAKEWPARAM(29, 0)), 1);
+        EXPECT_EQ(m_window.SendMessage(WM_COMMAND, MAKEWPARAM(30, 0)), 0);
+        EXPECT_EQ(m_window.SendMessage(WM_COMMAND, MAKEWPARAM(7, 0)), 1);
+        EXPECT_EQ(base.SendMessage(WM_COMMAND, MAKEWPARAM(7, 0)), 0) << "the base class has no command 7";
+        EXPECT_EQ(Joined(m_window.log), "range 29 | command 7") << "round " << round;
     }
     base.DestroyWindow();
 }
