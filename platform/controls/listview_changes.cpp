@@ -21,6 +21,14 @@ LRESULT NotifyRow(HWND list, UINT code, NMLISTVIEW& note) {
     return NotifyParent(list, &note.hdr, code);
 }
 
+// LVN_INSERTITEM, LVN_DELETEITEM, LVN_DELETEALLITEMS: the row (-1: every row) and its item data.
+LRESULT NotifyOfRow(HWND list, UINT code, int row, LPARAM param) {
+    NMLISTVIEW note{};
+    note.iItem = row;
+    note.lParam = param;
+    return NotifyRow(list, code, note);
+}
+
 bool Gone(HWND list) {
     return !StillAlive(list);
 }
@@ -215,10 +223,7 @@ int InsertRow(HWND list, ListViewState& state, int index, ListRow row) {
 }
 
 void NotifyInserted(HWND list, const ListViewState& state, int row) {
-    NMLISTVIEW note{};
-    note.iItem = row;
-    note.lParam = state.m_model.param(row);
-    NotifyRow(list, LVN_INSERTITEM, note);
+    NotifyOfRow(list, LVN_INSERTITEM, row, state.m_model.param(row));
 }
 
 bool DeleteRow(HWND list, ListViewState& state, int row) {
@@ -230,10 +235,7 @@ bool DeleteRow(HWND list, ListViewState& state, int row) {
     if (Gone(list) || !state.m_model.hasRow(row)) {
         return false;
     }
-    NMLISTVIEW note{};
-    note.iItem = row;
-    note.lParam = state.m_model.param(row);
-    NotifyRow(list, LVN_DELETEITEM, note);
+    NotifyOfRow(list, LVN_DELETEITEM, row, state.m_model.param(row));
     if (Gone(list) || !state.m_model.hasRow(row)) {
         return false;
     }
@@ -242,17 +244,12 @@ bool DeleteRow(HWND list, ListViewState& state, int row) {
 
 // The rows are told of from the last one up, as Windows does.
 void DeleteAllRows(HWND list, ListViewState& state) {
-    NMLISTVIEW note{};
-    note.iItem = -1;
-    const bool spared = NotifyRow(list, LVN_DELETEALLITEMS, note) != 0;
+    const bool spared = NotifyOfRow(list, LVN_DELETEALLITEMS, -1, 0) != 0;
     if (Gone(list)) {
         return;
     }
     for (int row = state.m_model.rowCount() - 1; row >= 0 && !spared; --row) {
-        NMLISTVIEW each{};
-        each.iItem = row;
-        each.lParam = state.m_model.param(row);
-        NotifyRow(list, LVN_DELETEITEM, each);
+        NotifyOfRow(list, LVN_DELETEITEM, row, state.m_model.param(row));
         if (Gone(list)) {
             return;
         }

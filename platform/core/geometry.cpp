@@ -87,4 +87,11 @@ POINT ClientOriginInRoot(const Window& window) {
     return POINT{origin.x + client.left, origin.y + client.top};
 }
 
+RECT ClientInRoot(const Window& window) {
+    const POINT origin = ClientOriginInRoot(window);
+    const RECT client = ClientRectInWindow(window);
+    return RECT{origin.x, origin.y, origin.x + client.right - client.left,
+                origin.y + client.bottom - client.top};
+}
+
 } // namespace standin

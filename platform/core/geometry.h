@@ -14,5 +14,6 @@ POINT ClientOriginOnScreen(const Window& window);
 // Offsets inside the top-level window's picture (its window rectangle's top-left = 0,0).
 POINT WindowOriginInRoot(const Window& window);
 POINT ClientOriginInRoot(const Window& window);
+RECT ClientInRoot(const Window& window);
 
 } // namespace standin

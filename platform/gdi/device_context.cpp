@@ -65,13 +65,6 @@ void Subtract(cairo_region_t* region, const RECT& rect) {
     cairo_region_subtract_rectangle(region, &r);
 }
 
-RECT ClientInRoot(const Window& window) {
-    POINT origin = ClientOriginInRoot(window);
-    RECT client = ClientRectInWindow(window);
-    return RECT{origin.x, origin.y, origin.x + client.right - client.left,
-                origin.y + client.bottom - client.top};
-}
-
 // What of `window`'s chosen area can be seen in the picture of its top-level window.
 cairo_region_t* VisibleRegion(const Window& window, DcArea area, const std::vector<RECT>* paintParts,
                               POINT* origin) {

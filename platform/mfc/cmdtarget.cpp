@@ -33,8 +33,9 @@ const AFX_MSGMAP_ENTRY* SearchMaps(const AFX_MSGMAP* map, UINT nMessage, UINT nC
 
 // Commands and notifications are looked up by code and id as well: a list tells its parent of every
 // row it changes, and the dialog's maps are searched twice for each (the list's reflected entries,
-// then the dialog's own). Their answers are kept apart from the window messages' table, since the
-// hot window-message read must stay a few instructions, with the same library generation.
+// then the dialog's own). Their answers are kept apart from the window messages' table, with the
+// same library generation: one table keyed by code and id too cost every window message through
+// OnWndMsg two more compares (a subclassed message 2.86x -> 2.96x a direct send).
 struct CodedAnswer {
     const AFX_MSGMAP* map = nullptr;
     UINT message = 0;

@@ -40,15 +40,12 @@ std::vector<RECT> Outside(const RECT& area, const RECT& cover) {
 // Where the client area of `window` can be seen in its top-level window's picture, in its own client
 // coordinates: inside every ancestor's client area.
 RECT SeenClientArea(const Window& window) {
-    const POINT origin = ClientOriginInRoot(window);
-    RECT seen = ClientRectInWindow(window);
-    OffsetRect(&seen, origin.x - seen.left, origin.y - seen.top);
+    RECT seen = ClientInRoot(window);
     for (const Window* a = LookupWindow(window.Parent()); a; a = LookupWindow(a->Parent())) {
-        const POINT at = ClientOriginInRoot(*a);
-        RECT client = ClientRectInWindow(*a);
-        OffsetRect(&client, at.x - client.left, at.y - client.top);
+        const RECT client = ClientInRoot(*a);
         IntersectRect(&seen, &seen, &client);
     }
+    const POINT origin = ClientOriginInRoot(window);
     OffsetRect(&seen, -origin.x, -origin.y);
     return seen;
 }
