@@ -13,6 +13,7 @@
 
 #include <time.h>
 
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -186,6 +187,37 @@ void BM_UpdateData(benchmark::State& state) {
         });
 }
 BENCHMARK(BM_UpdateData)->UseManualTime();
+
+// The same five members read by a program without MFC, from the same controls: IsDlgButtonChecked
+// down each radio group until the checked one, and once per check box (five to seven look-ups and
+// sends). It tells how much of UpdateData's ratio to five loads is the controls' own answers, which
+// any reading of them costs, and how much is the exchange.
+int CheckedIndex(HWND form, std::initializer_list<int> group) {
+    int index = 0;
+    for (int id : group) {
+        if (::IsDlgButtonChecked(form, id) != BST_UNCHECKED)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+void BM_UpdateDataVsDirectReads(benchmark::State& state) {
+    Form& form = TheForm();
+    const HWND hwnd = form.m_hWnd;
+    int members[5];
+    Pair(
+        state, [&] { benchmark::DoNotOptimize(form.UpdateData(TRUE)); },
+        [&] {
+            members[0] = CheckedIndex(hwnd, {IDC_UNIT_RADIO1, IDC_UNIT_RADIO2});
+            members[1] = CheckedIndex(hwnd, {IDC_UNIT_RADIO4, IDC_UNIT_RADIO5});
+            members[2] = static_cast<int>(::IsDlgButtonChecked(hwnd, IDC_CHK_DRAW_LIST));
+            members[3] = static_cast<int>(::IsDlgButtonChecked(hwnd, IDC_CHK_DRAW_TOTAL));
+            members[4] = static_cast<int>(::IsDlgButtonChecked(hwnd, IDC_CHK_CLOSE));
+            benchmark::DoNotOptimize(members);
+        });
+}
+BENCHMARK(BM_UpdateDataVsDirectReads)->UseManualTime();
 
 } // namespace
 

@@ -56,15 +56,26 @@ void Changed(HWND list, ListViewState& state) {
     ClampScroll(list, state);
 }
 
-// A row inserted or deleted changes what shows and the scroll range; the header moves only when that
-// makes a scroll bar appear or go.
-void RowsChanged(HWND list, ListViewState& state) {
-    InvalidateRect(list, nullptr, FALSE);
+// A row inserted or deleted changes the rows from it downwards and the scroll range. Below the rows
+// in view (how a long list grows at its end, and how its selected rows go, walked from the last one
+// up) it shows only in the vertical bar, unless the bar comes or goes: that moves the header and
+// narrows the rows, and the whole list is repainted, as it is for any row in view, for a list not yet
+// measured and for a list without a header to tell the bar's coming.
+void RowsChanged(HWND list, ListViewState& state, int row) {
+    bool headerMoved = false;
+    RECT onlyBar{};
     if (state.m_header) {
-        const RECT header = LayoutOf(list, state).header;
-        if (!EqualRect(&header, &state.m_placedHeader)) {
-            PlaceHeader(list, state);
-        }
+        const ListLayout layout = LayoutOf(list, state);
+        headerMoved = !EqualRect(&layout.header, &state.m_placedHeader);
+        if (!headerMoved && state.m_rowHeight > 0 && row > state.m_topRow + layout.partRows)
+            onlyBar = layout.verticalBar;
+    }
+    if (IsRectEmpty(&onlyBar))
+        InvalidateRect(list, nullptr, FALSE);
+    else
+        InvalidateRect(list, &onlyBar, FALSE);
+    if (headerMoved) {
+        PlaceHeader(list, state);
     }
     ClampScroll(list, state);
 }
@@ -187,7 +198,7 @@ LRESULT InsertItem(HWND list, ListViewState& state, const LVITEMW* item) {
             return at;
         }
     }
-    RowsChanged(list, state);
+    RowsChanged(list, state, at);
     if (state.m_model.hasRow(at)) {
         NotifyInserted(list, state, at);
     }
@@ -288,7 +299,7 @@ LRESULT DeleteItem(HWND list, ListViewState& state, int row) {
     if (!DeleteRow(list, state, row)) {
         return FALSE;
     }
-    RowsChanged(list, state);
+    RowsChanged(list, state, row);
     return TRUE;
 }
 
@@ -298,7 +309,7 @@ LRESULT DeleteAllItems(HWND list, ListViewState& state) {
         return TRUE;
     }
     state.m_topRow = 0;
-    RowsChanged(list, state);
+    RowsChanged(list, state, 0);
     return TRUE;
 }
 

@@ -16,6 +16,10 @@ END_MESSAGE_MAP()
 // maps; WM_INITDIALOG comes back here from the default processing and runs the virtual OnInitDialog.
 // Without the hook the first call attaches the window (WM_INITDIALOG at the latest).
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+    // With no object waiting for its window there is nothing to attach, and only WM_INITDIALOG is
+    // answered here: every notification a list sends its dialog passes this way.
+    if (message != WM_INITDIALOG && Thread().pWndInit == nullptr)
+        return FALSE;
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (pWnd == nullptr) {
         CWnd* creating = Thread().pWndInit;

@@ -117,6 +117,10 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_NEXTDLGCTL:
         NextControl(dialog, wParam, lParam);
         return 0;
+    case WM_NOTIFY:
+        // DefWindowProc's answer, without asking it: a list tells its dialog of every row it
+        // changes, and the dialog leaves most of that to the default.
+        return 0;
     default:
         return DefWindowProcW(dialog, msg, wParam, lParam);
     }
