@@ -70,10 +70,7 @@ void RowsChanged(HWND list, ListViewState& state, int row) {
         if (!headerMoved && state.m_rowHeight > 0 && row > state.m_topRow + layout.partRows)
             onlyBar = layout.verticalBar;
     }
-    if (IsRectEmpty(&onlyBar))
-        InvalidateRect(list, nullptr, FALSE);
-    else
-        InvalidateRect(list, &onlyBar, FALSE);
+    InvalidateRect(list, IsRectEmpty(&onlyBar) ? nullptr : &onlyBar, FALSE);
     if (headerMoved) {
         PlaceHeader(list, state);
     }

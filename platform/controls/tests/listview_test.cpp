@@ -219,56 +219,51 @@ TEST_F(ListView, ACellWriteRepaintsOnlyWhenItsRowCanShow) {
 // Rows coming and going below the view change only the vertical bar; in view, or when the bar comes
 // or goes, the rows themselves.
 TEST_F(ListView, ARowComingOrGoingBelowTheViewRepaintsOnlyTheBar) {
+    constexpr const char* kEconomy =
+        "how much a row's coming or going invalidates is the stand-in's own repaint economy";
     dialog.fillList(kOwnerList, 40);
-    UpdateWindow(list());
     RECT client{};
     GetClientRect(list(), &client);
     const POINT aRowInView{client.left + 4, (client.top + client.bottom) / 2};
-    const auto repainted = [&](auto change) {
+    const auto repainted = [&](const std::function<void()>& change) {
         UpdateWindow(list());
         change();
         RECT update{};
         GetUpdateRect(list(), &update, FALSE);
         return update;
     };
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.pszText = const_cast<LPWSTR>(L"new");
+    const auto rows = [&] { return static_cast<int>(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0)); };
+    const auto deleteAt = [&](int row) { return [&, row] { SendMessageW(list(), LVM_DELETEITEM, row, 0); }; };
+    const auto insertAt = [&](int row) {
+        return [&, row] {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.pszText = const_cast<LPWSTR>(L"new");
+            SendMessageW(list(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        };
+    };
     const struct {
         const char* what;
         std::function<void()> change;
         bool rowsRepaint;
     } cases[] = {
-        {"the last row deleted", [&] { SendMessageW(list(), LVM_DELETEITEM, 38, 0); }, false},
-        {"a row added at the end",
-         [&] {
-             item.iItem = 39;
-             SendMessageW(list(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         false},
-        {"a row in view deleted", [&] { SendMessageW(list(), LVM_DELETEITEM, 1, 0); }, true},
-        {"a row added in view",
-         [&] {
-             item.iItem = 0;
-             SendMessageW(list(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-         },
-         true},
+        {"the last row deleted", deleteAt(38), false},
+        {"a row added at the end", insertAt(39), false},
+        {"a row in view deleted", deleteAt(1), true},
+        {"a row added in view", insertAt(0), true},
     };
     for (const auto& each : cases) {
         const RECT update = repainted(each.change);
-        BR_STANDIN_ONLY("how much a row's coming or going invalidates is the stand-in's own repaint economy",
-                        EXPECT_FALSE(IsRectEmpty(&update)) << each.what;
+        BR_STANDIN_ONLY(kEconomy, EXPECT_FALSE(IsRectEmpty(&update)) << each.what;
                         EXPECT_EQ(PtInRect(&update, aRowInView) != FALSE, each.rowsRepaint) << each.what);
     }
     // Rows going until they all fit: the bar goes, the header widens, everything is repainted.
-    UpdateWindow(list());
-    while (SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0) > 1)
-        SendMessageW(list(), LVM_DELETEITEM,
-                     static_cast<WPARAM>(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0) - 1), 0);
-    RECT update{};
-    GetUpdateRect(list(), &update, FALSE);
-    BR_STANDIN_ONLY("how much a row's coming or going invalidates is the stand-in's own repaint economy",
-                    EXPECT_TRUE(PtInRect(&update, aRowInView)));
+    const RECT update = repainted([&] {
+        while (rows() > 1)
+            deleteAt(rows() - 1)();
+    });
+    BR_STANDIN_ONLY(kEconomy, EXPECT_TRUE(PtInRect(&update, aRowInView)));
 }
 
 TEST_F(ListView, EnsureVisibleScrollsARowWhollyIntoView) {
